@@ -49,11 +49,14 @@ int SignFactor(int signNumber) { return kSignFactors.at(static_cast<std::size_t>
 
 void MarkArudhaPada(ChartContext& chart, int /*signIndex*/, std::string_view lordName) {
   ArudhaState& s = chart.arudha;
+  if (s.HouseCount == 0) {
+    for (std::size_t i = 0; i < 10; ++i) s.BodySigns[i] = SignNumberOf(chart.planets.PositionTexts[i]);
+  }
   s.HouseCount += 1;
 
   bool lordFound = false;
   for (int i = 0; i < 10; ++i) {
-    const int sign = SignNumberOf(chart.planets.PositionTexts[static_cast<std::size_t>(i)]);
+    const int sign = s.BodySigns[static_cast<std::size_t>(i)];
     if (NamesPlanet(chart.ChartNames[static_cast<std::size_t>(i)], lordName)) {
       s.LordSign = sign;
       lordFound = true;

@@ -1,6 +1,7 @@
 // Arudha padas of the twelve houses, marked in the chart's special-point cells.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace velquor {
@@ -16,6 +17,10 @@ struct ArudhaState {
   int FirstLordSign = 0;   // the sign of the ascendant's lord
   int AscFactor = 0;       // SignFactor of the ascendant's sign
   int MoonFactor = 0;      // SignFactor of the Moon's sign
+
+  // Sign numbers of the ten bodies, read from their position texts on the first call;
+  // the texts do not change during the twelve calls.
+  std::array<int, 10> BodySigns{};
 };
 
 // The planet that rules sign index 0 (Aries) .. 11 (Pisces), by its chart name.
