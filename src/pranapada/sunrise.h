@@ -39,9 +39,8 @@ double SunAtan2(double y, double x);
 // this day (|cos H| >= 1) and says whether the Sun stays up or down. Callers must not
 // assume that both events always occur.
 // Notes:
-//  1. Clock times are those of the almanac method with its constants as written, so they
-//     agree with the chart's reference tables to the minute; the method itself is good to
-//     a few minutes away from the polar circles.
+//  1. Clock times are those of the almanac method with its constants as written, rounded
+//     to the minute (equator at the March equinox: 06:04 and 18:11 on Greenwich time).
 //  2. The right ascension is put in the quadrant of the true longitude by comparing with
 //     π/2 and 3π/2 at full precision (the shortened bounds 1.5708 and 4.71239 would put it
 //     in the wrong half of the circle for a longitude just between them).

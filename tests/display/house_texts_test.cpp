@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <stdexcept>
 
 #include "display/chart_cells.h"
@@ -21,15 +20,7 @@ TEST(HouseTexts, NamedHouses) {
             "suffer from problems of the eye.");
 }
 
-TEST(HouseTexts, TwelveDistinctTextsAndNoOthers) {
-  std::set<std::string_view> seen;
-  for (int house = 1; house <= 12; ++house) {
-    const std::string_view text = HouseSignificance(house);
-    EXPECT_TRUE(text.starts_with("You ")) << house;
-    EXPECT_TRUE(text.ends_with(".")) << house;
-    seen.insert(text);
-  }
-  EXPECT_EQ(seen.size(), 12u);
+TEST(HouseTexts, OnlyTwelveHouses) {
   EXPECT_THROW(HouseSignificance(0), std::out_of_range);
   EXPECT_THROW(HouseSignificance(13), std::out_of_range);
 }

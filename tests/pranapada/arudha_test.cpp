@@ -120,15 +120,5 @@ TEST(Arudha, RetrogradeLordIsStillFound) {
   EXPECT_EQ(LinesIn(chart.SpecialCells[8]), 1);
 }
 
-TEST(Arudha, Tables) {
-  const std::array<const char*, 12> lords = {"Mars", "Venus",  "Mercury", "Moon",   "Sun",    "Mercury",
-                                             "Venus", "Mars", "Jupiter", "Saturn", "Saturn", "Jupiter"};
-  const std::array<int, 12> factors = {10, 1, 1, 10, 6, 10, 8, 16, 30, 8, 10, 6};
-  for (int i = 0; i < 12; ++i) {
-    EXPECT_EQ(SignLord(i), lords[static_cast<std::size_t>(i)]);
-    EXPECT_EQ(SignFactor(i + 1), factors[static_cast<std::size_t>(i)]);
-  }
-}
-
 }  // namespace
 }  // namespace velquor
