@@ -57,7 +57,8 @@ bool IsValidCivilDate(int year, int month, int day) {
 }
 
 std::int64_t SecondsSinceEpoch(const LocalDateTime& t) {
-  return DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second;
+  return DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + std::int64_t{t.hour} * 3600 +
+         std::int64_t{t.minute} * 60 + t.second;
 }
 
 LocalDateTime FromSecondsSinceEpoch(std::int64_t seconds) {
@@ -98,7 +99,7 @@ const char* MonthName(int month) {
   static constexpr std::array<const char*, 12> kNames = {"January", "February", "March",     "April",
                                                          "May",     "June",     "July",      "August",
                                                          "September", "October", "November", "December"};
-  return kNames[static_cast<std::size_t>(month - 1)];
+  return kNames.at(static_cast<std::size_t>(month - 1));
 }
 
 std::string FormatMinute(const LocalDateTime& t) {

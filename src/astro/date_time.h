@@ -17,7 +17,8 @@ struct LocalDateTime {
   int minute = 0; // 0..59
   int second = 0; // 0..59
 
-  auto operator<=>(const LocalDateTime&) const = default;
+  // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
+  auto operator<=>(const LocalDateTime&) const = default;  // NOLINT(modernize-use-nullptr)
 };
 
 // Days from 1970-01-01 to the civil date (negative before it).
@@ -48,7 +49,7 @@ int DayOfYear(int year, int month, int day);
 // Day of the week counted from Sunday: Sunday 0 .. Saturday 6.
 int DaysSinceSunday(int year, int month, int day);
 
-// Full English month name of month 1..12.
+// Full English month name of month 1..12; throws std::out_of_range for any other month.
 const char* MonthName(int month);
 
 // "YYYY-MM-DD HH:MM" and "YYYY-MM-DD HH:MM:SS".

@@ -60,7 +60,7 @@ int SignIndexOfLongitude(double x) {
 
 std::array<int, kSpecialPointCount> SpecialPointSigns(const ChartContext& chart, std::int64_t elapsedMinutes) {
   const double sun = chart.planets.SunAtSunrise;
-  const double minutes = static_cast<double>(elapsedMinutes);
+  const auto minutes = static_cast<double>(elapsedMinutes);
   const double medium = FoldAbove360(sun + 0.5 * minutes);
   const double nakshatraProgress = chart.moon.MoonSidereal - chart.moon.MoonNakshatraStart;
 

@@ -20,7 +20,7 @@ constexpr std::array<const char*, 10> kPlainNames = {"Sun",     "Moon",   "Mercu
 ChartContext ChartWithSigns(const std::array<int, 10>& signs) {
   ChartContext chart;
   for (std::size_t b = 0; b < 10; ++b) {
-    chart.planets.PositionTexts[b] = "12 " + std::string(SignAbbreviations.substr(3 * signs[b], 3)) + " 34";
+    chart.planets.PositionTexts[b] = "12 " + std::string(SignAbbreviation(signs[b])) + " 34";
     chart.ChartNames[b] = kPlainNames[b];
   }
   return chart;
