@@ -20,6 +20,7 @@ constexpr int kCet = 20;
 constexpr int kEst = 27;
 constexpr int kHst = 32;  // "Hawaiian Standard Time,HST,-10.5"
 constexpr int kIst = 34;
+constexpr int kMoluccas = 42;  // "Moluccas Time, MT, +8.5"
 constexpr int kMst = 44;
 
 struct Place {
@@ -190,6 +191,11 @@ TEST(RunChart, MendedSunriseFaultsInWholeCharts) {
       // A sunrise at 24 h on the shortened constants is midnight of the next day.
       {"hour of 24", Birth({2000, 3, 21, 0, 0, 0}, {13, 59, false, 0, 0, false}), kMst, {2000, 3, 21, 0, 0, 0}, 0, 0,
        "07 Pis 07", 12, 4, 5},
+      // Found by the chart-run fuzz target. On +8.5 hours at 115° 45' W mean noon is 04:13,
+      // so the sunrise of 30 September comes at 23:45 on the 29th and that of 1 October at
+      // 00:07: a birth at 00:00:06 counts 24 h 15 min from a sunrise two dates back.
+      {"clock half a day from its sun", Birth({1904, 10, 1, 0, 0, 6}, {115, 45, false, 85, 26, false}), kMoluccas,
+       {1904, 9, 29, 23, 45, 0}, 87306, 1455, "14 Vir 50", 6, 1, 8},
   };
   for (const auto& c : cases) ExpectCount(c);
 

@@ -47,7 +47,7 @@ TEST(ChartChecks, EachPlantedFaultIsSeen) {
       {"retrograde Sun", [](ChartResult& r) { r.ChartNames[0] = "Sun (R) "; }},
       {"body in the wrong cell", [](ChartResult& r) { std::swap(r.SignCells[0], r.SignCells[1]); }},
       {"extra line in a sign cell", [](ChartResult& r) { r.SignCells[5] += "\r\n"; }},
-      {"missing special tag", [](ChartResult& r) { r.SpecialCells[r.pranapada.PpLSign - 1].erase(0, 2); }},
+      {"missing special tag", [](ChartResult& r) { r.SpecialCells[static_cast<std::size_t>(r.pranapada.PpLSign - 1)].erase(0, 2); }},
       {"house 13", [](ChartResult& r) { r.pranapada.House = 13; }},
       {"house not counted from the ascendant", [](ChartResult& r) { r.pranapada.House = r.pranapada.House % 12 + 1; }},
       {"negative elapsed time", [](ChartResult& r) { r.ElapsedSeconds = -1; }},
