@@ -88,3 +88,6 @@ class FrmMain : public QMainWindow {
 };
 
 }  // namespace velquor
+
+// Carried by the chartReady signal.
+Q_DECLARE_METATYPE(velquor::ChartResult)
