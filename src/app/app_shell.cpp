@@ -2,7 +2,6 @@
 
 #include "app/mdi.h"
 #include "app/message_boxes.h"
-#include "display/frm_display.h"
 #include "entry/frm_main.h"
 
 namespace velquor {
@@ -44,7 +43,7 @@ void AppShell::showChart(const ChartResult& chart) {
   mdi_ = new Mdi;
   connect(mdi_, &Mdi::backRequested, this, [this] { RunGuarded(mdi_, [this] { back(); }); });
   connect(mdi_, &Mdi::shutDownRequested, this, &AppShell::shutDown);
-  mdi_->frmDisplay()->showChart(chart);
+  mdi_->showChart(chart);
   frmMain().hide();
   mdi_->show();
 }

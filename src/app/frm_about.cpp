@@ -8,6 +8,7 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/message_boxes.h"
+#include "app/muted_text.h"
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
@@ -29,7 +30,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   titleLabel->setFont(titleFont);
 
   auto* tagline = new QLabel(tr("Pranapada Lagna and the sidereal birth chart"));
-  tagline->setEnabled(false);
+  MuteText(tagline);
 
   auto* lblHomePage =
       Named<LinkLabel>("lblHomePage", PageUrl(PageRole::HomePage).toString());

@@ -1,6 +1,8 @@
 #include "app/mdi.h"
 
 #include <QCloseEvent>
+#include <QLayout>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -24,8 +26,8 @@
 namespace velquor {
 
 namespace {
-constexpr int kTopBarHeight = 76;
-constexpr int kPictureSide = 48;
+constexpr int kTopBarHeight = 64;
+constexpr int kPictureSide = 44;
 constexpr int kGap = 14;
 }  // namespace
 
@@ -43,7 +45,7 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   area_->setBackground(QColor(0xe4, 0xe7, 0xee));
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  area_->installEventFilter(this);
+  area_->viewport()->installEventFilter(this);
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -57,13 +59,32 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   frmDisplay_ = new FrmDisplay;
   resultWindow_ = area_->addSubWindow(frmDisplay_, Qt::SubWindow | Qt::WindowTitleHint);
   resultWindow_->setWindowIcon(ProgramIcon());
-  resultWindow_->adjustSize();
+  // Never smaller than its contents: a squeezed chart would draw its cells over each other.
+  resultWindow_->layout()->setSizeConstraint(QLayout::SetMinimumSize);
   resultWindow_->show();
+  fitToResultWindow();
+}
 
-  // Big enough for the whole result window where the screen allows.
-  const QSize wanted = resultWindow_->size() + QSize(2 * kGap, kTopBarHeight + 2 * kGap + 40);
+void Mdi::showChart(const ChartResult& chart) {
+  frmDisplay_->showChart(chart);
+  fitToResultWindow();
+}
+
+void Mdi::fitToResultWindow() {
+  // The texts decide the result window's size. Their layouts would catch up on the next
+  // pass of the event loop; they are brought up to date now, deepest first, so that the
+  // size is measured on the filled window.
+  QList<QWidget*> widgets = resultWindow_->findChildren<QWidget*>();
+  std::reverse(widgets.begin(), widgets.end());
+  widgets << resultWindow_;
+  for (QWidget* widget : widgets)
+    if (widget->layout() != nullptr) widget->layout()->activate();
+  resultWindow_->adjustSize();
+  const QSize wanted = resultWindow_->size() + QSize(2 * kGap, kTopBarHeight + 2 * kGap) +
+                       QSize(0, menuBar()->sizeHint().height());
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   resize(wanted.boundedTo(screen.size()));
+  centreResultWindow();
 }
 
 QWidget* Mdi::buildTopBar() {
@@ -145,7 +166,7 @@ void Mdi::layOutTopBar() {
 }
 
 bool Mdi::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == area_ && event->type() == QEvent::Resize) centreResultWindow();
+  if (watched == area_->viewport() && event->type() == QEvent::Resize) centreResultWindow();
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include "entry/chart_result.h"
+
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -24,6 +26,10 @@ class Mdi : public QMainWindow {
   explicit Mdi(QWidget* parent = nullptr);
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
+
+  // Fills the result window and sizes it (and the frame, where the screen allows) to
+  // show the whole chart.
+  void showChart(const ChartResult& chart);
 
   // Horizontal positions of the Back and Exit buttons for a frame `frameWidth` pixels wide:
   // Exit keeps 300 twips from the right edge, Back stands 100 twips left of Exit (the rule
@@ -50,6 +56,7 @@ class Mdi : public QMainWindow {
   void buildMenus();
   void layOutTopBar();
   void centreResultWindow();
+  void fitToResultWindow();
 
   QWidget* picTop_ = nullptr;
   ProgramPicture* picture_ = nullptr;

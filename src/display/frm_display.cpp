@@ -144,7 +144,6 @@ QWidget* FrmDisplay::buildChart() {
   centre->addStretch();
   for (QLabel* label : {centreTitle, centreName_, centrePranapada_}) {
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     centre->addWidget(label);
   }
   centre->addStretch();

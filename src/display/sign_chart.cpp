@@ -64,7 +64,7 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
     caption->setPalette(faint);
 
     auto* cellLayout = new QGridLayout(cell);
-    cellLayout->setContentsMargins(8, 6, 8, 4);
+    cellLayout->setContentsMargins(10, 8, 8, 4);
     cellLayout->addWidget(signLabel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     cellLayout->addWidget(special, 0, 1, Qt::AlignRight | Qt::AlignTop);
     cellLayout->addWidget(caption, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
@@ -101,7 +101,7 @@ void SignChart::paintEvent(QPaintEvent*) {
   if (ascendantSign_ >= 0) {
     // The ascendant's cell carries a stroke across its top left corner.
     const QRectF cell = cells_[ascendantSign_]->geometry();
-    const double reach = std::min(cell.width(), cell.height()) * 0.22;
+    const double reach = std::min(cell.width(), cell.height()) * 0.15;
     painter.setPen(QPen(ChartStyle::kLine, 1.5));
     painter.drawLine(cell.topLeft() + QPointF(0, reach), cell.topLeft() + QPointF(reach, 0));
   }

@@ -21,6 +21,7 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/message_boxes.h"
+#include "app/muted_text.h"
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
@@ -66,8 +67,9 @@ QLineEdit* NewTextBox(const char* name, const QString& accessibleName, int maxLe
   box->setAccessibleName(accessibleName);
   if (maxLength > 0) {
     box->setMaxLength(maxLength);
-    // Wide enough for its digits and the frame, whatever the font.
-    const int digits = box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0'));
+    // Every number box is as wide as the widest (three digits), so that the degree and
+    // minute columns of the two coordinate frames line up, whatever the font.
+    const int digits = box->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
     box->setFixedWidth(digits + 16);
     box->setAlignment(Qt::AlignRight);
   }
@@ -180,22 +182,23 @@ QGroupBox* FrmMain::buildPersonalDetails() {
   cboSS_ = NewCombo("cboSS", NumberEntries(0, 59), 0, QStringLiteral("Second of birth"));
   TypedKeyFilter::Install(txtName_, &FilterNameKey);
 
+  auto* format = NewLabel("Label12", QStringLiteral("HH:MM:SS"));
+  MuteText(format);  // a hint
+
+  const auto row = [](std::initializer_list<QWidget*> widgets) {
+    auto* line = new QHBoxLayout;
+    for (QWidget* widget : widgets) line->addWidget(widget);
+    line->addStretch();
+    return line;
+  };
   auto* frame = Named<QGroupBox>("Frame6", QStringLiteral("Personal Details"));
   auto* grid = new QGridLayout(frame);
   grid->addWidget(NewLabel("Label13", QStringLiteral("Name"), txtName_), 0, 0);
-  grid->addWidget(txtName_, 0, 1, 1, 4);
+  grid->addWidget(txtName_, 0, 1);
   grid->addWidget(NewLabel("Label5", QStringLiteral("Date of Birth"), cboDate_), 1, 0);
-  grid->addWidget(cboDate_, 1, 1);
-  grid->addWidget(cboMonth_, 1, 2);
-  grid->addWidget(cboYear_, 1, 3);
+  grid->addLayout(row({cboDate_, cboMonth_, cboYear_}), 1, 1);
   grid->addWidget(NewLabel("Label1", QStringLiteral("Time of Birth"), cboHH_), 2, 0);
-  grid->addWidget(cboHH_, 2, 1);
-  grid->addWidget(cboMM_, 2, 2);
-  grid->addWidget(cboSS_, 2, 3);
-  auto* format = NewLabel("Label12", QStringLiteral("HH:MM:SS"));
-  format->setEnabled(false);  // a hint, drawn dimmed
-  grid->addWidget(format, 2, 4);
-  grid->setColumnStretch(4, 1);
+  grid->addLayout(row({cboHH_, cboMM_, cboSS_, format}), 2, 1);
   return frame;
 }
 

@@ -6,7 +6,7 @@
 //   "show requested"     a later start asked this instance to come to the front
 //   "visible windows: N" after a refused start, the windows it left on screen
 #include <QApplication>
-#include <QTextStream>
+#include <QWidget>
 #include <cstdio>
 
 #include "app/message_boxes.h"

@@ -76,6 +76,8 @@ void Render(const QDir& folder) {
   form.cmdRashi_Click();
   velquor::Mdi* frame = shell.mdi();
   if (frame == nullptr) throw std::runtime_error("the sample chart did not open the frame");
+  // The offscreen screen is small; show the frame as on a common laptop screen.
+  frame->resize(1300, 700);
   QApplication::processEvents();
   Save(*frame, folder, "MDI.png");
 
