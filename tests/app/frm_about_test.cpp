@@ -5,10 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
-#include "app/frm_about.h"
-#include "app/link_label.h"
 #include "app/links.h"
 #include "app/mdi.h"
 #include "entry/frm_main.h"
@@ -69,15 +66,6 @@ TEST(FrmAbout, FromTheFrame) {
   Mdi frame;
   frame.show();
   ExpectAboutBox(OpenAbout(Child<QAction>(frame, QStringLiteral("mnuAbout"))));
-}
-
-TEST(FrmAbout, LinksOpenTheirPages) {
-  test::OpenedPages pages;
-  FrmAbout about;
-  Q_EMIT Child<LinkLabel>(about, QStringLiteral("lblHomePage")).activated();
-  QTest::mouseClick(&Child<LinkLabel>(about, QStringLiteral("lblCoBrand")), Qt::LeftButton);
-  EXPECT_EQ(pages.urls,
-            std::vector<QUrl>({PageUrl(PageRole::HomePage), PageUrl(PageRole::FullBranding)}));
 }
 
 }  // namespace

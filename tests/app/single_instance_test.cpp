@@ -85,14 +85,6 @@ TEST(SingleInstance, LockOfAKilledInstanceDoesNotBlockTheNextStart) {
   EXPECT_TRUE(next.waitForLine(QStringLiteral("started"))) << next.finish().toStdString();
 }
 
-TEST(SingleInstance, SeparateFoldersDoNotMeet) {
-  QTemporaryDir one, other;
-  Probe first(one.path());
-  ASSERT_TRUE(first.waitForLine(QStringLiteral("started")));
-  Probe second(other.path());
-  EXPECT_TRUE(second.waitForLine(QStringLiteral("started")));
-}
-
 TEST(SingleInstance, AnUnusableFolderIsAnError) {
   QTemporaryDir parent;
   SingleInstance instance(QDir(parent.path()).filePath(QStringLiteral("missing")));

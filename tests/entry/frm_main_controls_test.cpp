@@ -89,17 +89,6 @@ TEST(FrmMainControls, BoxesStartEmptyWithTheirLimits) {
   EXPECT_FALSE(Child<QRadioButton>(form, QStringLiteral("optLat_1")).isChecked());
 }
 
-TEST(FrmMainControls, OptionButtonsExcludeEachOtherWithinTheirFrame) {
-  FrmMain form;
-  Child<QRadioButton>(form, QStringLiteral("optLong_1")).click();
-  EXPECT_FALSE(Child<QRadioButton>(form, QStringLiteral("optLong_0")).isChecked());
-  // The latitude pair is its own group.
-  EXPECT_TRUE(Child<QRadioButton>(form, QStringLiteral("optLat_0")).isChecked());
-  Child<QRadioButton>(form, QStringLiteral("optLat_1")).click();
-  EXPECT_TRUE(Child<QRadioButton>(form, QStringLiteral("optLong_1")).isChecked());
-  EXPECT_FALSE(Child<QRadioButton>(form, QStringLiteral("optLat_0")).isChecked());
-}
-
 struct ComboList {
   const char* name;
   int count;

@@ -40,14 +40,18 @@ TEST(FrmMainInput, KeyFilters) {
       {"txtName", "Ravi kumar", "RAVI KUMAR", nullptr},
       {"txtName", "AB\b", "A", nullptr},
       {"txtName", "1", "", kLetters},
-      {"txtName", "[", "", kLetters},
+      {"txtName", "@", "", kLetters},  // just below "A"
+      {"txtName", "[", "", kLetters},  // "[" .. "`" lie between the two letter ranges
       {"txtName", "`", "", kLetters},
+      {"txtName", "{", "", kLetters},  // just above "z"
       {"txtName", "O'", "O", kLetters},
       {"txtName", "-", "", kLetters},
       {"txtLonD", "179", "179", nullptr},
       {"txtLonD", "1794", "179", nullptr},  // at most three characters
       {"txtLonD", "-", "", kNumbers},
       {"txtLonD", ".", "", kNumbers},
+      {"txtLonD", "/", "", kNumbers},  // just below "0"
+      {"txtLonD", ":", "", kNumbers},  // just above "9"
       {"txtLonM", "5x", "5", kNumbers},
       {"txtLonM", "45\b", "4", nullptr},
       {"txtLatD", "905", "90", nullptr},
