@@ -8,10 +8,11 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/message_boxes.h"
-#include "app/muted_text.h"
+#include "app/text_colour.h"
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
+#include "app/scaled_font.h"
 
 namespace velquor {
 
@@ -24,10 +25,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
   auto* picIcon = Named<ProgramPicture>("picIcon", 72);
   auto* titleLabel = Named<QLabel>("Label2", title);
-  QFont titleFont = titleLabel->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
-  titleFont.setBold(true);
-  titleLabel->setFont(titleFont);
+  titleLabel->setFont(ScaledFont(titleLabel->font(), 1.6, Weight::Bold));
 
   auto* tagline = new QLabel(tr("Pranapada Lagna and the sidereal birth chart"));
   MuteText(tagline);

@@ -21,6 +21,7 @@
 #include "app/program_icon.h"
 #include "app/program_title.h"
 #include "app/twips.h"
+#include "app/scaled_font.h"
 #include "display/frm_display.h"
 
 namespace velquor {
@@ -101,10 +102,7 @@ QWidget* Mdi::buildTopBar() {
   picture_->setObjectName(QStringLiteral("Picture1"));
   title_ = new QLabel(QStringLiteral("Pranapada Lagna"), picTop_);
   title_->setObjectName(QStringLiteral("Label2"));
-  QFont titleFont = title_->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-  titleFont.setBold(true);
-  title_->setFont(titleFont);
+  title_->setFont(ScaledFont(title_->font(), 1.5, Weight::Bold));
   title_->adjustSize();
 
   link_ = new LinkLabel(

@@ -10,6 +10,8 @@
 #include "app/links.h"
 #include "app/message_boxes.h"
 #include "app/named_widget.h"
+#include "app/scaled_font.h"
+#include "app/text_colour.h"
 #include "display/chart_cell_label.h"
 #include "display/chart_style.h"
 #include "display/sign_names.h"
@@ -42,12 +44,6 @@ constexpr std::array<const char*, 10> kPlanetCaptions = {
 
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-QFont Emphasised(QFont font, double factor) {
-  font.setPointSizeF(font.pointSizeF() * factor);
-  font.setBold(true);
-  return font;
-}
 
 // Index 0..11 of a sign number 1..12, or -1 outside.
 int SignIndexOf(int signNumber) { return signNumber >= 1 && signNumber <= 12 ? signNumber - 1 : -1; }
@@ -84,7 +80,7 @@ QWidget* FrmDisplay::buildDetails() {
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int r = static_cast<int>(row);
     if (line.caption == nullptr) {
-      value->setFont(Emphasised(value->font(), 1.15));
+      value->setFont(ScaledFont(value->font(), 1.15, Weight::Bold));
       grid->addWidget(value, r, 0, 1, 2);
     } else {
       auto* caption = new QLabel(QString::fromLatin1(line.caption));
@@ -129,16 +125,12 @@ QWidget* FrmDisplay::buildChart() {
   layout->addWidget(chart_);
 
   centreName_ = Named<QLabel>("lblChartName");
-  centreName_->setFont(Emphasised(font(), 1.2));
+  centreName_->setFont(ScaledFont(font(), 1.2, Weight::Bold));
   centrePranapada_ = Named<QLabel>("lblChartPranapada");
-  centrePranapada_->setFont(Emphasised(font(), 1.0));
-  QPalette accent = centrePranapada_->palette();
-  accent.setColor(QPalette::WindowText, ChartStyle::kAccent);
-  centrePranapada_->setPalette(accent);
+  centrePranapada_->setFont(ScaledFont(font(), 1.0, Weight::Bold));
+  SetTextColour(centrePranapada_, ChartStyle::kAccent);
   auto* centreTitle = new QLabel(QStringLiteral("Rasi"));
-  QPalette faint = centreTitle->palette();
-  faint.setColor(QPalette::WindowText, ChartStyle::kFaintInk);
-  centreTitle->setPalette(faint);
+  SetTextColour(centreTitle, ChartStyle::kFaintInk);
 
   auto* centre = new QVBoxLayout(chart_->centre());
   centre->addStretch();
@@ -153,14 +145,14 @@ QWidget* FrmDisplay::buildChart() {
 QWidget* FrmDisplay::buildHouse() {
   auto* frame = Named<QGroupBox>("fraHouse");
   auto* title = Named<QLabel>("Label8", QStringLiteral("Pranapada Lagna Present House Significance"));
-  title->setFont(Emphasised(font(), 1.1));
+  title->setFont(ScaledFont(font(), 1.1, Weight::Bold));
   auto* energy = Named<QLabel>(
       "Label10", QStringLiteral("Pranapada Lagna signifies the energy that you have in life."));
   QFont italic = energy->font();
   italic.setItalic(true);
   energy->setFont(italic);
   auto* caption = Named<QLabel>("Label11", QStringLiteral("Significance"));
-  caption->setFont(Emphasised(font(), 1.0));
+  caption->setFont(ScaledFont(font(), 1.0, Weight::Bold));
   lblHouseDesc_ = Named<QLabel>("lblHouseDesc");
   lblHouseDesc_->setTextFormat(Qt::PlainText);
   lblHouseDesc_->setWordWrap(true);

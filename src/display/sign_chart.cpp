@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "app/named_widget.h"
+#include "app/scaled_font.h"
+#include "app/text_colour.h"
 #include "display/chart_cell_label.h"
 #include "display/chart_style.h"
 #include "display/sign_names.h"
@@ -20,13 +22,6 @@ constexpr std::array<const char*, 12> kSignLabelNames = {
 // of the top row.
 constexpr std::array<std::array<int, 2>, 12> kCellPlaces = {{
     {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0}}};
-
-QFont ScaledFont(const QFont& base, double factor, bool bold) {
-  QFont font = base;
-  font.setPointSizeF(base.pointSizeF() * factor);
-  font.setBold(bold);
-  return font;
-}
 
 }  // namespace
 
@@ -50,18 +45,14 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
     auto* cell = Named<QWidget>(ArrayElementName("shpHora", sign));
     cell->setMinimumSize(ChartStyle::kCellMinimum);
     auto* signLabel = Named<ChartCellLabel>(kSignLabelNames[sign]);
-    signLabel->setFont(ScaledFont(font(), 1.0, false));
+    signLabel->setFont(ScaledFont(font(), 1.0, Weight::Regular));
     auto* special = Named<ChartCellLabel>(ArrayElementName("lblArudha", sign));
-    special->setFont(ScaledFont(font(), 0.9, true));
+    special->setFont(ScaledFont(font(), 0.9, Weight::Bold));
     special->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QPalette accent = special->palette();
-    accent.setColor(QPalette::WindowText, ChartStyle::kAccent);
-    special->setPalette(accent);
+    SetTextColour(special, ChartStyle::kAccent);
     auto* caption = new QLabel(QString::fromLatin1(kSignNames[sign]));
-    caption->setFont(ScaledFont(font(), 0.8, false));
-    QPalette faint = caption->palette();
-    faint.setColor(QPalette::WindowText, ChartStyle::kFaintInk);
-    caption->setPalette(faint);
+    caption->setFont(ScaledFont(font(), 0.8, Weight::Regular));
+    SetTextColour(caption, ChartStyle::kFaintInk);
 
     auto* cellLayout = new QGridLayout(cell);
     cellLayout->setContentsMargins(10, 8, 8, 4);

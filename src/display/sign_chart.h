@@ -1,7 +1,8 @@
 // The twelve-sign chart of the result window: a four-by-four grid with fixed sign places
 // (Pisces top left, the signs running clockwise, Aries second in the top row) around an
 // empty centre. Each cell holds the sign label with the bodies and the special-point label
-// with the tags. The widget itself is the outer border `Shape2`; it draws the grid lines,
+// with the tags. The cells are shpHora_0 .. shpHora_11 by sign index (0 = Aries), like
+// lblArudha. The widget itself is the outer border `Shape2`; it draws the grid lines,
 // marks the ascendant's cell with a corner stroke and tints the cell of the Pranapada Lagna.
 #pragma once
 

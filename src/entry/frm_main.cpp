@@ -21,10 +21,11 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/message_boxes.h"
-#include "app/muted_text.h"
+#include "app/text_colour.h"
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
+#include "app/scaled_font.h"
 #include "astro/date_time.h"
 #include "entry/chart_run.h"
 #include "entry/time_zones.h"
@@ -109,17 +110,12 @@ FrmMain::FrmMain(QWidget* parent)
   setWindowIcon(ProgramIcon());
 
   auto* headline = NewLabel("Label2", QStringLiteral("Know more about your energy in life with Velquor"));
-  QFont headlineFont = headline->font();
-  headlineFont.setPointSizeF(headlineFont.pointSizeF() * 1.35);
-  headlineFont.setBold(true);
-  headline->setFont(headlineFont);
+  headline->setFont(ScaledFont(headline->font(), 1.35, Weight::Bold));
   headline->setAlignment(Qt::AlignCenter);
   headline->setForegroundRole(QPalette::Highlight);
 
   cmdRashi_ = Named<QPushButton>("cmdRashi", QStringLiteral("Get My Pranapada Lagna"));
-  QFont buttonFont = cmdRashi_->font();
-  buttonFont.setBold(true);
-  cmdRashi_->setFont(buttonFont);
+  cmdRashi_->setFont(ScaledFont(cmdRashi_->font(), 1.0, Weight::Bold));
   cmdRashi_->setMinimumHeight(cmdRashi_->sizeHint().height() * 3 / 2);
   cmdRashi_->setAutoDefault(true);
 

@@ -1,8 +1,9 @@
+#include "entry/place_search.h"
+
 #include <QDesktopServices>
 #include <stdexcept>
 
 #include "app/page_addresses.h"
-#include "entry/place_search.h"
 
 namespace velquor {
 
@@ -14,8 +15,8 @@ QUrl WebSearchUrl(const QString& query) {
               QUrl::StrictMode);
 }
 
-void WebPlaceSearch::search(const QString& query, const QUrl& /*homePage: a web search has no
-                                                                 page of its own to show*/) {
+// A web search shows the search engine's page, so it has no use for the home page.
+void WebPlaceSearch::search(const QString& query, const QUrl& /*homePage*/) {
   const QUrl url = WebSearchUrl(query);
   if (!QDesktopServices::openUrl(url))
     throw std::runtime_error("no web browser could be started for the place search");
