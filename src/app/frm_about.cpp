@@ -8,11 +8,11 @@
 #include "app/link_label.h"
 #include "app/links.h"
 #include "app/message_boxes.h"
-#include "app/text_colour.h"
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
 #include "app/scaled_font.h"
+#include "app/text_colour.h"
 
 namespace velquor {
 

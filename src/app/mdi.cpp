@@ -20,8 +20,8 @@
 #include "app/named_widget.h"
 #include "app/program_icon.h"
 #include "app/program_title.h"
-#include "app/twips.h"
 #include "app/scaled_font.h"
+#include "app/twips.h"
 #include "display/frm_display.h"
 
 namespace velquor {

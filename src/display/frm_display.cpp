@@ -14,8 +14,8 @@
 #include "app/text_colour.h"
 #include "display/chart_cell_label.h"
 #include "display/chart_style.h"
-#include "display/sign_names.h"
 #include "display/sign_chart.h"
+#include "display/sign_names.h"
 
 namespace velquor {
 
