@@ -15,7 +15,7 @@ class ProgramPicture : public QWidget {
 
  public:
   // `side`: the picture's width and height in device-independent pixels.
-  ProgramPicture(int side, QWidget* parent = nullptr);
+  explicit ProgramPicture(int side, QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
 

@@ -44,8 +44,8 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
   for (int sign = 0; sign < 12; ++sign) {
     auto* cell = Named<QWidget>(ArrayElementName("shpHora", sign));
     cell->setMinimumSize(ChartStyle::kCellMinimum);
-    auto* signLabel = Named<ChartCellLabel>(kSignLabelNames[sign]);
-    signLabel->setFont(ScaledFont(font(), 1.0, Weight::Regular));
+    auto* bodies = Named<ChartCellLabel>(kSignLabelNames[sign]);
+    bodies->setFont(ScaledFont(font(), 1.0, Weight::Regular));
     auto* special = Named<ChartCellLabel>(ArrayElementName("lblArudha", sign));
     special->setFont(ScaledFont(font(), 0.9, Weight::Bold));
     special->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -56,7 +56,7 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
 
     auto* cellLayout = new QGridLayout(cell);
     cellLayout->setContentsMargins(10, 8, 8, 4);
-    cellLayout->addWidget(signLabel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    cellLayout->addWidget(bodies, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     cellLayout->addWidget(special, 0, 1, Qt::AlignRight | Qt::AlignTop);
     cellLayout->addWidget(caption, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
     cellLayout->setRowStretch(0, 1);
@@ -65,7 +65,7 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
     const QPoint place = CellPlace(sign);
     grid->addWidget(cell, place.y(), place.x());
     cells_[sign] = cell;
-    signLabels_[sign] = signLabel;
+    signLabels_[sign] = bodies;
     specialLabels_[sign] = special;
   }
   centre_ = Named<QWidget>("Shape1");
