@@ -1,5 +1,8 @@
 #include "astro/calendar.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace velquor {
@@ -83,16 +86,19 @@ std::string FormatLongitude(double x) {
   if (signIndex >= 12) signIndex %= 12;  // exactly 360 reads as Aries
   const long inSign = wholeDegrees % 30;
 
-  std::string text;
-  text.reserve(24);
-  text += std::to_string(inSign);
-  text += "\u00B0 ";
-  text += std::to_string(minutes);
-  text += "' ";
-  text += std::to_string(seconds);
-  text += "\" ";
-  text += SignAbbreviation(static_cast<int>(signIndex));
-  return text;
+  // Written into a buffer and copied once: the chart run formats eighteen of these.
+  std::array<char, 48> buffer{};
+  char* const end = buffer.data() + buffer.size();
+  char* at = buffer.data();
+  const auto append = [&](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
+  at = std::to_chars(at, end, inSign).ptr;
+  append("\u00B0 ");
+  at = std::to_chars(at, end, minutes).ptr;
+  append("' ");
+  at = std::to_chars(at, end, seconds).ptr;
+  append("\" ");
+  append(SignAbbreviation(static_cast<int>(signIndex)));
+  return {buffer.data(), at};
 }
 
 std::string ShortPosition(std::string_view longText) {
