@@ -86,16 +86,20 @@ std::string FormatLongitude(double x) {
   if (signIndex >= 12) signIndex %= 12;  // exactly 360 reads as Aries
   const long inSign = wholeDegrees % 30;
 
-  // Written into a buffer and copied once: the chart run formats eighteen of these.
-  std::array<char, 48> buffer{};
+  // Written into a buffer and copied once: the chart run formats eighteen of these. Three
+  // numbers of any size and the separators take at most 70 characters.
+  std::array<char, 80> buffer{};
   char* const end = buffer.data() + buffer.size();
   char* at = buffer.data();
-  const auto append = [&](std::string_view part) { at = std::copy(part.begin(), part.end(), at); };
-  at = std::to_chars(at, end, inSign).ptr;
+  const auto append = [&](std::string_view part) {
+    at = std::copy_n(part.data(), std::min(part.size(), static_cast<std::size_t>(end - at)), at);
+  };
+  const auto appendNumber = [&](long value) { at = std::to_chars(at, end, value).ptr; };
+  appendNumber(inSign);
   append("\u00B0 ");
-  at = std::to_chars(at, end, minutes).ptr;
+  appendNumber(minutes);
   append("' ");
-  at = std::to_chars(at, end, seconds).ptr;
+  appendNumber(seconds);
   append("\" ");
   append(SignAbbreviation(static_cast<int>(signIndex)));
   return {buffer.data(), at};
