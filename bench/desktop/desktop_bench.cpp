@@ -1,0 +1,154 @@
+// Benchmarks of the desktop program, headless (Qt's offscreen platform):
+//  - BM_DesktopStartToFormShown: a new process from its start to the birth-data form drawn;
+//    its counter peak_rss_MB is the most memory that process held over a session with one
+//    chart shown;
+//  - BM_DesktopChartToResultShown: one chart from the button to the drawn result window.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/app_shell.h"
+#include "app/mdi.h"
+#include "desktop/desktop_session.h"
+#include "desktop/first_paint.h"
+#include "display/frm_display.h"
+#include "entry/frm_main.h"
+#include "support/birth_entry.h"
+#include "support/gui_test_support.h"
+
+extern char** environ;
+
+namespace velquor::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct SessionFigures {
+  double formShownSeconds = 0.0;
+  double peakMegabytes = 0.0;
+  std::string error;  // empty when the session went through
+};
+
+bool ReadStep(int fd, char expected) {
+  char step = 0;
+  return ::read(fd, &step, 1) == 1 && step == expected;
+}
+
+// Starts this program again in session mode and times it from before the spawn.
+SessionFigures RunSessionProcess() {
+  SessionFigures figures;
+  int report[2];
+  if (::pipe(report) != 0) return {0, 0, std::strerror(errno)};
+  ::fcntl(report[0], F_SETFD, FD_CLOEXEC);
+  std::string fd = std::to_string(report[1]);
+  std::string self = "/proc/self/exe";
+  std::string session = kSessionArgument;
+  char* argv[] = {self.data(), session.data(), fd.data(), nullptr};
+
+  const Clock::time_point start = Clock::now();
+  pid_t pid = 0;
+  const int spawned = ::posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv, environ);
+  ::close(report[1]);
+  if (spawned != 0) {
+    ::close(report[0]);
+    return {0, 0, std::strerror(spawned)};
+  }
+  const bool formShown = ReadStep(report[0], kFormShown);
+  figures.formShownSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const bool resultShown = formShown && ReadStep(report[0], kResultShown);
+  ::close(report[0]);
+
+  int status = 0;
+  rusage usage{};
+  ::wait4(pid, &status, 0, &usage);
+  figures.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+  if (!resultShown || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    figures.error = "the desktop session did not show the form and the result and end cleanly";
+  }
+  return figures;
+}
+
+void BM_DesktopStartToFormShown(benchmark::State& state) {
+  double peak = 0.0;
+  for (auto _ : state) {
+    const SessionFigures figures = RunSessionProcess();
+    if (!figures.error.empty()) {
+      state.SkipWithError(figures.error.c_str());
+      return;
+    }
+    state.SetIterationTime(figures.formShownSeconds);
+    peak = std::max(peak, figures.peakMegabytes);
+  }
+  state.counters["peak_rss_MB"] = peak;
+}
+BENCHMARK(BM_DesktopStartToFormShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_DesktopChartToResultShown(benchmark::State& state) {
+  AppShell shell;
+  shell.start();
+  FrmMain& form = shell.frmMain();
+  if (!FirstPaint(form).wait()) {
+    state.SkipWithError("the birth-data form did not draw");
+    return;
+  }
+  test::Enter(form, test::BirthEntry{});
+  auto& button = test::Child<QPushButton>(form, QStringLiteral("cmdRashi"));
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    button.click();
+    const bool drawn = shell.mdi() != nullptr && FirstPaint(*shell.mdi()->frmDisplay()).wait();
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    if (!drawn) {
+      state.SkipWithError("the result window did not draw");
+      return;
+    }
+    shell.back();
+    FirstPaint(form).wait();
+  }
+}
+BENCHMARK(BM_DesktopChartToResultShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace velquor::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc == 3 && std::strcmp(argv[1], velquor::bench::kSessionArgument) == 0) {
+    QApplication app(argc, argv);
+    return velquor::bench::RunDesktopSession(std::atoi(argv[2]));
+  }
+  // A private runtime folder for the sessions' single-instance lock, so that a desktop
+  // program the user runs meanwhile does not turn them away.
+  QTemporaryDir runtime;
+  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
