@@ -52,7 +52,12 @@ void BM_BatchPipeline(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kLines);
 }
-BENCHMARK(BM_BatchPipeline)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchPipeline)
+    ->Arg(1)
+    ->Arg(2)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The parts of one line, each on one thread.
 void BM_ParseBatchLine(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -20,31 +21,6 @@ namespace {
 
 using Json = nlohmann::json;
 
-int WholeNumber(const std::string& key, const Json& value) {
-  constexpr auto kMin = std::numeric_limits<int>::min();
-  constexpr auto kMax = std::numeric_limits<int>::max();
-  if (value.is_number_unsigned()) {
-    const auto number = value.get<std::uint64_t>();
-    if (number <= static_cast<std::uint64_t>(kMax)) return static_cast<int>(number);
-  } else if (value.is_number_integer()) {
-    const auto number = value.get<std::int64_t>();
-    if (number >= kMin && number <= kMax) return static_cast<int>(number);
-  } else {
-    throw InputError(key, "expected a whole number");
-  }
-  throw InputError(key, "number out of range");
-}
-
-bool Flag(const std::string& key, const Json& value) {
-  if (!value.is_boolean()) throw InputError(key, "expected true or false");
-  return value.get<bool>();
-}
-
-std::string Text(const std::string& key, const Json& value) {
-  if (!value.is_string()) throw InputError(key, "expected a string");
-  return value.get<std::string>();
-}
-
 // A key and the field it sets: exactly one of the three members.
 struct KeySpec {
   std::string_view key;
@@ -52,6 +28,12 @@ struct KeySpec {
   int BirthInput::*number = nullptr;
   bool BirthInput::*flag = nullptr;
   std::string BirthInput::*text = nullptr;
+
+  const char* Expected() const {
+    if (number) return "expected a whole number";
+    if (flag) return "expected true or false";
+    return "expected a string";
+  }
 };
 
 const std::array<KeySpec, 18> kKeys = {{
@@ -75,18 +57,8 @@ const std::array<KeySpec, 18> kKeys = {{
     {"country", false, nullptr, nullptr, &BirthInput::country},
 }};
 
-void ReadKey(const KeySpec& spec, const std::string& key, const Json& value, BirthInput& input) {
-  if (spec.number) {
-    input.*spec.number = WholeNumber(key, value);
-  } else if (spec.flag) {
-    input.*spec.flag = Flag(key, value);
-  } else {
-    input.*spec.text = Text(key, value);
-  }
-}
-
 // The parser's message without its "[json.exception...] " prefix.
-std::string ParseMessage(const Json::exception& error) {
+std::string ParseMessage(const nlohmann::detail::exception& error) {
   std::string_view message = error.what();
   if (const std::size_t end = message.find("] "); !message.empty() && message.front() == '[' &&
                                                   end != std::string_view::npos) {
@@ -95,30 +67,109 @@ std::string ParseMessage(const Json::exception& error) {
   return "malformed JSON: " + std::string(message);
 }
 
+// Fills a BirthInput straight from the parser's events, without building a document: one
+// flat object whose values are numbers, booleans and strings. Faults are thrown as
+// InputError from inside the parse.
+class BirthInputReader : public nlohmann::json_sax<Json> {
+ public:
+  explicit BirthInputReader(BirthInput& input) : input_(input) {}
+
+  bool null() override { Wrong(); }
+
+  bool boolean(bool value) override {
+    if (Value().flag == nullptr) Wrong();
+    input_.*current_->flag = value;
+    return true;
+  }
+
+  bool number_integer(number_integer_t value) override {
+    if (Value().number == nullptr) Wrong();
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+      OutOfRange();
+    }
+    input_.*current_->number = static_cast<int>(value);
+    return true;
+  }
+
+  bool number_unsigned(number_unsigned_t value) override {
+    if (Value().number == nullptr) Wrong();
+    if (value > static_cast<number_unsigned_t>(std::numeric_limits<int>::max())) OutOfRange();
+    input_.*current_->number = static_cast<int>(value);
+    return true;
+  }
+
+  // Also what the parser makes of an integer too long for 64 bits.
+  bool number_float(number_float_t, const string_t&) override { Wrong(); }
+
+  bool string(string_t& value) override {
+    if (Value().text == nullptr) Wrong();
+    input_.*current_->text = std::move(value);
+    return true;
+  }
+
+  bool binary(binary_t&) override { Wrong(); }
+
+  bool start_object(std::size_t) override {
+    if (inObject_) Wrong();
+    inObject_ = true;
+    return true;
+  }
+
+  bool key(string_t& key) override {
+    const auto spec = std::find_if(kKeys.begin(), kKeys.end(),
+                                   [&](const KeySpec& candidate) { return candidate.key == key; });
+    if (spec == kKeys.end()) throw InputError(key, "unknown key");
+    current_ = &*spec;
+    seen_.set(static_cast<std::size_t>(spec - kKeys.begin()));
+    return true;
+  }
+
+  bool end_object() override {
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+      if (kKeys[i].required && !seen_.test(i)) {
+        throw InputError(std::string(kKeys[i].key), "missing");
+      }
+    }
+    return true;
+  }
+
+  bool start_array(std::size_t) override { Wrong(); }
+
+  // Never reached: every array is refused at its start.
+  bool end_array() override { return true; }
+
+  bool parse_error(std::size_t, const std::string&,
+                   const nlohmann::detail::exception& error) override {
+    throw InputError("line", ParseMessage(error));
+  }
+
+ private:
+  // The key the value being read belongs to. Outside the object there is none: the line
+  // is not a JSON object. Inside, the parser has always given a key first.
+  const KeySpec& Value() {
+    if (!inObject_) throw InputError("line", "expected a JSON object");
+    return *current_;
+  }
+
+  [[noreturn]] void Wrong() { throw InputError(std::string(Value().key), Value().Expected()); }
+
+  [[noreturn]] void OutOfRange() {
+    throw InputError(std::string(current_->key), "number out of range");
+  }
+
+  BirthInput& input_;
+  bool inObject_ = false;
+  const KeySpec* current_ = nullptr;
+  std::bitset<kKeys.size()> seen_;
+};
+
 }  // namespace
 
 BirthInput ParseBatchLine(std::string_view line) {
   if (line.empty()) throw InputError("line", "empty");
-  Json object;
-  try {
-    object = Json::parse(line.begin(), line.end());
-  } catch (const Json::exception& error) {
-    throw InputError("line", ParseMessage(error));
-  }
-  if (!object.is_object()) throw InputError("line", "expected a JSON object");
-
   BirthInput input;
-  std::array<bool, kKeys.size()> seen{};
-  for (const auto& [key, value] : object.items()) {
-    const auto spec = std::find_if(kKeys.begin(), kKeys.end(),
-                                   [&](const KeySpec& candidate) { return candidate.key == key; });
-    if (spec == kKeys.end()) throw InputError(key, "unknown key");
-    ReadKey(*spec, key, value, input);
-    seen[static_cast<std::size_t>(spec - kKeys.begin())] = true;
-  }
-  for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    if (kKeys[i].required && !seen[i]) throw InputError(std::string(kKeys[i].key), "missing");
-  }
+  BirthInputReader reader(input);
+  Json::sax_parse(line.begin(), line.end(), &reader);
   return input;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/chart_json.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -15,11 +16,17 @@ void Separate(std::string& out) {
   if (last != '{' && last != '[') out += ',';
 }
 
+// The key with its quotes, colon and any comma before it, in one append.
 void Key(std::string& out, std::string_view key) {
-  Separate(out);
-  out += '"';
-  out += key;
-  out += "\":";
+  char buffer[40];
+  char* end = buffer;
+  const char last = out.back();
+  if (last != '{' && last != '[') *end++ = ',';
+  *end++ = '"';
+  end = std::copy(key.begin(), key.end(), end);
+  *end++ = '"';
+  *end++ = ':';
+  out.append(buffer, end);
 }
 
 template <std::size_t N>
@@ -33,10 +40,47 @@ void StringArray(std::string& out, std::string_view key, const std::array<std::s
   out += ']';
 }
 
+char* TwoDigits(char* at, int value) {
+  *at++ = static_cast<char>('0' + value / 10);
+  *at++ = static_cast<char>('0' + value % 10);
+  return at;
+}
+
+// A quoted date-time as FormatMinute ("YYYY-MM-DD HH:MM") or FormatSecond (with ":SS")
+// writes it, without printf: eight of them are a good part of the cost of a batch line.
+void DateTime(std::string& out, const LocalDateTime& t, bool withSeconds) {
+  const auto twoDigits = [](int value) { return value >= 0 && value <= 99; };
+  const bool plain = t.year >= 0 && t.year <= 9999 && twoDigits(t.month) && twoDigits(t.day) &&
+                     twoDigits(t.hour) && twoDigits(t.minute) && twoDigits(t.second);
+  if (!plain) {
+    AppendJsonString(out, withSeconds ? FormatSecond(t) : FormatMinute(t));
+    return;
+  }
+  char buffer[24];
+  char* end = buffer;
+  *end++ = '"';
+  end = TwoDigits(end, t.year / 100);
+  end = TwoDigits(end, t.year % 100);
+  *end++ = '-';
+  end = TwoDigits(end, t.month);
+  *end++ = '-';
+  end = TwoDigits(end, t.day);
+  *end++ = ' ';
+  end = TwoDigits(end, t.hour);
+  *end++ = ':';
+  end = TwoDigits(end, t.minute);
+  if (withSeconds) {
+    *end++ = ':';
+    end = TwoDigits(end, t.second);
+  }
+  *end++ = '"';
+  out.append(buffer, end);
+}
+
 void OptionalMinute(std::string& out, const std::optional<LocalDateTime>& moment) {
   Separate(out);
   if (moment) {
-    AppendJsonString(out, FormatMinute(*moment));
+    DateTime(out, *moment, false);
   } else {
     out += "null";
   }
@@ -146,8 +190,10 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
   SunDayPair(out, "next", chart.sunDays[2]);
   out += '}';
 
-  StringMember(out, "birth_moment", FormatSecond(chart.BirthMoment));
-  StringMember(out, "reference_sunrise", FormatSecond(chart.ReferenceSunrise));
+  Key(out, "birth_moment");
+  DateTime(out, chart.BirthMoment, true);
+  Key(out, "reference_sunrise");
+  DateTime(out, chart.ReferenceSunrise, true);
   Key(out, "elapsed_seconds");
   AppendJsonInteger(out, chart.ElapsedSeconds);
   Key(out, "elapsed_minutes");

@@ -1,5 +1,6 @@
 #include "cli/json_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -36,6 +37,15 @@ std::size_t Utf8SequenceLength(std::string_view text) {
   return length;
 }
 
+// Bytes that go into a JSON string as they are: printable ASCII except '"' and '\\'.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+  std::array<bool, 256> plain{};
+  for (int byte = 0x20; byte < 0x80; ++byte) plain[static_cast<std::size_t>(byte)] = true;
+  plain['"'] = false;
+  plain['\\'] = false;
+  return plain;
+}();
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -51,8 +61,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   out += '"';
   while (!text.empty()) {
-    const char c = text.front();
-    const auto byte = static_cast<unsigned char>(c);
+    // Plain characters go over in one piece; most texts have nothing else.
+    std::size_t plain = 0;
+    while (plain < text.size() && kPlainBytes[static_cast<unsigned char>(text[plain])]) ++plain;
+    out.append(text.substr(0, plain));
+    text.remove_prefix(plain);
+    if (text.empty()) break;
+
+    const auto byte = static_cast<unsigned char>(text.front());
     if (byte >= 0x80) {
       const std::size_t length = Utf8SequenceLength(text);
       if (length == 0) {
@@ -64,20 +80,16 @@ void AppendJsonString(std::string& out, std::string_view text) {
       }
       continue;
     }
-    switch (c) {
+    switch (byte) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
       default:
-        if (byte < 0x20) {
-          out += "\\u00";
-          out += kHex[byte >> 4];
-          out += kHex[byte & 0xF];
-        } else {
-          out += c;
-        }
+        out += "\\u00";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xF];
     }
     text.remove_prefix(1);
   }

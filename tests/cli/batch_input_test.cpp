@@ -81,7 +81,10 @@ TEST(BatchInput, FaultsNameTheKey) {
       {"42", "line", "expected a JSON object"},
       {"{\"name\":\"Z\xFCrich\"}", "line", "malformed JSON"},  // not UTF-8
       {std::string("{\"name\":\"A\0\"}", 13), "line", "malformed JSON"},
-      {std::string(10000, '['), "line", "malformed JSON"},
+      {std::string(10000, '['), "line", "expected a JSON object"},
+      {std::string(10000, '{'), "line", "malformed JSON"},
+      {WithKey("city", "{\"a\":1}"), "city", "expected a string"},
+      {kRequiredOnly + std::string(" {}"), "line", "malformed JSON"},
       {WithKey("year", "\"1990\""), "year", "expected a whole number"},
       {WithKey("month", "8.5"), "month", "expected a whole number"},
       {WithKey("day", "1e400"), "line", "malformed JSON"},
