@@ -26,6 +26,8 @@ struct BirthInput {
   bool east = true;
   bool dst = false;
   std::string city, state, country;
+
+  bool operator==(const BirthInput&) const = default;
 };
 
 // The fields a check can name, so that each front end can say them in its own words.

@@ -12,21 +12,7 @@ namespace velquor {
 namespace {
 
 BirthInput ValidInput() {
-  BirthInput input;
-  input.name = "ASHA";
-  input.year = 1990;
-  input.month = 8;
-  input.day = 15;
-  input.hour = 6;
-  input.minute = 30;
-  input.second = 15;
-  input.zoneIndex = 34;
-  input.latDegrees = 28;
-  input.latMinutes = 37;
-  input.lonDegrees = 77;
-  input.lonMinutes = 13;
-  input.city = "New Delhi";
-  return input;
+  return {"ASHA", 1990, 8, 15, 6, 30, 15, 34, 28, 37, false, 77, 13, true, false, "", "", ""};
 }
 
 struct Fault {
@@ -99,41 +85,19 @@ TEST(ChartRequest, TheFirstFormCheckWins) {
   }
 }
 
-TEST(ChartRequest, AcceptedEntriesBecomeBirthData) {
-  struct Case { const char* what; void (*change)(BirthInput&); };
-  const Case cases[] = {
-      {"as given", [](BirthInput&) {}},
+TEST(ChartRequest, TheEdgesOfEveryDomainPass) {
+  const std::pair<const char*, void (*)(BirthInput&)> cases[] = {
       {"29 February 2000", [](BirthInput& b) { b.year = 2000; b.month = 2; b.day = 29; }},
       {"31 March", [](BirthInput& b) { b.month = 3; b.day = 31; }},
-      {"the corners", [](BirthInput& b) {
-         b.year = 2050; b.month = 12; b.day = 31; b.hour = 23; b.minute = 59; b.second = 59;
-         b.zoneIndex = 70; b.latDegrees = 89; b.latMinutes = 59; b.lonDegrees = 179;
-         b.lonMinutes = 59; b.south = true; b.east = false; b.dst = true; }},
-      {"zeros", [](BirthInput& b) {
-         b.year = 1901; b.month = 1; b.day = 1; b.hour = 0; b.minute = 0; b.second = 0;
-         b.zoneIndex = 0; b.latDegrees = 0; b.latMinutes = 0; b.lonDegrees = 0; b.lonMinutes = 0; }},
+      {"highest", [](BirthInput& b) {
+         b = {"A", 2050, 12, 31, 23, 59, 59, 70, 89, 59, true, 179, 59, false, true, "", "", ""}; }},
+      {"lowest", [](BirthInput& b) {
+         b = {"A", 1901, 1, 1, 0, 0, 0, 0, 0, 0, false, 0, 0, true, false, "", "", ""}; }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, change] : cases) {
     BirthInput input = ValidInput();
-    c.change(input);
-    const ChartRequest request = MakeChartRequest(input, kChartOptionNames);
-    const BirthData& birth = request.birth;
-    EXPECT_EQ(request.zoneIndex, input.zoneIndex) << c.what;
-    EXPECT_EQ(birth.personName, input.name) << c.what;
-    EXPECT_EQ(birth.yearNumber, input.year) << c.what;
-    EXPECT_EQ(birth.monthNumber, input.month) << c.what;
-    EXPECT_EQ(birth.dayNumber, input.day) << c.what;
-    EXPECT_EQ(birth.hourNumber, input.hour) << c.what;
-    EXPECT_EQ(birth.minuteNumber, input.minute) << c.what;
-    EXPECT_EQ(birth.secondNumber, input.second) << c.what;
-    EXPECT_EQ(birth.latDegrees, input.latDegrees) << c.what;
-    EXPECT_EQ(birth.latMinutes, input.latMinutes) << c.what;
-    EXPECT_EQ(birth.lonDegrees, input.lonDegrees) << c.what;
-    EXPECT_EQ(birth.lonMinutes, input.lonMinutes) << c.what;
-    EXPECT_EQ(birth.isSouth, input.south) << c.what;
-    EXPECT_EQ(birth.isEast, input.east) << c.what;
-    EXPECT_EQ(birth.isDst, input.dst) << c.what;
-    EXPECT_EQ(birth.cityText, input.city) << c.what;
+    change(input);
+    EXPECT_NO_THROW(MakeChartRequest(input, kChartOptionNames)) << what;
   }
 }
 

@@ -18,13 +18,13 @@ std::string NumberedLines(int count) {
   return text;
 }
 
-// Echoes "<number>:<text>", sleeping longer on early lines so that later chunks finish
-// first; lines whose text ends in 7 fail.
+// Echoes "<number>:<text>", pausing on every fifth line so that chunks finish out of
+// order; lines whose text ends in 7 fail.
 bool SlowEcho(const InputLine& line, std::string& out) {
   std::this_thread::sleep_for(std::chrono::microseconds(line.number % 5 == 0 ? 200 : 0));
   out += std::to_string(line.number) + ":" + std::string(line.text) +
          (line.overlong ? " overlong" : "") + "\n";
-  return line.text.back() != '7';
+  return !line.text.ends_with('7');
 }
 
 TEST(OrderedPipeline, KeepsInputOrderWithAnyWorkersAndChunks) {
