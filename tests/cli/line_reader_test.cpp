@@ -40,7 +40,7 @@ TEST(LineReader, SplitsLinesWhateverTheBlockSize) {
       {"\n\nx", {{"", false}, {"", false}, {"x", false}}},
       {std::string("nul\0byte\n", 9), {{std::string("nul\0byte", 8), false}}},
   };
-  for (const std::size_t block : {1, 2, 3, 7, 4096}) {
+  for (const std::size_t block : {1u, 2u, 3u, 7u, 4096u}) {
     for (const auto& c : cases) {
       EXPECT_EQ(ReadAll(c.input, 100, block), c.lines) << "block " << block << ": " << c.input;
     }
@@ -48,7 +48,7 @@ TEST(LineReader, SplitsLinesWhateverTheBlockSize) {
 }
 
 TEST(LineReader, CutsOverlongLinesAndGoesOn) {
-  for (const std::size_t block : {1, 3, 5, 4096}) {
+  for (const std::size_t block : {1u, 3u, 5u, 4096u}) {
     const auto lines = ReadAll("12345\n123456\n1234567890123\nok\n12345\r\n123456\r\n", 5, block);
     const std::vector<ReadLine> expected = {
         {"12345", false}, {"12345", true}, {"12345", true}, {"ok", false}, {"12345", false}, {"12345", true}};
