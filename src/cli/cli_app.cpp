@@ -67,6 +67,10 @@ int PrintChart(const BirthInput& input, const FieldNames& names, bool json, std:
   } else {
     out << FormatChartText(*outcome.chart);
   }
+  if (!out.flush()) {
+    err << kProgram << ": writing the output failed\n";
+    return kExitIoFailure;
+  }
   return kExitOk;
 }
 
@@ -105,7 +109,7 @@ int RunBatchCommand(const std::string& path, std::istream& standardInput, std::o
     return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
   } catch (const std::exception& error) {
     err << kProgram << ": " << error.what() << '\n';
-    return kExitBadInput;
+    return kExitIoFailure;
   }
 }
 

@@ -135,7 +135,6 @@ PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProc
     });
   }
 
-
   // Writes the oldest chunk once it is done, and keeps its storage for reuse.
   const auto writeOldest = [&] {
     Chunk& chunk = *inFlight.front();

@@ -259,6 +259,16 @@ TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
   EXPECT_EQ(Cli({"batch"}, input).out, fromFile.out);
 }
 
+TEST(CliOutput, AFailingOutputIsReported) {
+  for (const auto& args : {kDelhi, std::vector<std::string>{"batch"}}) {
+    std::istringstream in(BatchLine("ASHA", 6));
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(RunCli(args, in, out, err), kExitIoFailure) << args[0];
+    EXPECT_NE(err.str().find("writing the output failed"), std::string::npos) << err.str();
+  }
+}
+
 TEST(CliBatch, AMissingFileIsBadInput) {
   const CliRun run = Cli({"batch", "no/such/file.jsonl"});
   EXPECT_EQ(run.status, kExitBadInput);
