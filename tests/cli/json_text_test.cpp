@@ -35,7 +35,7 @@ TEST(Utf8, WellFormedAndMalformedSequences) {
 TEST(JsonString, ReadsBackAsTheSameText) {
   const std::string texts[] = {"", "a \"quoted\" \\ back\\slash", "line\r\nbreak\ttab",
                                std::string("nul\0byte\x01\x1F", 10), "Z\xC3\xBCrich \xF0\x9F\x8C\x9E",
-                               "\x7F delete"};
+                               "\x7F delete", std::string(300, 'x') + "\"\r\n\x01 Z\xC3\xBCrich"};
   for (const std::string& text : texts) {
     std::string out;
     AppendJsonString(out, text);
