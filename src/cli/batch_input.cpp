@@ -22,7 +22,7 @@ namespace {
 using Json = nlohmann::json;
 
 // A key and the field it sets: exactly one of the three members.
-struct KeySpec {
+struct KeyField {
   std::string_view key;
   bool required = false;
   int BirthInput::*number = nullptr;
@@ -36,7 +36,7 @@ struct KeySpec {
   }
 };
 
-const std::array<KeySpec, 18> kKeys = {{
+const std::array<KeyField, 18> kKeys = {{
     {"name", true, nullptr, nullptr, &BirthInput::name},
     {"year", true, &BirthInput::year},
     {"month", true, &BirthInput::month},
@@ -116,11 +116,11 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
   }
 
   bool key(string_t& key) override {
-    const auto spec = std::find_if(kKeys.begin(), kKeys.end(),
-                                   [&](const KeySpec& candidate) { return candidate.key == key; });
-    if (spec == kKeys.end()) throw InputError(key, "unknown key");
-    current_ = &*spec;
-    seen_.set(static_cast<std::size_t>(spec - kKeys.begin()));
+    const auto known = std::find_if(kKeys.begin(), kKeys.end(),
+                                   [&](const KeyField& candidate) { return candidate.key == key; });
+    if (known == kKeys.end()) throw InputError(key, "unknown key");
+    current_ = &*known;
+    seen_.set(static_cast<std::size_t>(known - kKeys.begin()));
     return true;
   }
 
@@ -146,7 +146,7 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
  private:
   // The key the value being read belongs to. Outside the object there is none: the line
   // is not a JSON object. Inside, the parser has always given a key first.
-  const KeySpec& Value() {
+  const KeyField& Value() {
     if (!inObject_) throw InputError("line", "expected a JSON object");
     return *current_;
   }
@@ -159,7 +159,7 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
 
   BirthInput& input_;
   bool inObject_ = false;
-  const KeySpec* current_ = nullptr;
+  const KeyField* current_ = nullptr;
   std::bitset<kKeys.size()> seen_;
 };
 
