@@ -245,7 +245,7 @@ TEST(CliBatch, SameChartAsTheChartCommand) {
 
 TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
   std::string input;
-  for (int i = 0; i < 3000; ++i) input += BatchLine("N" + std::to_string(i), i % 24) + "\n";
+  for (int i = 0; i < 3000; ++i) input += BatchLine(std::to_string(i) + "N", i % 24) + "\n";
   const auto path = std::filesystem::temp_directory_path() / "velquor_cli_batch_test.jsonl";
   std::ofstream(path, std::ios::binary) << input;
   const CliRun fromFile = Cli({"batch", path.string()});
@@ -254,7 +254,7 @@ TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
   const auto lines = Lines(fromFile.out);
   ASSERT_EQ(lines.size(), 3000u);
   for (std::size_t i = 0; i < lines.size(); i += 97) {
-    EXPECT_EQ(Json::parse(lines[i])["details"]["name"], "N" + std::to_string(i));
+    EXPECT_EQ(Json::parse(lines[i])["details"]["name"], std::to_string(i) + "N");
   }
   EXPECT_EQ(Cli({"batch"}, input).out, fromFile.out);
 }

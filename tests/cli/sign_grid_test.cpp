@@ -16,8 +16,7 @@ TEST(SignGrid, DrawsTheFixedSignPlacesWithBodiesAndTag) {
   signs[4] = "\r\nAsc";                      // Leo
   special[8] = "\r\n\r\n\r\nPpL";            // Sagittarius, after two empty tags
   special[3] = "\r\n\r\n";                   // Cancer: empty tags show nothing
-  EXPECT_EQ("\n" + DrawSignGrid(signs, special), R"(
-┌─────────────────┬─────────────────┬─────────────────┬─────────────────┐
+  EXPECT_EQ(DrawSignGrid(signs, special), R"(┌─────────────────┬─────────────────┬─────────────────┬─────────────────┐
 │ Pisces          │ Aries           │ Taurus          │ Gemini          │
 │                 │ Moon            │                 │                 │
 │                 │ Venus           │                 │                 │
