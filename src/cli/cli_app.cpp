@@ -20,6 +20,7 @@
 #include "cli/ordered_pipeline.h"
 #include "entry/chart_run.h"
 #include "entry/time_zones.h"
+#include "retro/station_tables.h"
 
 namespace velquor {
 
@@ -126,6 +127,19 @@ void PrintZones(std::ostream& out) {
   }
 }
 
+int PrintStations(const std::string& planet, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> lines;
+  try {
+    lines = StationTableLines(planet);
+  } catch (const std::invalid_argument&) {
+    err << kProgram << ": no station table for \"" << planet
+        << "\"; the planets are Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune and Pluto\n";
+    return kExitBadInput;
+  }
+  for (const std::string& line : lines) out << line << '\n';
+  return kExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -143,6 +157,12 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   batch->add_option("file", batchPath, "Input file; standard input when absent or -");
 
   app.add_subcommand("zones", "List the time-zone rows");
+
+  std::string stationPlanet;
+  CLI::App* stations = app.add_subcommand(
+      "stations", "List a planet's retrograde periods: retrograde station, then direct station");
+  stations->add_option("planet", stationPlanet, "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
+      ->required();
   CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
 
   try {
@@ -157,6 +177,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (*chart) return RunChartCommand(chartOptions, out, err);
   if (*batch) return RunBatchCommand(batchPath, in, out, err);
   if (*example) return PrintChart(ExampleBirth(), kChartOptionNames, false, out, err);
+  if (*stations) return PrintStations(stationPlanet, out, err);
   PrintZones(out);  // the one subcommand left
   return kExitOk;
 }

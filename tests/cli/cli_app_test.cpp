@@ -69,6 +69,25 @@ TEST(CliZones, ListsTheSeventyOneRows) {
   EXPECT_EQ(lines[1 + 70], "   70     8       0  Yukon War Time,YWT,-8.0");
 }
 
+TEST(CliStations, ListsAPlanetsRowsInTheStationFormat) {
+  struct Case { const char* planet; std::size_t rows; const char* first; const char* last; };
+  const Case cases[] = {
+      {"Mercury", 476, "3,15,1900,13,19, 4,7,1900,18,42,", "12,1,2050,17,17, 12,21,2050,11,33,"},
+      {"Pluto", 151, "9,16,1899,5,48, 2,27,1900,7,36,", "6,10,2050,3,49, 11,21,2050,16,16,"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli({"stations", c.planet});
+    EXPECT_EQ(run.status, kExitOk);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), c.rows) << c.planet;
+    EXPECT_EQ(lines.front(), c.first);
+    EXPECT_EQ(lines.back(), c.last);
+  }
+  const CliRun unknown = Cli({"stations", "mercury"});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find("no station table for \"mercury\""), std::string::npos);
+}
+
 TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
   struct Case { std::vector<std::string> args; const char* expected; };
   const Case cases[] = {
