@@ -67,7 +67,7 @@ void BM_ParseBatchLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseBatchLine);
 
-void BM_RunChart(benchmark::State& state) {
+void BM_RunChartOfBatchLine(benchmark::State& state) {
   const std::string input = BatchInput(1);
   const auto request = velquor::MakeChartRequest(
       velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)),
@@ -76,7 +76,7 @@ void BM_RunChart(benchmark::State& state) {
     benchmark::DoNotOptimize(velquor::RunChart(request.birth, request.zoneIndex));
   }
 }
-BENCHMARK(BM_RunChart);
+BENCHMARK(BM_RunChartOfBatchLine);
 
 void BM_AppendChartJson(benchmark::State& state) {
   const std::string input = BatchInput(1);
