@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <cstdio>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -67,6 +68,22 @@ std::string ParseMessage(const nlohmann::detail::exception& error) {
   return "malformed JSON: " + std::string(message);
 }
 
+// An unknown key as the error names it: control characters written as \u00XX, so that a
+// key holding a NUL (valid JSON) cannot cut the message short where it is read as a C string.
+std::string ShownKey(const std::string& key) {
+  std::string shown;
+  for (const char c : key) {
+    if (static_cast<unsigned char>(c) >= 0x20) {
+      shown += c;
+      continue;
+    }
+    char escape[7];
+    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+    shown += escape;
+  }
+  return shown;
+}
+
 // Fills a BirthInput straight from the parser's events, without building a document: one
 // flat object whose values are numbers, booleans and strings. Faults are thrown as
 // InputError from inside the parse.
@@ -118,7 +135,7 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
   bool key(string_t& key) override {
     const auto known = std::find_if(kKeys.begin(), kKeys.end(),
                                    [&](const KeyField& candidate) { return candidate.key == key; });
-    if (known == kKeys.end()) throw InputError(key, "unknown key");
+    if (known == kKeys.end()) throw InputError(ShownKey(key), "unknown key");
     current_ = &*known;
     seen_.set(static_cast<std::size_t>(known - kKeys.begin()));
     return true;

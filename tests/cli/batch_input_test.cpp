@@ -67,6 +67,8 @@ TEST(BatchInput, FaultsNameTheKey) {
       {WithKey("dst", "[true]"), "dst", "expected true or false"},
       {WithKey("name", "7"), "name", "expected a string"},
       {WithKey("latitude", "28"), "latitude", "unknown key"},
+      // Found by the batch-line fuzz target: a key with a NUL once gave an empty error.
+      {WithKey("\\u0000x\\u001f", "1"), "\\u0000x\\u001f", "unknown key"},
       {WithKey("name", ""), "name", "missing"},
       {WithKey("lon_min", ""), "lon_min", "missing"},
   };
