@@ -43,6 +43,7 @@ AngleOption ParseAngle(std::string_view option, std::string_view text, char posi
   std::string_view rest = text;
   const auto degrees = TakeDigits(rest, 1, 3);
   if (!degrees || rest.empty()) ThrowMalformed(option, expected, text);
+  // cppcheck-suppress containerOutOfBounds ; ThrowMalformed does not return
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(rest.front())));
   if (letter != positive && letter != negative) ThrowMalformed(option, expected, text);
   rest.remove_prefix(1);

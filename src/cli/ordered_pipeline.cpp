@@ -78,7 +78,7 @@ class WorkQueue {
   }
 
   // The next chunk to process; nothing once a stop is requested.
-  Chunk* Pop(std::stop_token stop) {
+  Chunk* Pop(const std::stop_token& stop) {
     std::unique_lock lock(mutex_);
     workAvailable_.wait(lock, stop, [&] { return !waiting_.empty(); });
     if (stop.stop_requested()) return nullptr;
@@ -127,7 +127,7 @@ PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProc
   std::vector<std::jthread> workers;
   workers.reserve(workerCount);
   for (unsigned i = 0; i < workerCount; ++i) {
-    workers.emplace_back([&](std::stop_token stop) {
+    workers.emplace_back([&](const std::stop_token& stop) {
       while (Chunk* chunk = queue.Pop(stop)) {
         chunk->Process(process);
         queue.MarkDone(chunk);
