@@ -61,7 +61,7 @@ TEST(ComputeAscendant, PublishedBirths) {
   };
   Case cases[] = {
       {MakeChart(2000, 1, 1, 12, 0, kIndian, kDelhi), -23.85398, 343.20516, 343, "13\u00B0 12' 18\" Pis"},
-      {MakeChart(1976, 7, 4, 6, 30, kEastern, kNewYork, true), AyanamsaCorrection(10.5 / 24 / 36525 + (JulianDayNumber(7, 4, 1976) - 2415020.5) / 36525), 90.29801, 90, "0\u00B0 17' 52\" Can"},
+      {MakeChart(1976, 7, 4, 6, 30, kEastern, kNewYork, true), AyanamsaCorrection(10.5 / 24 / 36525 + (static_cast<double>(JulianDayNumber(7, 4, 1976)) - 2415020.5) / 36525), 90.29801, 90, "0\u00B0 17' 52\" Can"},
   };
   for (auto& c : cases) {
     ComputeAscendant(c.chart);
