@@ -3,10 +3,10 @@
 #include <QDateTime>
 #include <QTimeZone>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
+#include "astro/date_time.h"
 #include "entry/time_zone_rows.h"
 #include "entry/time_zones.h"
 
@@ -19,10 +19,6 @@ constexpr int kOneHour = 3600;
 // How far back to look for the standard-time abbreviation of a zone in daylight saving;
 // wartime years strung several daylight periods together.
 constexpr int kTransitionsToSearch = 16;
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 // The abbreviation of the standard time that the daylight saving in force at `when` advances.
 QString StandardAbbreviation(const QTimeZone& zone, const QDateTime& when) {
@@ -62,7 +58,7 @@ std::string UtcOffsetText(int offsetSeconds) {
 
 std::string DateText(int year, int month, int day) {
   const std::string monthText =
-      month >= 1 && month <= 12 ? std::string(kMonthNames[month - 1]) : "month " + std::to_string(month);
+      month >= 1 && month <= 12 ? MonthName(month) : "month " + std::to_string(month);
   return std::to_string(day) + " " + monthText + " " + std::to_string(year);
 }
 
