@@ -78,6 +78,19 @@ std::vector<FoldedRegion> FoldRegions(const std::vector<std::string>& regions) {
   return folded;
 }
 
+// How well a place with these folded state, country and code lies in `region`.
+std::uint8_t RegionStrength(const FoldedRegion& region, std::string_view state,
+                            std::string_view country, std::string_view countryCode) {
+  if (region.text == state || region.text == country || region.text == countryCode ||
+      region.aliasCode == countryCode) {
+    return kRegionExactMatch;
+  }
+  if (WordsBeginWordsOf(region.words, state) || WordsBeginWordsOf(region.words, country)) {
+    return kRegionWordsMatch;
+  }
+  return kNoRegionMatch;
+}
+
 }  // namespace
 
 PlaceQuery ParsePlaceText(std::string_view text) {
@@ -121,22 +134,9 @@ std::string_view PlaceAtlas::KeyText(const NameKey& key) const {
   return std::string_view(folded_[key.place].city).substr(key.offset);
 }
 
-PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit) const {
-  if (query.regions.size() > kMaxQueryRegions) {
-    throw std::invalid_argument("A place search takes at most " +
-                                std::to_string(kMaxQueryRegions) + " regions");
-  }
-  PlaceSearchResult result;
-  const std::string city = FoldForSearch(query.city);
-  if (city.empty()) return result;
-
-  // Every key that begins with the typed city; a place keeps its strongest match.
-  struct Candidate {
-    std::uint32_t place;
-    CityMatch match;
-  };
+std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view city) const {
   std::vector<Candidate> candidates;
-  auto key = std::lower_bound(keys_.begin(), keys_.end(), std::string_view(city),
+  auto key = std::lower_bound(keys_.begin(), keys_.end(), city,
                               [this](const NameKey& k, std::string_view value) {
                                 return KeyText(k) < value;
                               });
@@ -147,6 +147,7 @@ PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit)
     }
     candidates.push_back({key->place, match});
   }
+  // A name can begin with the text at more than one word; its strongest match counts.
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
     return a.place != b.place ? a.place < b.place : a.match > b.match;
   });
@@ -155,47 +156,53 @@ PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit)
                                  return a.place == b.place;
                                }),
                    candidates.end());
+  return candidates;
+}
 
-  // Region strengths, one row of regions.size() per candidate.
+PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit) const {
+  if (query.regions.size() > kMaxQueryRegions) {
+    throw std::invalid_argument("A place search takes at most " +
+                                std::to_string(kMaxQueryRegions) + " regions");
+  }
+  PlaceSearchResult result;
+  const std::string city = FoldForSearch(query.city);
+  if (city.empty()) return result;
+  const std::vector<Candidate> candidates = CityCandidates(city);
   const std::vector<FoldedRegion> regions = FoldRegions(query.regions);
-  std::vector<std::uint8_t> strengths(candidates.size() * regions.size(), kNoRegionMatch);
-  for (std::size_t c = 0; c < candidates.size(); ++c) {
-    const FoldedPlace& place = folded_[candidates[c].place];
-    for (std::size_t r = 0; r < regions.size(); ++r) {
-      const FoldedRegion& region = regions[r];
-      std::uint8_t& strength = strengths[c * regions.size() + r];
-      if (region.text == place.state || region.text == place.country ||
-          region.text == place.countryCode || region.aliasCode == place.countryCode) {
-        strength = kRegionExactMatch;
-      } else if (WordsBeginWordsOf(region.words, place.state) ||
-                 WordsBeginWordsOf(region.words, place.country)) {
-        strength = kRegionWordsMatch;
-      }
+
+  // strengths[c * regions.size() + r]: how well candidate c lies in region r.
+  std::vector<std::uint8_t> strengths;
+  strengths.reserve(candidates.size() * regions.size());
+  for (const Candidate& candidate : candidates) {
+    const FoldedPlace& place = folded_[candidate.place];
+    for (const FoldedRegion& region : regions) {
+      strengths.push_back(RegionStrength(region, place.state, place.country, place.countryCode));
     }
   }
+  const auto strength = [&](std::size_t c, std::size_t r) {
+    return strengths[c * regions.size() + r];
+  };
 
   // A region narrows the matches when some of them lie in it; otherwise it is set aside.
   std::vector<bool> keep(candidates.size(), true);
   for (std::size_t r = 0; r < regions.size(); ++r) {
     bool anyInRegion = false;
     for (std::size_t c = 0; c < candidates.size(); ++c) {
-      anyInRegion = anyInRegion || (keep[c] && strengths[c * regions.size() + r] != 0);
+      anyInRegion = anyInRegion || (keep[c] && strength(c, r) != kNoRegionMatch);
     }
     if (!anyInRegion) {
       result.unmatchedRegions.push_back(regions[r].typed);
       continue;
     }
     for (std::size_t c = 0; c < candidates.size(); ++c) {
-      if (strengths[c * regions.size() + r] == 0) keep[c] = false;
+      if (strength(c, r) == kNoRegionMatch) keep[c] = false;
     }
   }
 
   for (std::size_t c = 0; c < candidates.size(); ++c) {
     if (!keep[c]) continue;
     std::uint32_t score = 0;
-    for (std::size_t r = 0; r < regions.size(); ++r) {
-      score = (score << 2) | strengths[c * regions.size() + r];
-    }
+    for (std::size_t r = 0; r < regions.size(); ++r) score = (score << 2) | strength(c, r);
     result.matches.push_back({&places_[candidates[c].place], candidates[c].match, score});
   }
   result.totalMatches = result.matches.size();
@@ -209,7 +216,7 @@ PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit)
     return a.place < b.place;
   };
   const std::size_t shown = std::min(limit, result.matches.size());
-  std::partial_sort(result.matches.begin(), result.matches.begin() + shown,
+  std::partial_sort(result.matches.begin(), result.matches.begin() + static_cast<std::ptrdiff_t>(shown),
                     result.matches.end(), better);
   result.matches.resize(shown);
   return result;

@@ -86,7 +86,14 @@ class PlaceAtlas {
     std::uint32_t offset;
   };
 
+  struct Candidate {
+    std::uint32_t place;
+    CityMatch match;
+  };
+
   std::string_view KeyText(const NameKey& key) const;
+  // Every place whose folded name, or a word of it, begins with `city` (folded), once.
+  std::vector<Candidate> CityCandidates(std::string_view city) const;
 
   std::vector<Place> places_;
   std::vector<FoldedPlace> folded_;  // same order as places_
