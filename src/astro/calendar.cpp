@@ -100,18 +100,18 @@ std::string ShortPosition(std::string_view longText) {
   const std::string_view t = TrimBlanks(longText);
   const auto degreeAt = t.find(kDegreeSign);
   const auto minuteAt = t.find('\'');
-  std::string degrees(TrimBlanks(t.substr(0, degreeAt)));
+  const std::string_view degrees = TrimBlanks(t.substr(0, degreeAt));
   const auto afterDegree = degreeAt + kDegreeSign.size();
-  std::string minutes(TrimBlanks(t.substr(afterDegree, minuteAt - afterDegree)));
+  const std::string_view minutes = TrimBlanks(t.substr(afterDegree, minuteAt - afterDegree));
   const std::string_view sign = TrimBlanks(t.substr(t.size() - 3));
-  if (degrees.size() <= 1) degrees.insert(0, "0");
-  if (minutes.size() <= 1) minutes.insert(0, "0");
   std::string result;
   result.reserve(9);
+  if (degrees.size() <= 1) result += '0';
   result += degrees;
   result += ' ';
   result += sign;
   result += ' ';
+  if (minutes.size() <= 1) result += '0';
   result += minutes;
   return result;
 }

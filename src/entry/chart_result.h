@@ -9,7 +9,9 @@
 #include "astro/ascendant.h"
 #include "astro/date_time.h"
 #include "astro/moon.h"
+#include "display/detail_texts.h"
 #include "entry/time_zones.h"
+#include "pranapada/pranapada_lagna.h"
 
 namespace velquor {
 
@@ -18,26 +20,6 @@ namespace velquor {
 struct SunDay {
   std::optional<LocalDateTime> sunrise;
   std::optional<LocalDateTime> sunset;
-};
-
-struct PranapadaResult {
-  int Signs = 0;    // whole signs of arc, carries included
-  int Degrees = 0;  // 0..29
-  int Minutes = 0;  // 0..59
-  int PpLSign = 1;  // 1 (Aries) .. 12 (Pisces)
-  int House = 1;    // 1..12, counted from the ascendant's sign
-};
-
-// The eight texts of the details frame.
-struct DetailTexts {
-  std::string name;
-  std::string dob;        // e.g. March/5/1980
-  std::string tob;        // e.g. 5:7
-  std::string latitude;   // e.g. 28 36' N
-  std::string longitude;  // e.g. 77 12' E
-  std::string city;
-  std::string state;
-  std::string country;
 };
 
 struct ChartResult {

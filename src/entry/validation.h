@@ -37,6 +37,9 @@ struct ValidationFailure {
 };
 
 // The seven checks in order; the first that fails, or nothing when the entry may be charted.
+// A number box fails its check when it is empty, has no leading digits or reads above its
+// maximum (179, 59, 89, 59). February and the thirty-day months are judged by the list
+// indices, with every year divisible by 4 a leap year (exact for 1901..2050).
 std::optional<ValidationFailure> ValidateBirthData(const BirthForm& form);
 
 // The three checks before a place look-up (texts not trimmed), in order.
@@ -45,11 +48,14 @@ std::optional<ValidationFailure> ValidatePlaceQuery(const BirthForm& form);
 // city + " " + state + " " + country + " Latitude Longitude".
 std::string PlaceQueryText(const BirthForm& form);
 
-// The number of a box: its trimmed text's leading decimal digits (none gives nothing).
+// The number of a box: its trimmed text's leading decimal digits (none gives nothing),
+// so a pasted "12abc" reads 12 and "-5" reads nothing. Numbers beyond INT_MAX read INT_MAX.
 std::optional<int> LeadingNumber(const std::string& text);
 
-// BirthData from a form that passed ValidateBirthData; numbers are read exactly as the
-// checks read them.
+// BirthData from a form that passed ValidateBirthData; every number is read by
+// LeadingNumber, so the chart uses exactly the number the checks accepted. The day and
+// month come from their list indices.
+// Throws std::invalid_argument when a list text (year, hour, minute, second) holds no number.
 BirthData ReadBirthData(const BirthForm& form);
 
 }  // namespace velquor
