@@ -1,0 +1,23 @@
+// A label that works as a web link: drawn like a link, reachable with the keyboard, and
+// activated by a click, Enter or Space. Its text() is its caption, plain.
+#pragma once
+
+#include <QLabel>
+
+namespace velquor {
+
+class LinkLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit LinkLabel(const QString& caption, QWidget* parent = nullptr);
+
+ Q_SIGNALS:
+  void activated();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace velquor

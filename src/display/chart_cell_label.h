@@ -1,0 +1,27 @@
+// A label of the sign chart. Its text() is exactly what the chart run wrote, "\r\n" breaks
+// and empty tags included; it draws only the lines that carry something, so that a "PpL"
+// placed after many empty tags still shows in the small special-point corner.
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+
+namespace velquor {
+
+class ChartCellLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit ChartCellLabel(QWidget* parent = nullptr);
+
+  // The non-empty lines of the text, top to bottom.
+  QStringList visibleLines() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velquor

@@ -1,0 +1,42 @@
+#include "support/birth_entry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "entry/frm_main.h"
+#include "support/gui_test_support.h"
+
+namespace velquor::test {
+
+void Enter(FrmMain& form, const BirthEntry& entry) {
+  const auto text = [&form](const char* name, const QString& value) {
+    Child<QLineEdit>(form, QString::fromLatin1(name)).setText(value);
+  };
+  const auto pick = [&form](const char* name, int index) {
+    Child<QComboBox>(form, QString::fromLatin1(name)).setCurrentIndex(index);
+  };
+  text("txtName", entry.name);
+  pick("cboDate", entry.day - 1);
+  pick("cboMonth", entry.monthIndex);
+  pick("cboYear", entry.year - 1901);
+  pick("cboHH", entry.hour);
+  pick("cboMM", entry.minute);
+  pick("cboSS", entry.second);
+  text("txtMCity", entry.city);
+  text("txtMState", entry.state);
+  text("txtMCountry", entry.country);
+  pick("cmbTimeZone", entry.zoneIndex);
+  Child<QCheckBox>(form, QStringLiteral("chkDST")).setChecked(entry.dst);
+  text("txtLonD", entry.lonDeg);
+  text("txtLonM", entry.lonMin);
+  text("txtLatD", entry.latDeg);
+  text("txtLatM", entry.latMin);
+  Child<QRadioButton>(form, entry.west ? QStringLiteral("optLong_1") : QStringLiteral("optLong_0"))
+      .setChecked(true);
+  Child<QRadioButton>(form, entry.south ? QStringLiteral("optLat_1") : QStringLiteral("optLat_0"))
+      .setChecked(true);
+}
+
+}  // namespace velquor::test

@@ -1,0 +1,29 @@
+// A birth entry typed into the birth-data form's controls, for tests that run charts.
+#pragma once
+
+#include <QString>
+
+namespace velquor {
+class FrmMain;
+}
+
+namespace velquor::test {
+
+struct BirthEntry {
+  QString name = QStringLiteral("ASHA RAO");
+  int day = 15;        // 1..31
+  int monthIndex = 7;  // 0 = January
+  int year = 1990;
+  int hour = 6, minute = 30, second = 15;
+  QString lonDeg = QStringLiteral("77"), lonMin = QStringLiteral("12");
+  QString latDeg = QStringLiteral("28"), latMin = QStringLiteral("36");
+  bool west = false, south = false, dst = false;
+  QString city = QStringLiteral("NEW DELHI"), state = QStringLiteral("DELHI"),
+          country = QStringLiteral("INDIA");
+  int zoneIndex = 34;  // "Indian Time, IST, +5.3"
+};
+
+// Sets every control of the form to the entry (bypassing the key filters).
+void Enter(FrmMain& form, const BirthEntry& entry);
+
+}  // namespace velquor::test

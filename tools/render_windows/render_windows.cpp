@@ -1,0 +1,111 @@
+// Renders the program's windows to PNG files for a look at the layout without a display:
+// the birth-data form with a sample entry, the result frame with that entry's chart, and
+// the about box.
+//
+//   render_windows OUTPUT_FOLDER
+//
+// Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
+// shows the windows as on a high-density screen.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTextStream>
+#include <cstdio>
+#include <stdexcept>
+
+#include "app/app_shell.h"
+#include "app/frm_about.h"
+#include "app/mdi.h"
+#include "app/message_boxes.h"
+#include "entry/frm_main.h"
+
+namespace {
+
+// A message during the rendering means the sample did not produce a chart.
+class FailOnMessage final : public velquor::MessageBoxes {
+ public:
+  void show(QWidget*, const QString& text, velquor::MessageIcon) override {
+    throw std::runtime_error("unexpected message: " + text.toStdString());
+  }
+};
+
+struct Typed {
+  const char* box;
+  const char* text;
+};
+struct Picked {
+  const char* list;
+  int index;
+};
+
+constexpr Typed kSampleTexts[] = {
+    {"txtName", "ASHA RAO"},  {"txtMCity", "NEW DELHI"}, {"txtMState", "DELHI"},
+    {"txtMCountry", "INDIA"}, {"txtLonD", "77"},         {"txtLonM", "12"},
+    {"txtLatD", "28"},        {"txtLatM", "36"},
+};
+constexpr Picked kSampleChoices[] = {
+    {"cboDate", 14}, {"cboMonth", 7}, {"cboYear", 1990 - 1901}, {"cboHH", 6},
+    {"cboMM", 30},   {"cboSS", 15},   {"cmbTimeZone", 34},  // "Indian Time, IST, +5.3"
+};
+
+template <typename T>
+T& Child(const QWidget& root, const char* name) {
+  T* child = root.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) throw std::runtime_error(std::string("no control named ") + name);
+  return *child;
+}
+
+void Save(QWidget& window, const QDir& folder, const char* file) {
+  const QString path = folder.filePath(QString::fromLatin1(file));
+  if (!window.grab().save(path)) throw std::runtime_error("cannot write " + path.toStdString());
+  std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+void Render(const QDir& folder) {
+  velquor::AppShell shell;
+  shell.start();
+  velquor::FrmMain& form = shell.frmMain();
+  for (const Typed& typed : kSampleTexts)
+    Child<QLineEdit>(form, typed.box).setText(QString::fromLatin1(typed.text));
+  for (const Picked& picked : kSampleChoices)
+    Child<QComboBox>(form, picked.list).setCurrentIndex(picked.index);
+  QApplication::processEvents();
+  Save(form, folder, "frmMain.png");
+
+  form.cmdRashi_Click();
+  velquor::Mdi* frame = shell.mdi();
+  if (frame == nullptr) throw std::runtime_error("the sample chart did not open the frame");
+  // The offscreen screen is small; show the frame as on a common laptop screen.
+  frame->resize(1300, 700);
+  QApplication::processEvents();
+  Save(*frame, folder, "MDI.png");
+
+  velquor::FrmAbout about(frame);
+  about.show();
+  QApplication::processEvents();
+  Save(about, folder, "frmAbout.png");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: render_windows OUTPUT_FOLDER\n");
+    return 2;
+  }
+  FailOnMessage failOnMessage;
+  velquor::ReplaceMessageBoxes(&failOnMessage);
+  try {
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral(".")))
+      throw std::runtime_error("cannot create the output folder");
+    Render(folder);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "render_windows: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
