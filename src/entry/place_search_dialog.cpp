@@ -16,6 +16,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
+#include "app/named_widget.h"
 #include "entry/place_coordinates.h"
 #include "entry/validation.h"
 
@@ -54,12 +55,6 @@ QString MatchCountText(const PlaceSearchResult& result) {
   return text;
 }
 
-template <typename Widget>
-Widget* Named(const char* name, Widget* widget) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 }  // namespace
 
 PlaceSearchDialog::PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request,
@@ -84,9 +79,9 @@ PlaceSearchDialog::PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest
 }
 
 void PlaceSearchDialog::buildWidgets(const PlaceSearchRequest& request) {
-  txtPlaceCity_ = Named("txtPlaceCity", new QLineEdit(request.city));
-  txtPlaceState_ = Named("txtPlaceState", new QLineEdit(request.state));
-  txtPlaceCountry_ = Named("txtPlaceCountry", new QLineEdit(request.country));
+  txtPlaceCity_ = Named<QLineEdit>("txtPlaceCity", request.city);
+  txtPlaceState_ = Named<QLineEdit>("txtPlaceState", request.state);
+  txtPlaceCountry_ = Named<QLineEdit>("txtPlaceCountry", request.country);
   auto* query = new QGridLayout;
   const std::pair<const char*, QLineEdit*> boxes[] = {
       {"City", txtPlaceCity_}, {"State", txtPlaceState_}, {"Country", txtPlaceCountry_}};
@@ -100,7 +95,7 @@ void PlaceSearchDialog::buildWidgets(const PlaceSearchRequest& request) {
     connect(box, &QLineEdit::textChanged, this, &PlaceSearchDialog::search);
   }
 
-  lstPlaces_ = Named("lstPlaces", new QTreeWidget);
+  lstPlaces_ = Named<QTreeWidget>("lstPlaces");
   lstPlaces_->setColumnCount(kColumnCount);
   lstPlaces_->setHeaderLabels({QStringLiteral("City"), QStringLiteral("State"),
                                QStringLiteral("Country"), QStringLiteral("Latitude"),
@@ -114,22 +109,22 @@ void PlaceSearchDialog::buildWidgets(const PlaceSearchRequest& request) {
   connect(lstPlaces_, &QTreeWidget::currentItemChanged, this, &PlaceSearchDialog::showSuggestion);
   connect(lstPlaces_, &QTreeWidget::itemActivated, this, &PlaceSearchDialog::useSelectedPlace);
 
-  lblAtlasStatus_ = Named("lblAtlasStatus", new QLabel);
+  lblAtlasStatus_ = Named<QLabel>("lblAtlasStatus");
   lblAtlasStatus_->setWordWrap(true);
 
-  lblZoneSuggestion_ = Named("lblZoneSuggestion", new QLabel);
+  lblZoneSuggestion_ = Named<QLabel>("lblZoneSuggestion");
   lblZoneSuggestion_->setWordWrap(true);
-  chkSetZone_ = Named("chkSetZone", new QCheckBox(QStringLiteral("Also set the time zone")));
+  chkSetZone_ = Named<QCheckBox>("chkSetZone", QStringLiteral("Also set the time zone"));
   chkSetZone_->setChecked(true);
-  auto* zone = Named("fraZoneSuggestion", new QGroupBox(QStringLiteral("Time zone at birth")));
+  auto* zone = Named<QGroupBox>("fraZoneSuggestion", QStringLiteral("Time zone at birth"));
   auto* zoneLayout = new QVBoxLayout(zone);
   zoneLayout->addWidget(lblZoneSuggestion_);
   zoneLayout->addWidget(chkSetZone_);
 
-  auto* cmdSearchWeb = Named("cmdSearchWeb", new QPushButton(QStringLiteral("Search the web")));
-  cmdUse_ = Named("cmdUse", new QPushButton(QStringLiteral("Use")));
+  auto* cmdSearchWeb = Named<QPushButton>("cmdSearchWeb", QStringLiteral("Search the web"));
+  cmdUse_ = Named<QPushButton>("cmdUse", QStringLiteral("Use"));
   cmdUse_->setDefault(true);
-  auto* cmdCancel = Named("cmdCancel", new QPushButton(QStringLiteral("Cancel")));
+  auto* cmdCancel = Named<QPushButton>("cmdCancel", QStringLiteral("Cancel"));
   connect(cmdSearchWeb, &QPushButton::clicked, this, &PlaceSearchDialog::searchWeb);
   connect(cmdUse_, &QPushButton::clicked, this, &PlaceSearchDialog::useSelectedPlace);
   connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

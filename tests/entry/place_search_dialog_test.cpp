@@ -1,3 +1,5 @@
+// The place search on the real birth-data form: what the dialog lists and suggests, and what
+// "Use" writes into the form's own boxes.
 #include "entry/place_search_dialog.h"
 
 #include <gtest/gtest.h>
@@ -8,61 +10,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
-#include <QVBoxLayout>
+#include <QUrlQuery>
 #include <future>
 #include <memory>
 
+#include "entry/frm_main.h"
 #include "entry/time_zones.h"
+#include "support/birth_entry.h"
+#include "support/gui_test_support.h"
 
 namespace velquor {
 namespace {
 
-// The boxes of the birth-data form under their names, as the place search finds them.
-class FormStandIn : public QWidget {
- public:
-  FormStandIn() {
-    auto* layout = new QVBoxLayout(this);
-    for (const char* name : {"txtMCity", "txtMState", "txtMCountry", "txtLatD", "txtLatM",
-                             "txtLonD", "txtLonM"}) {
-      layout->addWidget(Named(name, new QLineEdit));
-    }
-    for (const char* group : {"optLat", "optLong"}) {
-      auto* box = new QWidget;  // each pair of option buttons is exclusive within its parent
-      auto* pair = new QVBoxLayout(box);
-      for (int i = 0; i < 2; ++i) {
-        pair->addWidget(Named(QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(i),
-                              new QRadioButton));
-      }
-      box->findChildren<QRadioButton*>().front()->setChecked(true);
-      layout->addWidget(box);
-    }
-    auto* zone = Named("cmbTimeZone", new QComboBox);
-    for (const auto& row : TimeZoneTable()) zone->addItem(QString::fromLatin1(row.label.data(), static_cast<qsizetype>(row.label.size())));
-    zone->setCurrentIndex(kDefaultTimeZoneIndex);
-    layout->addWidget(zone);
-    layout->addWidget(Named("chkDST", new QCheckBox));
-  }
-
-  QString text(const char* name) const { return findChild<QLineEdit*>(QLatin1String(name))->text(); }
-  bool checked(const char* name) const {
-    return findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
-  }
-  int zoneIndex() const { return findChild<QComboBox*>(QStringLiteral("cmbTimeZone"))->currentIndex(); }
-
- private:
-  template <typename Widget>
-  static Widget* Named(const QString& name, Widget* widget) {
-    widget->setObjectName(name);
-    return widget;
-  }
-  template <typename Widget>
-  static Widget* Named(const char* name, Widget* widget) {
-    return Named(QString::fromLatin1(name), widget);
-  }
-};
+using test::Child;
 
 SharedAtlas ReadyAtlas(std::vector<Place> places) {
   std::promise<std::shared_ptr<const PlaceAtlas>> promise;
@@ -82,36 +44,50 @@ SharedAtlas TestAtlas() {
   });
 }
 
-class PlaceSearchDialogTest : public ::testing::Test {
+// The form with an entry whose place and zone the place search must replace.
+class PlaceSearchOnTheForm : public ::testing::Test {
  protected:
-  // Opens the dialog over the stand-in form as cmdBrowser would, with the form's place and
-  // birth moment.
+  void SetUp() override {
+    test::Enter(form, test::BirthEntry{});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+
+  // Opens the dialog over the form as its place look-up does, with a given atlas.
   void open(const QString& city, const QString& state, const QString& country,
             LocalMoment birth, SharedAtlas atlas = TestAtlas()) {
     dialog = std::make_unique<PlaceSearchDialog>(
         std::move(atlas), PlaceSearchRequest{city, state, country, birth},
-        PlaceFormFields::FindIn(&form),
-        [this](const QString& query) { webQueries << query; });
+        PlaceFormFields::FindIn(&form), [this](const QString& query) { webQueries << query; },
+        &form);
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
   }
 
-  template <typename Widget>
-  Widget* child(const char* name) const {
-    auto* widget = dialog->findChild<Widget*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+  QString formText(const char* name) const {
+    return Child<QLineEdit>(form, QString::fromLatin1(name)).text();
   }
-  QString label(const char* name) const { return child<QLabel>(name)->text(); }
-  QTreeWidget* list() const { return child<QTreeWidget>("lstPlaces"); }
-  void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+  bool formChecked(const char* name) const {
+    return Child<QAbstractButton>(form, QString::fromLatin1(name)).isChecked();
+  }
+  int formZone() const { return Child<QComboBox>(form, QStringLiteral("cmbTimeZone")).currentIndex(); }
 
-  FormStandIn form;
+  template <typename Widget>
+  Widget& inDialog(const char* name) const {
+    return Child<Widget>(*dialog, QString::fromLatin1(name));
+  }
+  QString label(const char* name) const { return inDialog<QLabel>(name).text(); }
+  QTreeWidget& list() const { return inDialog<QTreeWidget>("lstPlaces"); }
+  void click(const char* button) const {
+    QTest::mouseClick(&inDialog<QPushButton>(button), Qt::LeftButton);
+  }
+
+  FrmMain form;
   std::unique_ptr<PlaceSearchDialog> dialog;
   QStringList webQueries;
 };
 
-TEST_F(PlaceSearchDialogTest, UseFillsThePlaceTheCoordinatesAndTheZone) {
+TEST_F(PlaceSearchOnTheForm, UseFillsThePlaceTheCoordinatesAndTheZone) {
   struct Case {
     QString city, state, country;
     LocalMoment birth;
@@ -132,127 +108,170 @@ TEST_F(PlaceSearchDialogTest, UseFillsThePlaceTheCoordinatesAndTheZone) {
        "optLong_1", "Edgeton", 27, false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.city.toStdString());
     open(c.city, c.state, c.country, c.birth);
     click("cmdUse");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(form.text("txtLatD"), c.latD) << c.city.toStdString();
-    EXPECT_EQ(form.text("txtLatM"), c.latM) << c.city.toStdString();
-    EXPECT_TRUE(form.checked(c.latChoice)) << c.city.toStdString();
-    EXPECT_EQ(form.text("txtLonD"), c.lonD) << c.city.toStdString();
-    EXPECT_EQ(form.text("txtLonM"), c.lonM) << c.city.toStdString();
-    EXPECT_TRUE(form.checked(c.lonChoice)) << c.city.toStdString();
-    EXPECT_EQ(form.text("txtMCity"), c.cityFilled);
-    EXPECT_EQ(form.zoneIndex(), c.zoneIndex) << c.city.toStdString();
-    EXPECT_EQ(form.checked("chkDST"), c.dst) << c.city.toStdString();
+    EXPECT_EQ(formText("txtLatD"), c.latD);
+    EXPECT_EQ(formText("txtLatM"), c.latM);
+    EXPECT_TRUE(formChecked(c.latChoice));
+    EXPECT_EQ(formText("txtLonD"), c.lonD);
+    EXPECT_EQ(formText("txtLonM"), c.lonM);
+    EXPECT_TRUE(formChecked(c.lonChoice));
+    EXPECT_EQ(formText("txtMCity"), c.cityFilled);
+    EXPECT_EQ(formZone(), c.zoneIndex);
+    EXPECT_EQ(formChecked("chkDST"), c.dst);
   }
 }
 
-TEST_F(PlaceSearchDialogTest, ShowsTheZoneSuggestionInWords) {
+TEST_F(PlaceSearchOnTheForm, ShowsTheCandidatesAndTheZoneSuggestionInWords) {
   open("Varanasi", "Uttar Pradesh", "India", {1990, 8, 15, 6, 30, 0});
-  EXPECT_EQ(list()->topLevelItemCount(), 1);
-  EXPECT_EQ(list()->topLevelItem(0)->text(3), QStringLiteral("25° 19' N"));
-  EXPECT_EQ(list()->topLevelItem(0)->text(4), QStringLiteral("83° 01' E"));
+  ASSERT_EQ(list().topLevelItemCount(), 1);
+  const QStringList row = {"Varanasi", "State of Uttar Pradesh", "India", "25° 19' N",
+                           "83° 01' E", "Asia/Kolkata"};
+  for (int column = 0; column < row.size(); ++column) {
+    EXPECT_EQ(list().topLevelItem(0)->text(column), row[column]);
+  }
   EXPECT_EQ(label("lblZoneSuggestion"),
             QStringLiteral("Indian Time, IST, +5.3, no daylight saving on 15 August 1990"));
-  EXPECT_TRUE(child<QCheckBox>("chkSetZone")->isChecked());
-  EXPECT_EQ(child<QCheckBox>("chkSetZone")->text(), QStringLiteral("Also set the time zone"));
+  EXPECT_TRUE(inDialog<QCheckBox>("chkSetZone").isChecked());
+  EXPECT_EQ(inDialog<QCheckBox>("chkSetZone").text(), QStringLiteral("Also set the time zone"));
 }
 
-TEST_F(PlaceSearchDialogTest, NothingIsFilledUnlessTheUserChooses) {
+TEST_F(PlaceSearchOnTheForm, NothingIsFilledUnlessTheUserChooses) {
+  const BirthForm before = form.readForm();
   open("Varanasi", "UP", "India", {1990, 8, 15, 6, 30, 0});
   click("cmdCancel");
   EXPECT_EQ(dialog->result(), QDialog::Rejected);
-  EXPECT_EQ(form.text("txtLatD"), QString());
-  EXPECT_EQ(form.text("txtMCity"), QString());
-  EXPECT_EQ(form.zoneIndex(), kDefaultTimeZoneIndex);
+  const BirthForm after = form.readForm();
+  EXPECT_EQ(after.latDegText, before.latDegText);
+  EXPECT_EQ(after.city, before.city);
+  EXPECT_EQ(formZone(), test::BirthEntry{}.zoneIndex);
 }
 
-TEST_F(PlaceSearchDialogTest, UntickedZoneBoxLeavesTheZoneAlone) {
+TEST_F(PlaceSearchOnTheForm, UntickedZoneBoxLeavesTheZoneAlone) {
   open("Springfield", "Massachusetts", "", {1976, 7, 4, 6, 30, 0});
-  child<QCheckBox>("chkSetZone")->setChecked(false);
+  inDialog<QCheckBox>("chkSetZone").setChecked(false);
   click("cmdUse");
-  EXPECT_EQ(form.text("txtLatD"), QStringLiteral("42"));
-  EXPECT_EQ(form.zoneIndex(), kDefaultTimeZoneIndex);
-  EXPECT_FALSE(form.checked("chkDST"));
+  EXPECT_EQ(formText("txtLatD"), QStringLiteral("42"));
+  EXPECT_EQ(formZone(), test::BirthEntry{}.zoneIndex);
+  EXPECT_FALSE(formChecked("chkDST"));
 }
 
-TEST_F(PlaceSearchDialogTest, AnOffsetWithoutARowLeavesTheZoneAlone) {
+TEST_F(PlaceSearchOnTheForm, AnOffsetWithoutARowLeavesTheZoneAlone) {
   open("Kathmandu", "", "Nepal", {1990, 8, 15, 12, 0, 0});
   EXPECT_EQ(label("lblZoneSuggestion"),
             QStringLiteral("No time zone in the list has +5:45, the standard time of "
                            "Asia/Kathmandu on 15 August 1990; the time zone on the form is "
                            "left as it is."));
-  EXPECT_FALSE(child<QCheckBox>("chkSetZone")->isEnabled());
+  EXPECT_FALSE(inDialog<QCheckBox>("chkSetZone").isEnabled());
   click("cmdUse");
-  EXPECT_EQ(form.text("txtLatD"), QStringLiteral("27"));
-  EXPECT_EQ(form.zoneIndex(), kDefaultTimeZoneIndex);
+  EXPECT_EQ(formText("txtLatD"), QStringLiteral("27"));
+  EXPECT_EQ(formZone(), test::BirthEntry{}.zoneIndex);
 }
 
-TEST_F(PlaceSearchDialogTest, TypingSearchesAgainAndTheUserPicksARow) {
+TEST_F(PlaceSearchOnTheForm, TypingSearchesAgainAndTheUserPicksARow) {
   open("x", "", "", {1976, 7, 4, 6, 30, 0});
-  EXPECT_EQ(list()->topLevelItemCount(), 0);
-  EXPECT_FALSE(child<QPushButton>("cmdUse")->isEnabled());
+  EXPECT_EQ(list().topLevelItemCount(), 0);
+  EXPECT_FALSE(inDialog<QPushButton>("cmdUse").isEnabled());
   EXPECT_EQ(label("lblAtlasStatus"),
             QStringLiteral("No place in the atlas matches. Try \"Search the web\"."));
 
-  auto* city = child<QLineEdit>("txtPlaceCity");
-  city->clear();
-  QTest::keyClicks(city, "spring");
-  ASSERT_EQ(list()->topLevelItemCount(), 2);
+  auto& city = inDialog<QLineEdit>("txtPlaceCity");
+  city.clear();
+  QTest::keyClicks(&city, "spring");
+  ASSERT_EQ(list().topLevelItemCount(), 2);
   EXPECT_EQ(label("lblAtlasStatus"), QStringLiteral("2 places match."));
-  EXPECT_EQ(list()->topLevelItem(0)->text(1), QStringLiteral("Missouri"));  // larger first
+  EXPECT_EQ(list().topLevelItem(0)->text(1), QStringLiteral("Missouri"));  // larger first
 
-  list()->setCurrentItem(list()->topLevelItem(1));
+  list().setCurrentItem(list().topLevelItem(1));
   EXPECT_EQ(label("lblZoneSuggestion"),
             QStringLiteral("Eastern Standard Time,EST,-5.0, with daylight saving on 4 July 1976"));
-  QTest::keyClick(list(), Qt::Key_Return);  // the chosen row, not the first
-  EXPECT_EQ(form.text("txtMState"), QStringLiteral("Massachusetts"));
-  EXPECT_EQ(form.zoneIndex(), 27);
-  EXPECT_TRUE(form.checked("chkDST"));
+  QTest::keyClick(&list(), Qt::Key_Return);  // the chosen row, not the first
+  EXPECT_EQ(formText("txtMState"), QStringLiteral("Massachusetts"));
+  EXPECT_EQ(formZone(), 27);
+  EXPECT_TRUE(formChecked("chkDST"));
 }
 
-TEST_F(PlaceSearchDialogTest, RegionsTheAtlasLacksAreSaid) {
+TEST_F(PlaceSearchOnTheForm, RegionsTheAtlasLacksAreSaid) {
   open("Springfield", "Narnia", "", {1990, 1, 1, 0, 0, 0});
   EXPECT_EQ(label("lblAtlasStatus"),
             QStringLiteral("2 places match. None of them lies in \"Narnia\", so it was left out."));
 }
 
-TEST_F(PlaceSearchDialogTest, SearchTheWebUsesTheExactQueryText) {
+TEST_F(PlaceSearchOnTheForm, SearchTheWebUsesTheExactQueryText) {
   open("São Paulo", " ", "Brazil", {1990, 1, 1, 0, 0, 0});
   click("cmdSearchWeb");
   EXPECT_EQ(webQueries, QStringList{QStringLiteral("São Paulo   Brazil Latitude Longitude")});
   EXPECT_TRUE(dialog->isVisible());  // the user may still choose from the atlas
 }
 
-TEST_F(PlaceSearchDialogTest, SearchesOnceTheAtlasHasBeenRead) {
+TEST_F(PlaceSearchOnTheForm, SearchesOnceTheAtlasHasBeenRead) {
   std::promise<std::shared_ptr<const PlaceAtlas>> reading;
   open("Varanasi", "", "", {1990, 8, 15, 6, 30, 0}, reading.get_future().share());
   EXPECT_EQ(label("lblAtlasStatus"), QStringLiteral("Reading the atlas of places…"));
-  EXPECT_FALSE(child<QPushButton>("cmdUse")->isEnabled());
+  EXPECT_FALSE(inDialog<QPushButton>("cmdUse").isEnabled());
 
   reading.set_value(TestAtlas().get());
-  EXPECT_TRUE(QTest::qWaitFor([this] { return list()->topLevelItemCount() == 1; }, 5000));
-  EXPECT_TRUE(child<QPushButton>("cmdUse")->isEnabled());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return list().topLevelItemCount() == 1; }, 5000));
+  EXPECT_TRUE(inDialog<QPushButton>("cmdUse").isEnabled());
 }
 
-TEST_F(PlaceSearchDialogTest, AFailedAtlasSaysSo) {
+TEST_F(PlaceSearchOnTheForm, AFailedAtlasSaysSo) {
   std::promise<std::shared_ptr<const PlaceAtlas>> reading;
-  reading.set_exception(std::make_exception_ptr(AtlasError("The system's atlas (libgeonames) holds no cities")));
+  reading.set_exception(
+      std::make_exception_ptr(AtlasError("The system's atlas (libgeonames) holds no cities")));
   open("Varanasi", "", "", {1990, 8, 15, 6, 30, 0}, reading.get_future().share());
   EXPECT_EQ(label("lblAtlasStatus"),
             QStringLiteral("The atlas of places could not be read: The system's atlas "
                            "(libgeonames) holds no cities. Try \"Search the web\"."));
-  EXPECT_FALSE(child<QPushButton>("cmdUse")->isEnabled());
+  EXPECT_FALSE(inDialog<QPushButton>("cmdUse").isEnabled());
 }
 
-TEST_F(PlaceSearchDialogTest, FindsPlacesInTheSystemAtlas) {
-  open("New Delhi", "Delhi", "India", {1990, 8, 15, 6, 30, 0}, SystemAtlas());
-  ASSERT_TRUE(QTest::qWaitFor([this] { return list()->topLevelItemCount() > 0; }, 20000));
-  EXPECT_EQ(list()->topLevelItem(0)->text(0), QStringLiteral("New Delhi"));
-  click("cmdUse");
-  EXPECT_EQ(form.text("txtLatD"), QStringLiteral("28"));
-  EXPECT_EQ(form.text("txtLonD"), QStringLiteral("77"));
-  EXPECT_EQ(form.zoneIndex(), 34);
+// The whole road: the form's button, its checks, the dialog over the system's atlas, the
+// birth moment from the form's lists, and the web search of the exact query.
+TEST_F(PlaceSearchOnTheForm, TheFormsButtonOpensTheSearchOfTheSystemAtlas) {
+  test::BirthEntry entry;
+  entry.city = QStringLiteral("Varanasi");
+  entry.state = QStringLiteral("Uttar Pradesh");
+  entry.country = QStringLiteral("India");
+  entry.zoneIndex = kDefaultTimeZoneIndex;
+  entry.latDeg = entry.latMin = entry.lonDeg = entry.lonMin = QString();
+  test::Enter(form, entry);
+  Child<QPushButton>(form, QStringLiteral("cmdBrowser")).click();
+
+  auto* opened = form.findChild<PlaceSearchDialog*>();
+  ASSERT_NE(opened, nullptr);
+  QTreeWidget& places = Child<QTreeWidget>(*opened, QStringLiteral("lstPlaces"));
+  ASSERT_TRUE(QTest::qWaitFor([&places] { return places.topLevelItemCount() > 0; }, 20000));
+  EXPECT_EQ(Child<QLabel>(*opened, QStringLiteral("lblZoneSuggestion")).text(),
+            QStringLiteral("Indian Time, IST, +5.3, no daylight saving on 15 August 1990"));
+
+  {
+    test::OpenedPages pages;
+    Child<QPushButton>(*opened, QStringLiteral("cmdSearchWeb")).click();
+    ASSERT_EQ(pages.urls.size(), 1u);
+    EXPECT_EQ(QUrlQuery(pages.urls[0]).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
+              QStringLiteral("Varanasi Uttar Pradesh India Latitude Longitude"));
+  }
+
+  Child<QPushButton>(*opened, QStringLiteral("cmdUse")).click();
+  EXPECT_EQ(formText("txtLatD"), QStringLiteral("25"));
+  EXPECT_EQ(formText("txtLatM"), QStringLiteral("19"));
+  EXPECT_EQ(formText("txtLonD"), QStringLiteral("83"));
+  EXPECT_EQ(formText("txtLonM"), QStringLiteral("1"));
+  EXPECT_EQ(formText("txtMState"), QStringLiteral("State of Uttar Pradesh"));
+  EXPECT_EQ(formZone(), 34);
+  EXPECT_FALSE(formChecked("chkDST"));
+}
+
+TEST_F(PlaceSearchOnTheForm, TheChecksComeBeforeTheSearch) {
+  test::RecordedMessages boxes;
+  Child<QLineEdit>(form, QStringLiteral("txtMState")).clear();
+  Child<QPushButton>(form, QStringLiteral("cmdBrowser")).click();
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].text, QStringLiteral("Please Enter State"));
+  EXPECT_EQ(form.findChild<PlaceSearchDialog*>(), nullptr);
 }
 
 }  // namespace
