@@ -74,7 +74,7 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
   }
   const QDate date(moment.year, moment.month, moment.day);
   if (!date.isValid()) {
-    return Refusal(suggestion, Outcome::InvalidMoment,
+    return Refusal(suggestion, Outcome::InvalidDate,
                    DateText(moment.year, moment.month, moment.day) + " is not a date");
   }
   const QDateTime when(date, QTime(moment.hour, moment.minute, moment.second), zone);
@@ -82,7 +82,7 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
     char clock[16];
     std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute,
                   moment.second);
-    return Refusal(suggestion, Outcome::InvalidMoment,
+    return Refusal(suggestion, Outcome::SkippedClockTime,
                    std::string("The clocks of ") + MomentText(ianaZone, moment) +
                        " skipped " + clock + " when they were put forward");
   }

@@ -25,7 +25,8 @@ struct ZoneSuggestion {
     NoRowForOffset,        // no standard row of the table has the offset (Nepal's +5:45)
     UnusualDaylightShift,  // daylight saving of other than one hour (double summer time)
     UnknownZone,           // the time-zone database does not know the zone
-    InvalidMoment,         // no such date, or a clock time skipped when clocks went forward
+    InvalidDate,           // no such date (30 February)
+    SkippedClockTime,      // a clock time skipped when the clocks were put forward
   };
 
   Outcome outcome = Outcome::UnknownZone;

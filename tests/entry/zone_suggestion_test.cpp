@@ -61,9 +61,9 @@ TEST(ZoneSuggestion, SaysWhyWhenNoRowFits) {
        "time (BDST, +2:00); the list's zones and the daylight-saving tick cannot say that"},
       {"Mars/Olympus_Mons", {1990, 1, 1, 0, 0, 0}, Outcome::UnknownZone,
        "The system's time-zone database does not know Mars/Olympus_Mons (is tzdata installed?)"},
-      {"Asia/Kolkata", {1990, 2, 30, 0, 0, 0}, Outcome::InvalidMoment,
+      {"Asia/Kolkata", {1990, 2, 30, 0, 0, 0}, Outcome::InvalidDate,
        "30 February 1990 is not a date"},
-      {"America/New_York", {1976, 4, 25, 2, 30, 0}, Outcome::InvalidMoment,
+      {"America/New_York", {1976, 4, 25, 2, 30, 0}, Outcome::SkippedClockTime,
        "The clocks of America/New_York on 25 April 1976 skipped 02:30:00 when they were put "
        "forward"},
   };
