@@ -1,0 +1,176 @@
+#include "cli/batch_input.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/input_error.h"
+
+namespace velquor {
+
+const FieldNames kBatchFieldNames = {"name",    "year",    "month",   "day",
+                                     "hour",    "minute",  "second",  "zone",
+                                     "lat_deg", "lat_min", "lon_deg", "lon_min"};
+
+namespace {
+
+using Json = nlohmann::json;
+
+// A key and the field it sets: exactly one of the three members.
+struct KeyField {
+  std::string_view key;
+  bool required = false;
+  int BirthInput::*number = nullptr;
+  bool BirthInput::*flag = nullptr;
+  std::string BirthInput::*text = nullptr;
+
+  const char* Expected() const {
+    if (number) return "expected a whole number";
+    if (flag) return "expected true or false";
+    return "expected a string";
+  }
+};
+
+const std::array<KeyField, 18> kKeys = {{
+    {"name", true, nullptr, nullptr, &BirthInput::name},
+    {"year", true, &BirthInput::year},
+    {"month", true, &BirthInput::month},
+    {"day", true, &BirthInput::day},
+    {"hour", true, &BirthInput::hour},
+    {"minute", true, &BirthInput::minute},
+    {"second", false, &BirthInput::second},
+    {"zone", true, &BirthInput::zoneIndex},
+    {"lat_deg", true, &BirthInput::latDegrees},
+    {"lat_min", true, &BirthInput::latMinutes},
+    {"south", false, nullptr, &BirthInput::south},
+    {"lon_deg", true, &BirthInput::lonDegrees},
+    {"lon_min", true, &BirthInput::lonMinutes},
+    {"east", false, nullptr, &BirthInput::east},
+    {"dst", false, nullptr, &BirthInput::dst},
+    {"city", false, nullptr, nullptr, &BirthInput::city},
+    {"state", false, nullptr, nullptr, &BirthInput::state},
+    {"country", false, nullptr, nullptr, &BirthInput::country},
+}};
+
+// The parser's message without its "[json.exception...] " prefix.
+std::string ParseMessage(const nlohmann::detail::exception& error) {
+  std::string_view message = error.what();
+  if (const std::size_t end = message.find("] "); !message.empty() && message.front() == '[' &&
+                                                  end != std::string_view::npos) {
+    message.remove_prefix(end + 2);
+  }
+  return "malformed JSON: " + std::string(message);
+}
+
+// Fills a BirthInput straight from the parser's events, without building a document: one
+// flat object whose values are numbers, booleans and strings. Faults are thrown as
+// InputError from inside the parse.
+class BirthInputReader : public nlohmann::json_sax<Json> {
+ public:
+  explicit BirthInputReader(BirthInput& input) : input_(input) {}
+
+  bool null() override { Wrong(); }
+
+  bool boolean(bool value) override {
+    if (Value().flag == nullptr) Wrong();
+    input_.*current_->flag = value;
+    return true;
+  }
+
+  bool number_integer(number_integer_t value) override {
+    if (Value().number == nullptr) Wrong();
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+      OutOfRange();
+    }
+    input_.*current_->number = static_cast<int>(value);
+    return true;
+  }
+
+  bool number_unsigned(number_unsigned_t value) override {
+    if (Value().number == nullptr) Wrong();
+    if (value > static_cast<number_unsigned_t>(std::numeric_limits<int>::max())) OutOfRange();
+    input_.*current_->number = static_cast<int>(value);
+    return true;
+  }
+
+  // Also what the parser makes of an integer too long for 64 bits.
+  bool number_float(number_float_t, const string_t&) override { Wrong(); }
+
+  bool string(string_t& value) override {
+    if (Value().text == nullptr) Wrong();
+    input_.*current_->text = std::move(value);
+    return true;
+  }
+
+  bool binary(binary_t&) override { Wrong(); }
+
+  bool start_object(std::size_t) override {
+    if (inObject_) Wrong();
+    inObject_ = true;
+    return true;
+  }
+
+  bool key(string_t& key) override {
+    const auto known = std::find_if(kKeys.begin(), kKeys.end(),
+                                   [&](const KeyField& candidate) { return candidate.key == key; });
+    if (known == kKeys.end()) throw InputError(key, "unknown key");
+    current_ = &*known;
+    seen_.set(static_cast<std::size_t>(known - kKeys.begin()));
+    return true;
+  }
+
+  bool end_object() override {
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+      if (kKeys[i].required && !seen_.test(i)) {
+        throw InputError(std::string(kKeys[i].key), "missing");
+      }
+    }
+    return true;
+  }
+
+  bool start_array(std::size_t) override { Wrong(); }
+
+  // Never reached: every array is refused at its start.
+  bool end_array() override { return true; }
+
+  bool parse_error(std::size_t, const std::string&,
+                   const nlohmann::detail::exception& error) override {
+    throw InputError("line", ParseMessage(error));
+  }
+
+ private:
+  // The key the value being read belongs to. Outside the object there is none: the line
+  // is not a JSON object. Inside, the parser has always given a key first.
+  const KeyField& Value() {
+    if (!inObject_) throw InputError("line", "expected a JSON object");
+    return *current_;
+  }
+
+  [[noreturn]] void Wrong() { throw InputError(std::string(Value().key), Value().Expected()); }
+
+  [[noreturn]] void OutOfRange() {
+    throw InputError(std::string(current_->key), "number out of range");
+  }
+
+  BirthInput& input_;
+  bool inObject_ = false;
+  const KeyField* current_ = nullptr;
+  std::bitset<kKeys.size()> seen_;
+};
+
+}  // namespace
+
+BirthInput ParseBatchLine(std::string_view line) {
+  if (line.empty()) throw InputError("line", "empty");
+  BirthInput input;
+  BirthInputReader reader(input);
+  Json::sax_parse(line.begin(), line.end(), &reader);
+  return input;
+}
+
+}  // namespace velquor

@@ -1,0 +1,20 @@
+// The birth data of one line of the batch command, read from a JSON object.
+#pragma once
+
+#include <string_view>
+
+#include "cli/birth_input.h"
+
+namespace velquor {
+
+// The JSON keys, by the field they fill.
+extern const FieldNames kBatchFieldNames;
+
+// Reads the birth data of one line. Required keys: name, year, month, day, hour, minute,
+// zone (row index), lat_deg, lat_min, lon_deg, lon_min; optional: second (0), south
+// (false), east (true), dst (false), city, state, country (empty). Numbers must be whole
+// and fit an int, flags booleans, texts strings; any other key is an error.
+// Throws InputError naming the key (or "line" for a line that is not a JSON object).
+BirthInput ParseBatchLine(std::string_view line);
+
+}  // namespace velquor

@@ -1,0 +1,213 @@
+#include "cli/chart_json.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "cli/json_text.h"
+
+namespace velquor {
+
+namespace {
+
+// A comma unless the value opens its object or array.
+void Separate(std::string& out) {
+  const char last = out.back();
+  if (last != '{' && last != '[') out += ',';
+}
+
+// The key with its quotes, colon and any comma before it, in one append.
+void Key(std::string& out, std::string_view key) {
+  char buffer[40];
+  char* end = buffer;
+  const char last = out.back();
+  if (last != '{' && last != '[') *end++ = ',';
+  *end++ = '"';
+  end = std::copy(key.begin(), key.end(), end);
+  *end++ = '"';
+  *end++ = ':';
+  out.append(buffer, end);
+}
+
+template <std::size_t N>
+void StringArray(std::string& out, std::string_view key, const std::array<std::string, N>& items) {
+  Key(out, key);
+  out += '[';
+  for (const std::string& item : items) {
+    Separate(out);
+    AppendJsonString(out, item);
+  }
+  out += ']';
+}
+
+char* TwoDigits(char* at, int value) {
+  *at++ = static_cast<char>('0' + value / 10);
+  *at++ = static_cast<char>('0' + value % 10);
+  return at;
+}
+
+// A quoted date-time as FormatMinute ("YYYY-MM-DD HH:MM") or FormatSecond (with ":SS")
+// writes it, without printf: eight of them are a good part of the cost of a batch line.
+void DateTime(std::string& out, const LocalDateTime& t, bool withSeconds) {
+  const auto twoDigits = [](int value) { return value >= 0 && value <= 99; };
+  const bool plain = t.year >= 0 && t.year <= 9999 && twoDigits(t.month) && twoDigits(t.day) &&
+                     twoDigits(t.hour) && twoDigits(t.minute) && twoDigits(t.second);
+  if (!plain) {
+    AppendJsonString(out, withSeconds ? FormatSecond(t) : FormatMinute(t));
+    return;
+  }
+  char buffer[24];
+  char* end = buffer;
+  *end++ = '"';
+  end = TwoDigits(end, t.year / 100);
+  end = TwoDigits(end, t.year % 100);
+  *end++ = '-';
+  end = TwoDigits(end, t.month);
+  *end++ = '-';
+  end = TwoDigits(end, t.day);
+  *end++ = ' ';
+  end = TwoDigits(end, t.hour);
+  *end++ = ':';
+  end = TwoDigits(end, t.minute);
+  if (withSeconds) {
+    *end++ = ':';
+    end = TwoDigits(end, t.second);
+  }
+  *end++ = '"';
+  out.append(buffer, end);
+}
+
+void OptionalMinute(std::string& out, const std::optional<LocalDateTime>& moment) {
+  Separate(out);
+  if (moment) {
+    DateTime(out, *moment, false);
+  } else {
+    out += "null";
+  }
+}
+
+void SunDayPair(std::string& out, std::string_view key, const SunDay& day) {
+  Key(out, key);
+  out += '[';
+  OptionalMinute(out, day.sunrise);
+  OptionalMinute(out, day.sunset);
+  out += ']';
+}
+
+void Zone(std::string& out, const ChartResult& chart) {
+  Key(out, "zone");
+  out += '{';
+  Key(out, "index");
+  AppendJsonInteger(out, chart.zoneIndex);
+  Key(out, "label");
+  AppendJsonString(out, TimeZoneTable().at(static_cast<std::size_t>(chart.zoneIndex)).label);
+  Key(out, "hours");
+  AppendJsonInteger(out, chart.zone.ZoneHours);
+  Key(out, "minutes");
+  AppendJsonInteger(out, chart.zone.ZoneMinutes);
+  out += '}';
+}
+
+void Ascendant(std::string& out, const AscendantResult& ascendant) {
+  Key(out, "ascendant");
+  out += '{';
+  Key(out, "ayanamsa_offset");
+  AppendJsonDouble(out, ascendant.AyanamsaOffset);
+  Key(out, "sidereal");
+  AppendJsonDouble(out, ascendant.AscendantSidereal);
+  Key(out, "degree");
+  AppendJsonInteger(out, ascendant.AscendantDegree);
+  Key(out, "text");
+  AppendJsonString(out, ascendant.AscendantText);
+  out += '}';
+}
+
+void Moon(std::string& out, const MoonResult& moon) {
+  Key(out, "moon");
+  out += '{';
+  Key(out, "sidereal");
+  AppendJsonDouble(out, moon.MoonSidereal);
+  Key(out, "text");
+  AppendJsonString(out, moon.MoonText);
+  Key(out, "nakshatra_start");
+  AppendJsonDouble(out, moon.MoonNakshatraStart);
+  out += '}';
+}
+
+void Pranapada(std::string& out, const PranapadaResult& pranapada) {
+  Key(out, "pranapada");
+  out += '{';
+  Key(out, "signs");
+  AppendJsonInteger(out, pranapada.Signs);
+  Key(out, "degrees");
+  AppendJsonInteger(out, pranapada.Degrees);
+  Key(out, "minutes");
+  AppendJsonInteger(out, pranapada.Minutes);
+  Key(out, "sign");
+  AppendJsonInteger(out, pranapada.PpLSign);
+  Key(out, "house");
+  AppendJsonInteger(out, pranapada.House);
+  out += '}';
+}
+
+void StringMember(std::string& out, std::string_view key, std::string_view value) {
+  Key(out, key);
+  AppendJsonString(out, value);
+}
+
+void Details(std::string& out, const DetailTexts& details) {
+  Key(out, "details");
+  out += '{';
+  StringMember(out, "name", details.name);
+  StringMember(out, "dob", details.dob);
+  StringMember(out, "tob", details.tob);
+  StringMember(out, "latitude", details.latitude);
+  StringMember(out, "longitude", details.longitude);
+  StringMember(out, "city", details.city);
+  StringMember(out, "state", details.state);
+  StringMember(out, "country", details.country);
+  out += '}';
+}
+
+}  // namespace
+
+void AppendChartJson(std::string& out, const ChartResult& chart) {
+  out += '{';
+  Zone(out, chart);
+  Ascendant(out, chart.ascendant);
+  Moon(out, chart.moon);
+  StringArray(out, "positions", chart.PositionTexts);
+  StringArray(out, "chart_names", chart.ChartNames);
+  Key(out, "asc_sign");
+  AppendJsonInteger(out, chart.AscSign);
+  StringArray(out, "sign_cells", chart.SignCells);
+  StringArray(out, "special_cells", chart.SpecialCells);
+
+  Key(out, "sunrise");
+  out += '{';
+  SunDayPair(out, "previous", chart.sunDays[0]);
+  SunDayPair(out, "birth_day", chart.sunDays[1]);
+  SunDayPair(out, "next", chart.sunDays[2]);
+  out += '}';
+
+  Key(out, "birth_moment");
+  DateTime(out, chart.BirthMoment, true);
+  Key(out, "reference_sunrise");
+  DateTime(out, chart.ReferenceSunrise, true);
+  Key(out, "elapsed_seconds");
+  AppendJsonInteger(out, chart.ElapsedSeconds);
+  Key(out, "elapsed_minutes");
+  AppendJsonInteger(out, chart.ElapsedMinutes);
+  Key(out, "sun_at_sunrise");
+  AppendJsonDouble(out, chart.SunAtSunrise);
+  StringMember(out, "sun_at_sunrise_text", chart.SunAtSunriseText);
+  StringArray(out, "sunrise_positions", chart.SunrisePositionTexts);
+  Pranapada(out, chart.pranapada);
+  StringMember(out, "house_text", chart.HouseText);
+  Key(out, "dst");
+  AppendJsonBool(out, chart.dst);
+  Details(out, chart.details);
+  out += '}';
+}
+
+}  // namespace velquor

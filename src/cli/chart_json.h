@@ -1,0 +1,17 @@
+// The chart as one JSON object: the output of `chart --json` and of every batch line.
+#pragma once
+
+#include <string>
+
+#include "entry/chart_result.h"
+
+namespace velquor {
+
+// Appends the object, without a line end. Keys, in order: zone, ascendant, moon, positions,
+// chart_names, asc_sign, sign_cells, special_cells, sunrise, birth_moment,
+// reference_sunrise, elapsed_seconds, elapsed_minutes, sun_at_sunrise, sun_at_sunrise_text,
+// sunrise_positions, pranapada, house_text, dst, details. Doubles are written in full
+// (they read back unchanged).
+void AppendChartJson(std::string& out, const ChartResult& chart);
+
+}  // namespace velquor

@@ -1,0 +1,185 @@
+#include "cli/cli_app.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/batch_line.h"
+#include "cli/chart_json.h"
+#include "cli/chart_options.h"
+#include "cli/chart_request.h"
+#include "cli/chart_text.h"
+#include "cli/example_birth.h"
+#include "cli/input_error.h"
+#include "cli/ordered_pipeline.h"
+#include "entry/chart_run.h"
+#include "entry/time_zones.h"
+#include "retro/station_tables.h"
+
+namespace velquor {
+
+namespace {
+
+constexpr const char* kProgram = "velquor-cli";
+
+void AddChartOptions(CLI::App& chart, ChartOptions& options) {
+  chart.add_option("--name", options.name, "Name of the person")->required();
+  chart.add_option("--date", options.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
+      ->required();
+  chart.add_option("--time", options.time, "Local clock time of birth, HH:MM or HH:MM:SS")
+      ->required();
+  chart.add_option("--zone", options.zone, "Time-zone row: index 0 to 70, or its exact label")
+      ->required();
+  chart.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (28N37)")
+      ->required();
+  chart.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (77E13)")
+      ->required();
+  chart.add_flag("--dst", options.dst, "Daylight saving time was in force");
+  chart.add_option("--city", options.city, "City (shown in the details)");
+  chart.add_option("--state", options.state, "State (shown in the details)");
+  chart.add_option("--country", options.country, "Country (shown in the details)");
+  chart.add_flag("--json", options.json, "Write the chart as one JSON object");
+}
+
+int PrintChart(const BirthInput& input, const FieldNames& names, bool json, std::ostream& out,
+               std::ostream& err) {
+  ChartRequest request;
+  try {
+    request = MakeChartRequest(input, names);
+  } catch (const InputError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitBadInput;
+  }
+  const ChartOutcome outcome = RunChart(request.birth, request.zoneIndex);
+  if (!outcome.chart) {
+    err << kProgram << ": " << outcome.stopMessage << '\n';
+    return kExitChartStopped;
+  }
+  if (json) {
+    std::string text;
+    AppendChartJson(text, *outcome.chart);
+    out << text << '\n';
+  } else {
+    out << FormatChartText(*outcome.chart);
+  }
+  if (!out.flush()) {
+    err << kProgram << ": writing the output failed\n";
+    return kExitIoFailure;
+  }
+  return kExitOk;
+}
+
+int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
+  BirthInput input;
+  try {
+    input = BirthInputOfOptions(options);
+  } catch (const InputError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitBadInput;
+  }
+  return PrintChart(input, kChartOptionNames, options.json, out, err);
+}
+
+int RunBatchCommand(const std::string& path, std::istream& standardInput, std::ostream& out,
+                    std::ostream& err) {
+  std::ifstream file;
+  const bool fromStandardInput = path.empty() || path == "-";
+  if (!fromStandardInput) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+      err << kProgram << ": " << path << " is a directory\n";
+      return kExitBadInput;
+    }
+    file.open(path, std::ios::binary);
+    if (!file) {
+      err << kProgram << ": cannot open " << path << ": " << std::strerror(errno) << '\n';
+      return kExitBadInput;
+    }
+  }
+  PipelineOptions options;
+  options.workers = std::max(1u, std::thread::hardware_concurrency());
+  try {
+    const PipelineSummary summary =
+        ProcessLines(fromStandardInput ? standardInput : file, out, ChartLine, options);
+    return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
+  } catch (const std::exception& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitIoFailure;
+  }
+}
+
+void PrintZones(std::ostream& out) {
+  char row[128];
+  std::snprintf(row, sizeof row, "%5s %5s %7s  %s\n", "Index", "Hours", "Minutes", "Label");
+  out << row;
+  const auto& table = TimeZoneTable();
+  for (std::size_t index = 0; index < table.size(); ++index) {
+    const TimeZoneRow& zone = table[index];
+    std::snprintf(row, sizeof row, "%5zu %5d %7d  %.*s\n", index, zone.zoneHours,
+                  zone.zoneMinutes, static_cast<int>(zone.label.size()), zone.label.data());
+    out << row;
+  }
+}
+
+int PrintStations(const std::string& planet, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> lines;
+  try {
+    lines = StationTableLines(planet);
+  } catch (const std::invalid_argument&) {
+    err << kProgram << ": no station table for \"" << planet
+        << "\"; the planets are Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune and Pluto\n";
+    return kExitBadInput;
+  }
+  for (const std::string& line : lines) out << line << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  CLI::App app{"Pranapada Lagna charts from the command line.", kProgram};
+  app.require_subcommand(1);
+
+  ChartOptions chartOptions;
+  CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
+  AddChartOptions(*chart, chartOptions);
+
+  std::string batchPath;
+  CLI::App* batch = app.add_subcommand(
+      "batch", "Charts of JSON Lines (a file, or standard input) as JSON Lines, in order");
+  batch->add_option("file", batchPath, "Input file; standard input when absent or -");
+
+  app.add_subcommand("zones", "List the time-zone rows");
+
+  std::string stationPlanet;
+  CLI::App* stations = app.add_subcommand(
+      "stations", "List a planet's retrograde periods: retrograde station, then direct station");
+  stations->add_option("planet", stationPlanet, "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
+      ->required();
+  CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
+
+  try {
+    // CLI11 takes the arguments last one first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error, out, err);
+    return status == 0 ? kExitOk : kExitBadInput;
+  }
+
+  if (*chart) return RunChartCommand(chartOptions, out, err);
+  if (*batch) return RunBatchCommand(batchPath, in, out, err);
+  if (*example) return PrintChart(ExampleBirth(), kChartOptionNames, false, out, err);
+  if (*stations) return PrintStations(stationPlanet, out, err);
+  PrintZones(out);  // the one subcommand left
+  return kExitOk;
+}
+
+}  // namespace velquor

@@ -1,0 +1,22 @@
+// A fault in the birth data given to the command-line tool, naming the field it is in.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace velquor {
+
+class InputError : public std::runtime_error {
+ public:
+  InputError(std::string field, const std::string& message)
+      : std::runtime_error(field + ": " + message), field_(std::move(field)) {}
+
+  // The field as the user wrote it: an option ("--lat") or a JSON key ("lat_deg").
+  const std::string& field() const { return field_; }
+
+ private:
+  std::string field_;
+};
+
+}  // namespace velquor

@@ -1,0 +1,43 @@
+// Runs a function over every line of a stream on several threads and writes the results
+// in input order, holding only a bounded number of lines at a time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace velquor {
+
+struct InputLine {
+  std::string_view text;    // without its line end; cut at the length limit when overlong
+  std::uint64_t number = 0; // 1 for the first line
+  bool overlong = false;
+};
+
+// Appends the output of one line (with its line end) to `out`; false when the line
+// failed. Called from several threads at once; exceptions it throws are passed on to the
+// caller of ProcessLines.
+using LineProcessor = std::function<bool(const InputLine& line, std::string& out)>;
+
+struct PipelineOptions {
+  unsigned workers = 1;
+  std::size_t chunkLines = 256;        // lines handed to a worker at once
+  std::size_t chunkBytes = 1 << 20;    // a chunk ends early when its text reaches this
+  std::size_t maxLineBytes = 1 << 16;  // longer lines are overlong
+};
+
+struct PipelineSummary {
+  std::uint64_t lines = 0;
+  std::uint64_t failedLines = 0;
+};
+
+// Reads `in` to its end. At most 2 x workers + 1 chunks are read ahead of the output.
+// Throws std::runtime_error when writing to `out` fails.
+PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProcessor& process,
+                             const PipelineOptions& options);
+
+}  // namespace velquor

@@ -1,0 +1,298 @@
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velquor {
+namespace {
+
+using Json = nlohmann::json;
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  CliRun run;
+  run.status = RunCli(args, in, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+const std::vector<std::string> kDelhi = {
+    "chart", "--name", "ASHA", "--date", "1990-08-15", "--time", "06:30:15", "--zone", "34",
+    "--lat", "28N37", "--lon", "77E13", "--city", "New Delhi", "--state", "Delhi",
+    "--country", "India"};
+
+// The arguments with an option's value replaced, or the option removed.
+std::vector<std::string> With(std::vector<std::string> args, const std::string& option,
+                              const std::string& value) {
+  *(std::find(args.begin(), args.end(), option) + 1) = value;
+  return args;
+}
+
+std::vector<std::string> Without(std::vector<std::string> args, const std::string& option) {
+  const auto at = std::find(args.begin(), args.end(), option);
+  args.erase(at, at + 2);
+  return args;
+}
+
+std::vector<std::string> Plus(std::vector<std::string> args, const std::string& flag) {
+  args.push_back(flag);
+  return args;
+}
+
+TEST(CliZones, ListsTheSeventyOneRows) {
+  const CliRun run = Cli({"zones"});
+  EXPECT_EQ(run.status, kExitOk);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 72u);
+  EXPECT_EQ(lines[1 + 34], "   34    -5     -30  Indian Time, IST, +5.3");
+  EXPECT_EQ(lines[1 + 70], "   70     8       0  Yukon War Time,YWT,-8.0");
+}
+
+TEST(CliStations, ListsAPlanetsRowsInTheStationFormat) {
+  struct Case { const char* planet; std::size_t rows; const char* first; const char* last; };
+  const Case cases[] = {
+      {"Mercury", 476, "3,15,1900,13,19, 4,7,1900,18,42,", "12,1,2050,17,17, 12,21,2050,11,33,"},
+      {"Pluto", 151, "9,16,1899,5,48, 2,27,1900,7,36,", "6,10,2050,3,49, 11,21,2050,16,16,"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli({"stations", c.planet});
+    EXPECT_EQ(run.status, kExitOk);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), c.rows) << c.planet;
+    EXPECT_EQ(lines.front(), c.first);
+    EXPECT_EQ(lines.back(), c.last);
+  }
+  const CliRun unknown = Cli({"stations", "mercury"});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find("no station table for \"mercury\""), std::string::npos);
+}
+
+TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
+  struct Case { std::vector<std::string> args; const char* expected; };
+  const Case cases[] = {
+      {{}, "subcommand"},
+      {{"horoscope"}, "subcommand"},
+      {Without(kDelhi, "--name"), "--name is required"},
+      {Without(kDelhi, "--lon"), "--lon is required"},
+      {Plus(kDelhi, "--colour"), "--colour"},
+      {With(kDelhi, "--date", "15/08/1990"), "--date: expected a date as YYYY-MM-DD"},
+      {With(kDelhi, "--date", "1900-12-31"), "--date: year 1900 is not within 1901 to 2050"},
+      {With(kDelhi, "--date", "1990-04-31"), "--date: Please Enter Correct Date Or Month !"},
+      {With(kDelhi, "--time", "24:00"), "--time: hour 24 is not within 0 to 23"},
+      {With(kDelhi, "--zone", "Indian Time"), "--zone: no time-zone row"},
+      {With(kDelhi, "--lat", "28.6"), "--lat: expected degrees, N or S, minutes"},
+      {With(kDelhi, "--lat", "90N00"),
+       "--lat: Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+      {With(kDelhi, "--lon", "77W60"),
+       "--lon: Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+      {With(kDelhi, "--name", " "), "--name: Please Enter Name"},
+      {With(kDelhi, "--country", "Indi\xE1"), "--country: is not valid UTF-8"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, kExitBadInput) << c.expected;
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << c.expected << " / " << run.err;
+    EXPECT_EQ(run.out, "") << c.expected;
+  }
+}
+
+TEST(CliChart, HelpIsNotAnError) {
+  const CliRun run = Cli({"chart", "--help"});
+  EXPECT_EQ(run.status, kExitOk);
+  EXPECT_NE(run.out.find("--lat"), std::string::npos);
+}
+
+// The parts of a chart that must hang together whatever the engine computes.
+void ExpectConsistentChart(const Json& chart) {
+  EXPECT_EQ(chart.size(), 20u);
+  const int ascSign = chart.at("asc_sign");
+  const int sign = chart.at("pranapada").at("sign");
+  const int house = chart.at("pranapada").at("house");
+  ASSERT_GE(sign, 1);
+  ASSERT_LE(sign, 12);
+  EXPECT_EQ(house, (sign - ascSign + 12) % 12 + 1);
+  int tags = 0;
+  for (std::size_t k = 0; k < 12; ++k) {
+    const std::string cell = chart.at("special_cells").at(k);
+    if (cell.find("PpL") != std::string::npos) {
+      ++tags;
+      EXPECT_EQ(static_cast<int>(k) + 1, sign);
+    }
+  }
+  EXPECT_EQ(tags, 1);
+  const std::string ascCell = chart.at("sign_cells").at(static_cast<std::size_t>(ascSign - 1));
+  EXPECT_NE(ascCell.find("Asc"), std::string::npos);
+  EXPECT_FALSE(chart.at("house_text").get<std::string>().empty());
+}
+
+TEST(CliChart, JsonCarriesTheWholeChartOfTheOptions) {
+  const CliRun run = Cli(Plus(Plus(kDelhi, "--json"), "--dst"));
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ASSERT_EQ(Lines(run.out).size(), 1u);
+  const Json chart = Json::parse(run.out);
+  ExpectConsistentChart(chart);
+  EXPECT_EQ(chart["zone"], (Json{{"index", 34}, {"label", "Indian Time, IST, +5.3"},
+                                 {"hours", -5}, {"minutes", -30}}));
+  EXPECT_EQ(chart["dst"], true);
+  EXPECT_EQ(chart["birth_moment"], "1990-08-15 06:30:15");
+  EXPECT_EQ(chart["details"], (Json{{"name", "ASHA"}, {"dob", "August/15/1990"}, {"tob", "6:30"},
+                                    {"latitude", "28 37' N"}, {"longitude", "77 13' E"},
+                                    {"city", "New Delhi"}, {"state", "Delhi"},
+                                    {"country", "India"}}));
+}
+
+TEST(CliChart, ZoneByLabelIsZoneByIndex) {
+  const CliRun byIndex = Cli(Plus(kDelhi, "--json"));
+  const CliRun byLabel = Cli(Plus(With(kDelhi, "--zone", "Indian Time, IST, +5.3"), "--json"));
+  EXPECT_EQ(byIndex.status, kExitOk);
+  EXPECT_EQ(byLabel.out, byIndex.out);
+}
+
+TEST(CliChart, ReadableChartShowsDetailsTableGridAndHouse) {
+  const CliRun text = Cli(kDelhi);
+  ASSERT_EQ(text.status, kExitOk) << text.err;
+  const Json chart = Json::parse(Cli(Plus(kDelhi, "--json")).out);
+  const std::string captions[] = {
+      "Your Details", "Date of Birth :", "August/15/1990", "Time of Birth :", "6:30",
+      "Longitude :", "77 13' E", "Latitude   :", "28 37' N", "New Delhi", "India",
+      "Vedic Planetary Position", "Surya/Sun", "Chandra/Moon", "Budha/Mercury",
+      "Shukra/Venus", "Mangala/Mars", "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node",
+      "Ketu/South node", "Asc/Lagna", "┌", "Pisces", "Virgo", "PpL",
+      "Pranapada Lagna Present House Significance",
+      "House " + std::to_string(chart["pranapada"]["house"].get<int>())};
+  for (const std::string& caption : captions) {
+    EXPECT_NE(text.out.find(caption), std::string::npos) << caption;
+  }
+  for (const auto& position : chart["positions"]) {
+    EXPECT_NE(text.out.find(position.get<std::string>()), std::string::npos) << position;
+  }
+  // The house text, wrapped: every word in order.
+  std::istringstream words(chart["house_text"].get<std::string>());
+  std::size_t from = text.out.find("Significance\n");
+  for (std::string word; words >> word;) {
+    from = text.out.find(word, from);
+    ASSERT_NE(from, std::string::npos) << word;
+  }
+}
+
+TEST(CliChart, AChartThatStopsPrintsWhyAndExitsWithThree) {
+  // Midsummer far in the north: the Sun does not set, so there is no sunrise to count from.
+  const auto polar = With(With(kDelhi, "--lat", "80N00"), "--date", "1990-06-21");
+  for (const auto& args : {polar, Plus(polar, "--json")}) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, kExitChartStopped);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("no sunrise"), std::string::npos) << run.err;
+  }
+  const CliRun batch = Cli({"batch"}, R"({"name":"N","year":1990,"month":6,"day":21,"hour":12,)"
+                                      R"("minute":0,"zone":29,"lat_deg":80,"lat_min":0,)"
+                                      R"("lon_deg":10,"lon_min":0})");
+  EXPECT_EQ(batch.status, kExitFailedLines);
+  const Json error = Json::parse(batch.out);
+  EXPECT_EQ(error["line"], 1);
+  EXPECT_NE(error["error"].get<std::string>().find("no sunrise"), std::string::npos);
+}
+
+TEST(CliExample, ChartsTheBuiltInBirth) {
+  const CliRun run = Cli({"example"});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_NE(run.out.find("ASHA MEHTA"), std::string::npos);
+  EXPECT_NE(run.out.find("28 37' N"), std::string::npos);
+  EXPECT_NE(run.out.find("Surya/Sun"), std::string::npos);
+}
+
+std::string BatchLine(const std::string& name, int hour, const std::string& extra = "") {
+  return R"({"name":")" + name + R"(","year":1990,"month":8,"day":15,"hour":)" +
+         std::to_string(hour) +
+         R"(,"minute":30,"zone":34,"lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13)" + extra +
+         "}";
+}
+
+TEST(CliBatch, OneLineOutPerLineInWithErrorsInPlace) {
+  const std::string input = BatchLine("FIRST", 6) + "\n" + "{not json\n" +
+                            BatchLine("THIRD", 23, R"(,"dst":true,"south":true)") + "\n" +
+                            BatchLine("FOURTH", 24) + "\n" + "\n" + BatchLine("SIXTH", 0);
+  const CliRun run = Cli({"batch"}, input);
+  EXPECT_EQ(run.status, kExitFailedLines);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 6u) << run.out;
+  const std::pair<int, const char*> errors[] = {
+      {2, "line: malformed JSON"}, {4, "hour: hour 24 is not within 0 to 23"}, {5, "line: empty"}};
+  for (const auto& [number, message] : errors) {
+    const Json error = Json::parse(lines[static_cast<std::size_t>(number - 1)]);
+    EXPECT_EQ(error["line"], number);
+    EXPECT_NE(error["error"].get<std::string>().find(message), std::string::npos) << error;
+  }
+  const std::pair<int, const char*> charts[] = {{1, "FIRST"}, {3, "THIRD"}, {6, "SIXTH"}};
+  for (const auto& [number, name] : charts) {
+    const Json chart = Json::parse(lines[static_cast<std::size_t>(number - 1)]);
+    EXPECT_EQ(chart["details"]["name"], name);
+    ExpectConsistentChart(chart);
+  }
+  EXPECT_EQ(Json::parse(lines[2])["dst"], true);
+  EXPECT_EQ(Json::parse(lines[2])["details"]["latitude"], "28 37' S");
+}
+
+TEST(CliBatch, SameChartAsTheChartCommand) {
+  const CliRun batch =
+      Cli({"batch", "-"}, BatchLine("ASHA", 6, R"(,"second":15,"city":"New Delhi",)"
+                                               R"("state":"Delhi","country":"India")"));
+  EXPECT_EQ(batch.status, kExitOk) << batch.out;
+  EXPECT_EQ(batch.out, Cli(Plus(kDelhi, "--json")).out);
+}
+
+TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
+  std::string input;
+  for (int i = 0; i < 3000; ++i) input += BatchLine(std::to_string(i) + "N", i % 24) + "\n";
+  const auto path = std::filesystem::temp_directory_path() / "velquor_cli_batch_test.jsonl";
+  std::ofstream(path, std::ios::binary) << input;
+  const CliRun fromFile = Cli({"batch", path.string()});
+  std::filesystem::remove(path);
+  EXPECT_EQ(fromFile.status, kExitOk);
+  const auto lines = Lines(fromFile.out);
+  ASSERT_EQ(lines.size(), 3000u);
+  for (std::size_t i = 0; i < lines.size(); i += 97) {
+    EXPECT_EQ(Json::parse(lines[i])["details"]["name"], std::to_string(i) + "N");
+  }
+  EXPECT_EQ(Cli({"batch"}, input).out, fromFile.out);
+}
+
+TEST(CliOutput, AFailingOutputIsReported) {
+  for (const auto& args : {kDelhi, std::vector<std::string>{"batch"}}) {
+    std::istringstream in(BatchLine("ASHA", 6));
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(RunCli(args, in, out, err), kExitIoFailure) << args[0];
+    EXPECT_NE(err.str().find("writing the output failed"), std::string::npos) << err.str();
+  }
+}
+
+TEST(CliBatch, AMissingFileIsBadInput) {
+  const CliRun run = Cli({"batch", "no/such/file.jsonl"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_NE(run.err.find("cannot open no/such/file.jsonl"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velquor
