@@ -193,12 +193,6 @@ TEST_F(PlaceSearchOnTheForm, TypingSearchesAgainAndTheUserPicksARow) {
   EXPECT_TRUE(formChecked("chkDST"));
 }
 
-TEST_F(PlaceSearchOnTheForm, RegionsTheAtlasLacksAreSaid) {
-  open("Springfield", "Narnia", "", {1990, 1, 1, 0, 0, 0});
-  EXPECT_EQ(label("lblAtlasStatus"),
-            QStringLiteral("2 places match. None of them lies in \"Narnia\", so it was left out."));
-}
-
 TEST_F(PlaceSearchOnTheForm, SearchTheWebUsesTheExactQueryText) {
   open("São Paulo", " ", "Brazil", {1990, 1, 1, 0, 0, 0});
   click("cmdSearchWeb");
