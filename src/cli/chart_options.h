@@ -10,6 +10,7 @@ namespace velquor {
 struct ChartOptions {
   std::string name, date, time, zone, lat, lon;
   std::string city, state, country;
+  std::string place;  // an atlas place instead of --lat and --lon (place_option.h)
   bool dst = false;
   bool json = false;
 };
@@ -17,7 +18,9 @@ struct ChartOptions {
 // The options, by the field they fill.
 extern const FieldNames kChartOptionNames;
 
-// Throws InputError naming the option whose text is malformed.
+// Throws InputError naming the option whose text is malformed, or that is missing: --lat,
+// --lon and --zone may be left out only when --place is given, which then supplies them
+// (ApplyPlaceOption).
 BirthInput BirthInputOfOptions(const ChartOptions& options);
 
 }  // namespace velquor

@@ -18,7 +18,10 @@
 #include "cli/example_birth.h"
 #include "cli/input_error.h"
 #include "cli/ordered_pipeline.h"
+#include "cli/place_option.h"
+#include "cli/places_command.h"
 #include "entry/chart_run.h"
+#include "entry/system_atlas.h"
 #include "entry/time_zones.h"
 #include "retro/station_tables.h"
 
@@ -26,20 +29,23 @@ namespace velquor {
 
 namespace {
 
-constexpr const char* kProgram = "velquor-cli";
-
 void AddChartOptions(CLI::App& chart, ChartOptions& options) {
   chart.add_option("--name", options.name, "Name of the person")->required();
   chart.add_option("--date", options.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
       ->required();
   chart.add_option("--time", options.time, "Local clock time of birth, HH:MM or HH:MM:SS")
       ->required();
-  chart.add_option("--zone", options.zone, "Time-zone row: index 0 to 70, or its exact label")
-      ->required();
-  chart.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (28N37)")
-      ->required();
-  chart.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (77E13)")
-      ->required();
+  chart.add_option("--zone", options.zone,
+                   "Time-zone row: index 0 to 70, or its exact label (with --place: suggested)");
+  CLI::Option* lat =
+      chart.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (28N37)");
+  CLI::Option* lon =
+      chart.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (77E13)");
+  chart.add_option("--place", options.place,
+                   "A place of the offline atlas, CITY[, STATE][, COUNTRY], instead of --lat "
+                   "and --lon; it suggests --zone and --dst unless they are given")
+      ->excludes(lat)
+      ->excludes(lon);
   chart.add_flag("--dst", options.dst, "Daylight saving time was in force");
   chart.add_option("--city", options.city, "City (shown in the details)");
   chart.add_option("--state", options.state, "State (shown in the details)");
@@ -79,9 +85,17 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
   BirthInput input;
   try {
     input = BirthInputOfOptions(options);
+    if (!options.place.empty()) {
+      const std::string used =
+          ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(), input);
+      err << kProgram << ": " << used << '\n';
+    }
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitBadInput;
+  } catch (const AtlasError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitIoFailure;
   }
   return PrintChart(input, kChartOptionNames, options.json, out, err);
 }
@@ -158,6 +172,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 
   app.add_subcommand("zones", "List the time-zone rows");
 
+  PlacesOptions placesOptions;
+  CLI::App* places = app.add_subcommand(
+      "places", "List the places of the offline atlas that match, with their suggested zone rows");
+  places->add_option("query", placesOptions.query, "CITY[, STATE][, COUNTRY]")->required();
+  places->add_option("--date", placesOptions.date,
+                     "Date for the zone suggestion, YYYY-MM-DD (default: today)");
+  places->add_option("--time", placesOptions.time,
+                     "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
+  places->add_option("--limit", placesOptions.limit, "Most places listed (default: 10)")
+      ->check(CLI::PositiveNumber);
+
   std::string stationPlanet;
   CLI::App* stations = app.add_subcommand(
       "stations", "List a planet's retrograde periods: retrograde station, then direct station");
@@ -178,6 +203,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (*batch) return RunBatchCommand(batchPath, in, out, err);
   if (*example) return PrintChart(ExampleBirth(), kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
+  if (*places) return PrintPlaces(placesOptions, out, err);
   PrintZones(out);  // the one subcommand left
   return kExitOk;
 }

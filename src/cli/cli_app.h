@@ -8,6 +8,8 @@
 
 namespace velquor {
 
+inline constexpr char kProgram[] = "velquor-cli";  // how messages name the tool
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailedLines = 1;  // batch: at least one line gave an error line
 inline constexpr int kExitBadInput = 2;     // bad options or birth data

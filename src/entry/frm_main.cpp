@@ -27,6 +27,7 @@
 #include "app/scaled_font.h"
 #include "app/text_colour.h"
 #include "astro/date_time.h"
+#include "entry/atlas_place_search.h"
 #include "entry/chart_run.h"
 #include "entry/time_zones.h"
 #include "entry/typed_key_filter.h"
@@ -104,7 +105,7 @@ constexpr CoordinateFrameLayout kLatitudeFrame{
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent)
-    : QMainWindow(parent), placeSearch_(std::make_unique<WebPlaceSearch>()) {
+    : QMainWindow(parent), placeSearch_(std::make_unique<AtlasPlaceSearch>(*this)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kProgramTitle));
   setWindowIcon(ProgramIcon());

@@ -1,6 +1,7 @@
 // The place look-up behind the form's "Click for Latitude && Longitude" button: it is handed
-// the place query and shows the user where to read the latitude and longitude. The form
-// reads nothing back; the user types the coordinates.
+// the place query and helps the user to the latitude and longitude. The form reads nothing
+// back: the atlas search (atlas_place_search.h) fills the form's boxes itself when the user
+// chooses a place, the web search leaves the typing to the user.
 #pragma once
 
 #include <QString>

@@ -94,7 +94,7 @@ TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
       {{}, "subcommand"},
       {{"horoscope"}, "subcommand"},
       {Without(kDelhi, "--name"), "--name is required"},
-      {Without(kDelhi, "--lon"), "--lon is required"},
+      {Without(kDelhi, "--lon"), "--lon: required unless --place is given"},
       {Plus(kDelhi, "--colour"), "--colour"},
       {With(kDelhi, "--date", "15/08/1990"), "--date: expected a date as YYYY-MM-DD"},
       {With(kDelhi, "--date", "1900-12-31"), "--date: year 1900 is not within 1901 to 2050"},
@@ -212,6 +212,72 @@ TEST(CliChart, AChartThatStopsPrintsWhyAndExitsWithThree) {
   const Json error = Json::parse(batch.out);
   EXPECT_EQ(error["line"], 1);
   EXPECT_NE(error["error"].get<std::string>().find("no sunrise"), std::string::npos);
+}
+
+TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
+  const CliRun varanasi = Cli({"places", "Varanasi, India", "--date", "1990-08-15"});
+  EXPECT_EQ(varanasi.status, kExitOk) << varanasi.err;
+  EXPECT_EQ(varanasi.out,
+            "Varanasi\tState of Uttar Pradesh\tIndia\t25N19\t83E01\tAsia/Kolkata\t"
+            "34 Indian Time, IST, +5.3\n");
+
+  const CliRun springfield =
+      Cli({"places", "Springfield", "--date", "1976-07-04", "--time", "06:30", "--limit", "5"});
+  EXPECT_EQ(springfield.status, kExitOk) << springfield.err;
+  const auto lines = Lines(springfield.out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "Springfield\tMissouri\tUnited States of America\t37N13\t93W18\t"
+                      "America/Chicago\t21 Central Standard Time,CST,-6.0 and daylight saving");
+  EXPECT_NE(springfield.err.find("6 more matches"), std::string::npos) << springfield.err;
+
+  const CliRun nothing = Cli({"places", "Xqzzy"});
+  EXPECT_EQ(nothing.status, kExitBadInput);
+  EXPECT_NE(nothing.err.find("no place in the atlas matches \"Xqzzy\""), std::string::npos);
+}
+
+const std::vector<std::string> kNewYorkByPlace = {
+    "chart", "--name", "ASHA", "--date", "1976-07-04", "--time", "06:30", "--place",
+    "New York, USA", "--json"};
+
+TEST(CliChart, APlaceGivesTheCoordinatesTheZoneAndDaylightSaving) {
+  const CliRun byPlace = Cli(kNewYorkByPlace);
+  ASSERT_EQ(byPlace.status, kExitOk) << byPlace.err;
+  EXPECT_EQ(byPlace.err,
+            "velquor-cli: place New York, New York, United States of America (40N43 74W00, "
+            "America/New_York); zone Eastern Standard Time,EST,-5.0, with daylight saving on "
+            "4 July 1976\n");
+  const CliRun byHand = Cli({"chart", "--name", "ASHA", "--date", "1976-07-04", "--time", "06:30",
+                             "--lat", "40N43", "--lon", "74W00", "--zone", "27", "--dst",
+                             "--city", "New York", "--state", "New York", "--country",
+                             "United States of America", "--json"});
+  EXPECT_EQ(byPlace.out, byHand.out);
+
+  // A zone given by hand wins, and so does the daylight tick that comes with it.
+  const CliRun zoneGiven = Cli(Plus(Plus(kNewYorkByPlace, "--zone"), "24"));
+  ASSERT_EQ(zoneGiven.status, kExitOk) << zoneGiven.err;
+  EXPECT_EQ(Json::parse(zoneGiven.out)["zone"]["index"], 24);
+  EXPECT_EQ(Json::parse(zoneGiven.out)["dst"], false);
+}
+
+TEST(CliChart, APlaceThatCannotBeTakenIsBadInput) {
+  struct Case { std::vector<std::string> args; const char* expected; };
+  const Case cases[] = {
+      // Nepal has kept +5:45 since 1986 (in 1976 it was +5:30, Indian Time).
+      {With(With(kNewYorkByPlace, "--place", "Kathmandu"), "--date", "1990-08-15"),
+       "--place: No time zone in the list has +5:45, the standard time of Asia/Kathmandu on "
+       "15 August 1990; give the time zone with --zone"},
+      {Plus(Plus(kNewYorkByPlace, "--lat"), "40N43"), "--lat excludes --place"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, kExitBadInput) << c.expected;
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << c.expected << " / " << run.err;
+    EXPECT_EQ(run.out, "") << c.expected;
+  }
+  const CliRun kathmanduWithZone = Cli(Plus(
+      Plus(With(With(kNewYorkByPlace, "--place", "Kathmandu"), "--date", "1990-08-15"), "--zone"),
+      "34"));
+  EXPECT_EQ(kathmanduWithZone.status, kExitOk) << kathmanduWithZone.err;
 }
 
 TEST(CliExample, ChartsTheBuiltInBirth) {

@@ -1,6 +1,6 @@
 // Renders the program's windows to PNG files for a look at the layout without a display:
-// the birth-data form with a sample entry, the result frame with that entry's chart, and
-// the about box.
+// the birth-data form with a sample entry, the place search for its place, the result frame
+// with that entry's chart, and the about box.
 //
 //   render_windows OUTPUT_FOLDER
 //
@@ -8,9 +8,11 @@
 // shows the windows as on a high-density screen.
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
 #include <QTextStream>
+#include <QTreeWidget>
 #include <cstdio>
 #include <stdexcept>
 
@@ -19,6 +21,7 @@
 #include "app/mdi.h"
 #include "app/message_boxes.h"
 #include "entry/frm_main.h"
+#include "entry/place_search_dialog.h"
 
 namespace {
 
@@ -62,6 +65,21 @@ void Save(QWidget& window, const QDir& folder, const char* file) {
   std::printf("%s\n", path.toLocal8Bit().constData());
 }
 
+// The place search opened by the form's button, once the atlas has been read and searched.
+void RenderPlaceSearch(velquor::FrmMain& form, const QDir& folder) {
+  form.cmdBrowser_Click();
+  auto* search = form.findChild<velquor::PlaceSearchDialog*>();
+  if (search == nullptr) throw std::runtime_error("the place look-up opened no place search");
+  auto& places = Child<QTreeWidget>(*search, "lstPlaces");
+  const QDeadlineTimer deadline(20000);
+  while (places.topLevelItemCount() == 0 && !deadline.hasExpired())
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  if (places.topLevelItemCount() == 0)
+    throw std::runtime_error("the place search found nothing for the sample place");
+  Save(*search, folder, "frmPlaceSearch.png");
+  search->reject();
+}
+
 void Render(const QDir& folder) {
   velquor::AppShell shell;
   shell.start();
@@ -72,6 +90,7 @@ void Render(const QDir& folder) {
     Child<QComboBox>(form, picked.list).setCurrentIndex(picked.index);
   QApplication::processEvents();
   Save(form, folder, "frmMain.png");
+  RenderPlaceSearch(form, folder);
 
   form.cmdRashi_Click();
   velquor::Mdi* frame = shell.mdi();

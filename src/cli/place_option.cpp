@@ -1,0 +1,77 @@
+#include "cli/place_option.h"
+
+#include <stdexcept>
+
+#include "cli/input_error.h"
+#include "entry/place_coordinates.h"
+#include "entry/zone_suggestion.h"
+
+namespace velquor {
+
+namespace {
+
+// How many candidates an unknown or ambiguous place lists.
+constexpr std::size_t kCandidatesListed = 5;
+
+std::string PlaceName(const Place& place) {
+  return place.city + (place.state.empty() ? "" : ", " + place.state) + ", " + place.country;
+}
+
+std::string PlaceWithPosition(const Place& place) {
+  return PlaceName(place) + " (" + LatitudeText(place.latitude) + " " +
+         LongitudeText(place.longitude) + ", " + place.timeZone + ")";
+}
+
+[[noreturn]] void ThrowNotResolved(const PlaceResolution& resolution,
+                                   const PlaceSearchResult& result) {
+  std::string message = resolution.problem;
+  if (!result.matches.empty()) {
+    message += "; the best matches:";
+    for (const PlaceMatch& match : result.matches) message += "\n  " + PlaceWithPosition(*match.place);
+  }
+  throw InputError("--place", message);
+}
+
+void FillIfEmpty(std::string& field, const std::string& value) {
+  if (field.empty()) field = value;
+}
+
+}  // namespace
+
+std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
+                             BirthInput& input) {
+  PlaceQuery query;
+  try {
+    query = ParsePlaceText(text);
+  } catch (const std::invalid_argument& error) {
+    throw InputError("--place", error.what());
+  }
+  const PlaceSearchResult result = atlas.Search(query, kCandidatesListed);
+  const PlaceResolution resolution = ResolvePlace(query, result);
+  if (resolution.kind != PlaceResolution::Kind::Found) ThrowNotResolved(resolution, result);
+  const Place& place = *resolution.place;
+
+  const DegreesMinutes latitude = RoundToMinute(place.latitude);
+  const DegreesMinutes longitude = RoundToMinute(place.longitude);
+  input.latDegrees = latitude.degrees;
+  input.latMinutes = latitude.minutes;
+  input.south = latitude.negative;
+  input.lonDegrees = longitude.degrees;
+  input.lonMinutes = longitude.minutes;
+  input.east = !longitude.negative;
+  FillIfEmpty(input.city, place.city);
+  FillIfEmpty(input.state, place.state);
+  FillIfEmpty(input.country, place.country);
+  const std::string used = "place " + PlaceWithPosition(place);
+  if (zoneGiven) return used;
+
+  const ZoneSuggestion zone = SuggestZone(
+      place.timeZone, {input.year, input.month, input.day, input.hour, input.minute, input.second});
+  if (zone.outcome == ZoneSuggestion::Outcome::InvalidDate) throw InputError("--date", zone.text);
+  if (!zone.row) throw InputError("--place", zone.text + "; give the time zone with --zone");
+  input.zoneIndex = *zone.row;
+  input.dst = input.dst || zone.daylightSaving;
+  return used + "; zone " + zone.text;
+}
+
+}  // namespace velquor

@@ -1,0 +1,22 @@
+// The chart command's --place: a place of the offline atlas standing in for --lat and --lon
+// and, unless --zone is given, for the time zone and daylight saving.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/birth_input.h"
+#include "entry/place_atlas.h"
+
+namespace velquor {
+
+// Puts the place the user means by `text` ("Varanasi, India") into `input`: its coordinates,
+// and its city, state and country where `input` has none. Unless `zoneGiven`, also the
+// time-zone row suggested for the birth moment already in `input`, and its daylight saving
+// (a --dst already in `input` stays). Returns a line saying which place and zone were used.
+// Throws InputError naming --place for an unknown or ambiguous place (listing the best
+// candidates) or an offset without a row, and naming --date for a date that does not exist.
+std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
+                             BirthInput& input);
+
+}  // namespace velquor

@@ -1,0 +1,102 @@
+#include "cli/places_command.h"
+
+#include <ctime>
+#include <stdexcept>
+
+#include "cli/cli_app.h"
+#include "cli/input_error.h"
+#include "cli/option_values.h"
+#include "entry/place_coordinates.h"
+#include "entry/system_atlas.h"
+#include "entry/time_zones.h"
+
+namespace velquor {
+
+namespace {
+
+// The moment the suggestions are for: the options' date and time, else today at noon.
+LocalMoment MomentOf(const PlacesOptions& options) {
+  LocalMoment moment;
+  if (options.date.empty()) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    moment.year = local.tm_year + 1900;
+    moment.month = local.tm_mon + 1;
+    moment.day = local.tm_mday;
+  } else {
+    const DateOption date = ParseDateOption(options.date);
+    moment.year = date.year;
+    moment.month = date.month;
+    moment.day = date.day;
+  }
+  moment.hour = 12;
+  if (!options.time.empty()) {
+    const TimeOption time = ParseTimeOption(options.time);
+    moment.hour = time.hour;
+    moment.minute = time.minute;
+    moment.second = time.second;
+  }
+  return moment;
+}
+
+}  // namespace
+
+std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
+  std::string row;
+  if (zone.row) {
+    row = std::to_string(*zone.row) + " " + std::string(TimeZoneTable()[*zone.row].label) +
+          (zone.daylightSaving ? " and daylight saving" : "");
+  } else {
+    row = "no row: " + zone.text;
+  }
+  return place.city + '\t' + place.state + '\t' + place.country + '\t' +
+         LatitudeText(place.latitude) + '\t' + LongitudeText(place.longitude) + '\t' +
+         place.timeZone + '\t' + row;
+}
+
+int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& err) {
+  LocalMoment moment;
+  PlaceQuery query;
+  try {
+    RequireUtf8Option("query", options.query);
+    moment = MomentOf(options);
+    query = ParsePlaceText(options.query);
+  } catch (const InputError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitBadInput;
+  } catch (const std::invalid_argument& error) {
+    err << kProgram << ": query: " << error.what() << '\n';
+    return kExitBadInput;
+  }
+
+  PlaceSearchResult result;
+  try {
+    result = SystemAtlas().get()->Search(query, options.limit);
+  } catch (const AtlasError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitIoFailure;
+  }
+  for (const std::string& region : result.unmatchedRegions) {
+    err << kProgram << ": no match lies in \"" << region << "\"; it was left out\n";
+  }
+  if (result.matches.empty()) {
+    err << kProgram << ": no place in the atlas matches \"" << options.query << "\"\n";
+    return kExitBadInput;
+  }
+  for (const PlaceMatch& match : result.matches) {
+    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment)) << '\n';
+  }
+  if (result.totalMatches > result.matches.size()) {
+    err << kProgram << ": " << result.totalMatches - result.matches.size()
+        << (result.totalMatches - result.matches.size() == 1 ? " more match" : " more matches")
+        << "; name the state or country, or raise --limit\n";
+  }
+  if (!out.flush()) {
+    err << kProgram << ": writing the output failed\n";
+    return kExitIoFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace velquor

@@ -1,0 +1,30 @@
+// velquor-cli places QUERY: the atlas's matches for a place, one a line, with the time-zone
+// row suggested for each.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "entry/place_atlas.h"
+#include "entry/zone_suggestion.h"
+
+namespace velquor {
+
+struct PlacesOptions {
+  std::string query;  // CITY[, STATE][, COUNTRY]
+  std::string date;   // YYYY-MM-DD for the zone suggestion; empty: today
+  std::string time;   // HH:MM[:SS]; empty: noon
+  std::size_t limit = 10;
+};
+
+// One line of the listing, fields separated by tabs: city, state, country, latitude and
+// longitude ("25N19", "83E01"), IANA zone, and the suggested row ("34 Indian Time, IST,
+// +5.3", followed by " and daylight saving" when it was in force) or why there is none.
+std::string PlaceLine(const Place& place, const ZoneSuggestion& zone);
+
+// Lists the matches on `out`; says on `err` which regions matched nothing and how many
+// matches the limit left out. Returns the exit status: bad input when the options are
+// malformed or nothing matches, an input failure when the atlas cannot be read.
+int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace velquor

@@ -1,0 +1,112 @@
+#include "cli/place_option.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/input_error.h"
+
+namespace velquor {
+namespace {
+
+const PlaceAtlas& SmallAtlas() {
+  static const PlaceAtlas atlas({
+      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041, 1164404},
+      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206, 1442271},
+      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611, 10021295},
+      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533, -93.29824, 166810},
+      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.10148, -72.58981, 154341},
+  });
+  return atlas;
+}
+
+BirthInput Birth(int year, int month, int day) {
+  BirthInput input;
+  input.name = "ASHA";
+  input.year = year;
+  input.month = month;
+  input.day = day;
+  input.hour = 6;
+  input.minute = 30;
+  input.zoneIndex = 29;
+  return input;
+}
+
+TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
+  struct Case {
+    const char* place;
+    BirthInput before;
+    bool zoneGiven;
+    BirthInput after;
+    const char* used;
+  };
+  BirthInput withDst = Birth(1990, 8, 15);
+  withDst.dst = true;
+  withDst.city = "KASHI";
+  const Case cases[] = {
+      {"Varanasi, India", Birth(1990, 8, 15), false,
+       {"ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, false, "Varanasi",
+        "State of Uttar Pradesh", "India"},
+       "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
+       "Time, IST, +5.3, no daylight saving on 15 August 1990"},
+      // South and West; the suggestion ticks daylight saving in the southern summer.
+      {"sao paulo", Birth(1990, 1, 15), false,
+       {"ASHA", 1990, 1, 15, 6, 30, 0, 14, 23, 33, true, 46, 38, false, true, "São Paulo",
+        "São Paulo", "Brazil"},
+       "place São Paulo, São Paulo, Brazil (23S33 46W38, America/Sao_Paulo); zone Brazil Zone "
+       "2,BZT2,-3.0, with daylight saving on 15 January 1990"},
+      // --zone given: the zone and the daylight tick stay as given, even without a row.
+      {"Kathmandu", Birth(1990, 8, 15), true,
+       {"ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false, "Kathmandu",
+        "Bagmati Province", "Nepal"},
+       "place Kathmandu, Bagmati Province, Nepal (27N42 85E19, Asia/Kathmandu)"},
+      // --dst given and names given: they stay.
+      {"Varanasi", withDst, false,
+       {"ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, true, "KASHI",
+        "State of Uttar Pradesh", "India"},
+       "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
+       "Time, IST, +5.3, no daylight saving on 15 August 1990"},
+  };
+  for (const auto& c : cases) {
+    BirthInput input = c.before;
+    EXPECT_EQ(ApplyPlaceOption(SmallAtlas(), c.place, c.zoneGiven, input), c.used);
+    EXPECT_EQ(input, c.after) << c.place;
+  }
+}
+
+TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
+  struct Case { const char* place; BirthInput birth; const char* field; std::string message; };
+  const Case cases[] = {
+      {"Springfield", Birth(1990, 8, 15), "--place",
+       "--place: Several cities are called \"Springfield\"; name the state or country to "
+       "choose one; the best matches:\n"
+       "  Springfield, Missouri, United States of America (37N13 93W18, America/Chicago)\n"
+       "  Springfield, Massachusetts, United States of America (42N06 72W35, America/New_York)"},
+      {"Kathmandu, Nepal", Birth(1990, 8, 15), "--place",
+       "--place: No time zone in the list has +5:45, the standard time of Asia/Kathmandu on "
+       "15 August 1990; give the time zone with --zone"},
+      {"Varan", Birth(1990, 8, 15), "--place",
+       "--place: The atlas has no city called \"Varan\"; the best matches:\n"
+       "  Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata)"},
+      {"Varanasi, Nepal", Birth(1990, 8, 15), "--place",
+       "--place: No city called \"Varanasi\" lies in \"Nepal\"; the best matches:\n"
+       "  Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata)"},
+      {"Atlantis", Birth(1990, 8, 15), "--place", "--place: The atlas has no city called \"Atlantis\""},
+      {", India", Birth(1990, 8, 15), "--place",
+       "--place: A place needs a city: CITY[, STATE][, COUNTRY]"},
+      {"Varanasi", Birth(1990, 2, 30), "--date", "--date: 30 February 1990 is not a date"},
+  };
+  for (const auto& c : cases) {
+    BirthInput input = c.birth;
+    try {
+      ApplyPlaceOption(SmallAtlas(), c.place, false, input);
+      ADD_FAILURE() << c.place << " accepted";
+    } catch (const InputError& error) {
+      EXPECT_EQ(error.field(), c.field) << c.place;
+      EXPECT_EQ(error.what(), c.message);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velquor
