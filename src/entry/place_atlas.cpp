@@ -159,7 +159,7 @@ std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view c
   return candidates;
 }
 
-PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit) const {
+PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit) const& {
   if (query.regions.size() > kMaxQueryRegions) {
     throw std::invalid_argument("A place search takes at most " +
                                 std::to_string(kMaxQueryRegions) + " regions");

@@ -72,7 +72,9 @@ class PlaceAtlas {
   // of them lie in (by state, country, country code, or the words of either) drops those
   // that do not. Ranked by city match, region score, then population, largest first.
   // Throws std::invalid_argument for more than kMaxQueryRegions regions.
-  PlaceSearchResult Search(const PlaceQuery& query, std::size_t limit) const;
+  // The matches point into this atlas, so a temporary atlas cannot be searched.
+  PlaceSearchResult Search(const PlaceQuery& query, std::size_t limit) const&;
+  PlaceSearchResult Search(const PlaceQuery& query, std::size_t limit) const&& = delete;
 
   std::size_t size() const { return places_.size(); }
 

@@ -71,7 +71,8 @@ TEST(PlaceAtlas, RanksByCityThenRegionsThenPopulation) {
 }
 
 TEST(PlaceAtlas, LimitKeepsTheBestAndCountsAll) {
-  const PlaceSearchResult result = SmallAtlas().Search({"spr", {}}, 2);
+  const PlaceAtlas atlas = SmallAtlas();
+  const PlaceSearchResult result = atlas.Search({"spr", {}}, 2);
   EXPECT_EQ(Describe(result), (Lines{"Springfield, Missouri", "Springfield, Massachusetts"}));
   EXPECT_EQ(result.totalMatches, 5u);
 }
