@@ -62,7 +62,7 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   FillIfEmpty(input.city, place.city);
   FillIfEmpty(input.state, place.state);
   FillIfEmpty(input.country, place.country);
-  const std::string used = "place " + PlaceWithPosition(place);
+  std::string used = "place " + PlaceWithPosition(place);
   if (zoneGiven) return used;
 
   const ZoneSuggestion zone = SuggestZone(

@@ -57,7 +57,7 @@ QString MatchCountText(const PlaceSearchResult& result) {
 }  // namespace
 
 PlaceSearchDialog::PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request,
-                                     PlaceFormFields form, WebSearch webSearch, QWidget* parent)
+                                     const PlaceFormFields& form, WebSearch webSearch, QWidget* parent)
     : QDialog(parent),
       atlas_(std::move(atlas)),
       birth_(request.birth),

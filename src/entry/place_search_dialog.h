@@ -36,7 +36,7 @@ class PlaceSearchDialog : public QDialog {
   using WebSearch = std::function<void(const QString& query)>;
 
   // The atlas may still be being read; the dialog searches as soon as it is ready.
-  PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request, PlaceFormFields form,
+  PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request, const PlaceFormFields& form,
                     WebSearch webSearch, QWidget* parent = nullptr);
 
   // Most places listed at once; the status says how many more matched.
