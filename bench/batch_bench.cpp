@@ -10,7 +10,7 @@
 #include "cli/chart_json.h"
 #include "cli/chart_request.h"
 #include "cli/ordered_pipeline.h"
-#include "entry/chart_run.h"
+#include "chart/chart_run.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "entry/chart_run.h"
+#include "chart/chart_run.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "astro/ascendant.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // must stay far below what a person notices (the aim is under 5 ms).
 #include <benchmark/benchmark.h>
 
-#include "entry/place_atlas.h"
-#include "entry/system_atlas.h"
+#include "places/place_atlas.h"
+#include "places/system_atlas.h"
 
 namespace velquor {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "astro/calendar.h"
 #include "astro/universal_time.h"
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 
 namespace velquor {
 

@@ -1,7 +1,7 @@
 #include "astro/universal_time.h"
 
-#include "entry/birth_data.h"
-#include "entry/time_zones.h"
+#include "chart/birth_data.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

@@ -7,7 +7,7 @@
 #include "cli/chart_request.h"
 #include "cli/input_error.h"
 #include "cli/json_text.h"
-#include "entry/chart_run.h"
+#include "chart/chart_run.h"
 
 namespace velquor {
 

@@ -2,7 +2,7 @@
 
 #include "cli/input_error.h"
 #include "cli/option_values.h"
-#include "entry/time_zones.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

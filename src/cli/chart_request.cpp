@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/input_error.h"
-#include "entry/time_zones.h"
-#include "entry/validation.h"
+#include "chart/time_zones.h"
+#include "chart/validation.h"
 
 namespace velquor {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/birth_input.h"
-#include "entry/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace velquor {
 

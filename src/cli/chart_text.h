@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "entry/chart_result.h"
+#include "chart/chart_result.h"
 
 namespace velquor {
 

@@ -20,9 +20,9 @@
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
-#include "entry/chart_run.h"
-#include "entry/system_atlas.h"
-#include "entry/time_zones.h"
+#include "chart/chart_run.h"
+#include "places/system_atlas.h"
+#include "chart/time_zones.h"
 #include "retro/station_tables.h"
 
 namespace velquor {

@@ -7,7 +7,7 @@
 
 #include "cli/input_error.h"
 #include "cli/json_text.h"
-#include "entry/time_zones.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

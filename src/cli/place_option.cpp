@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "cli/input_error.h"
-#include "entry/place_coordinates.h"
-#include "entry/zone_suggestion.h"
+#include "places/place_coordinates.h"
+#include "places/zone_suggestion.h"
 
 namespace velquor {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/birth_input.h"
-#include "entry/place_atlas.h"
+#include "places/place_atlas.h"
 
 namespace velquor {
 

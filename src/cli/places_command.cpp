@@ -6,9 +6,9 @@
 #include "cli/cli_app.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
-#include "entry/place_coordinates.h"
-#include "entry/system_atlas.h"
-#include "entry/time_zones.h"
+#include "places/place_coordinates.h"
+#include "places/system_atlas.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "entry/place_atlas.h"
-#include "entry/zone_suggestion.h"
+#include "places/place_atlas.h"
+#include "places/zone_suggestion.h"
 
 namespace velquor {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "astro/calendar.h"
-#include "display/chart_cells.h"
-#include "entry/chart_context.h"
+#include "chart/chart_cells.h"
+#include "chart/chart_context.h"
 
 namespace velquor {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 #include "retro/station_tables.h"
 
 namespace velquor {

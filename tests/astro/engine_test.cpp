@@ -8,7 +8,7 @@
 #include "astro/calendar.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 
 namespace velquor {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "astro/calendar.h"
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 
 namespace velquor {
 namespace {

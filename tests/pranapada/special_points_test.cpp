@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/calendar.h"
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 
 namespace velquor {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "entry/chart_context.h"
+#include "chart/chart_context.h"
 #include "retro/station_tables.h"
 
 namespace velquor {

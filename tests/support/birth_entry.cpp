@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "entry/frm_main.h"
+#include "gui/entry/frm_main.h"
 #include "support/gui_test_support.h"
 
 namespace velquor::test {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "entry/chart_result.h"
+#include "chart/chart_result.h"
 
 namespace velquor::test {
 

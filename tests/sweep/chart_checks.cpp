@@ -7,8 +7,8 @@
 
 #include "astro/calendar.h"
 #include "astro/date_time.h"
-#include "display/house_texts.h"
-#include "entry/time_zones.h"
+#include "chart/house_texts.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "entry/birth_data.h"
-#include "entry/chart_run.h"
+#include "chart/birth_data.h"
+#include "chart/chart_run.h"
 
 namespace velquor {
 

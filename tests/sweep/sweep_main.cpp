@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "astro/date_time.h"
-#include "entry/chart_run.h"
-#include "entry/time_zones.h"
+#include "chart/chart_run.h"
+#include "chart/time_zones.h"
 #include "sweep/chart_checks.h"
 #include "sweep/sweep_plan.h"
 

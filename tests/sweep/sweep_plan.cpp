@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "astro/date_time.h"
-#include "entry/time_zones.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "entry/birth_data.h"
+#include "chart/birth_data.h"
 
 namespace velquor {
 

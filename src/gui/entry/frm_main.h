@@ -1,0 +1,93 @@
+// frmMain: the birth-data form, the first window the user sees. It collects the birth data,
+// filters keys as they are typed, checks the whole entry and starts the chart run.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "chart/chart_result.h"
+#include "gui/entry/place_search.h"
+#include "chart/validation.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace velquor {
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit FrmMain(QWidget* parent = nullptr);
+  ~FrmMain() override;
+
+  // Replaces the place look-up that cmdBrowser hands its query to.
+  void setPlaceSearch(std::unique_ptr<PlaceSearch> search);
+
+  // The entries as typed.
+  BirthForm readForm() const;
+  int selectedZoneIndex() const;
+
+  // The chart run of cmdRashi, mnuNext and Enter: checks the entry and, when a chart
+  // results, emits chartReady. A stopped chart is reported and the form stays as it was.
+  void cmdRashi_Click();
+  // The place look-up: checks city, state and country and hands the query on.
+  void cmdBrowser_Click();
+
+ Q_SIGNALS:
+  void chartReady(const velquor::ChartResult& chart);
+  // mnuExit or the close box: the program ends.
+  void shutDownRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct CoordinateControls {
+    QLineEdit* degrees;
+    QLineEdit* minutes;
+    std::array<QRadioButton*, 2> choices;
+  };
+
+  void buildMenus();
+  QGroupBox* buildPersonalDetails();
+  QGroupBox* buildPlaceDetails();
+  QGroupBox* buildZone();
+  QGroupBox* buildCoordinates(bool longitude, CoordinateControls& controls);
+  QWidget* buildPromotions();
+  void setTabOrderAndNames();
+
+  void runChart();
+  void report(const ValidationFailure& failure);
+  QWidget* fieldWidget(FormField field) const;
+
+  std::unique_ptr<PlaceSearch> placeSearch_;
+
+  QLineEdit* txtName_ = nullptr;
+  QComboBox* cboDate_ = nullptr;
+  QComboBox* cboMonth_ = nullptr;
+  QComboBox* cboYear_ = nullptr;
+  QComboBox* cboHH_ = nullptr;
+  QComboBox* cboMM_ = nullptr;
+  QComboBox* cboSS_ = nullptr;
+  QLineEdit* txtMCity_ = nullptr;
+  QLineEdit* txtMState_ = nullptr;
+  QLineEdit* txtMCountry_ = nullptr;
+  QPushButton* cmdBrowser_ = nullptr;
+  QComboBox* cmbTimeZone_ = nullptr;
+  QCheckBox* chkDST_ = nullptr;
+  CoordinateControls longitude_{};
+  CoordinateControls latitude_{};
+  QPushButton* cmdRashi_ = nullptr;
+};
+
+}  // namespace velquor
+
+// Carried by the chartReady signal.
+Q_DECLARE_METATYPE(velquor::ChartResult)

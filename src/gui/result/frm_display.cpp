@@ -1,0 +1,207 @@
+#include "gui/result/frm_display.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "gui/shell/link_label.h"
+#include "gui/shell/links.h"
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/named_widget.h"
+#include "gui/shell/scaled_font.h"
+#include "gui/shell/text_colour.h"
+#include "gui/result/chart_cell_label.h"
+#include "gui/result/chart_style.h"
+#include "gui/result/sign_chart.h"
+#include "chart/sign_names.h"
+
+namespace velquor {
+
+namespace {
+
+struct DetailRow {
+  const char* caption;  // nullptr: the value spans the row
+  const char* valueName;
+  std::string DetailTexts::*text;
+};
+
+constexpr std::array<DetailRow, 8> kDetailRows = {{
+    {nullptr, "lblName", &DetailTexts::name},
+    {"Date of Birth :", "lblDOB", &DetailTexts::dob},
+    {"Time of Birth :", "lblTOB", &DetailTexts::tob},
+    {"Longitude :", "lblLongitude", &DetailTexts::longitude},
+    {"Latitude   :", "lblLatitude", &DetailTexts::latitude},
+    {"City :", "lblCity", &DetailTexts::city},
+    {"State :", "lblState", &DetailTexts::state},
+    {"Country :", "lblCountry", &DetailTexts::country},
+}};
+
+constexpr std::array<const char*, 10> kPlanetCaptions = {
+    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
+
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// Index 0..11 of a sign number 1..12, or -1 outside.
+int SignIndexOf(int signNumber) { return signNumber >= 1 && signNumber <= 12 ? signNumber - 1 : -1; }
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setWindowTitle(QStringLiteral("Divitional chart"));
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(buildDetails());
+  left->addWidget(buildPositions());
+  left->addStretch();
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(12, 12, 12, 12);
+  grid->setHorizontalSpacing(12);
+  grid->addLayout(left, 0, 0);
+  grid->addWidget(buildChart(), 0, 1);
+  grid->addWidget(buildHouse(), 1, 0, 1, 2);
+  grid->addWidget(buildLinks(), 2, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+}
+
+QWidget* FrmDisplay::buildDetails() {
+  auto* frame = Named<QGroupBox>("fraDetails", QStringLiteral("Your Details"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(4);
+  for (std::size_t row = 0; row < kDetailRows.size(); ++row) {
+    const DetailRow& line = kDetailRows[row];
+    auto* value = Named<QLabel>(line.valueName);
+    value->setTextFormat(Qt::PlainText);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const int r = static_cast<int>(row);
+    if (line.caption == nullptr) {
+      value->setFont(ScaledFont(value->font(), 1.15, Weight::Bold));
+      grid->addWidget(value, r, 0, 1, 2);
+    } else {
+      auto* caption = new QLabel(QString::fromLatin1(line.caption));
+      caption->setBuddy(value);
+      grid->addWidget(caption, r, 0);
+      grid->addWidget(value, r, 1);
+    }
+    detailLabels_[row] = value;
+  }
+  grid->setColumnStretch(1, 1);
+  return frame;
+}
+
+QWidget* FrmDisplay::buildPositions() {
+  auto* frame = Named<QGroupBox>("fraWestern", QStringLiteral("Vedic Planetary Position"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(3);
+  // Position texts are read by character position; a fixed-pitch font keeps their
+  // degrees, signs and minutes in columns.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(font().pointSizeF());
+  for (int i = 0; i < 10; ++i) {
+    auto* caption = Named<QLabel>(ArrayElementName("PlanetName", i),
+                                  QString::fromLatin1(kPlanetCaptions[i]));
+    auto* value = Named<QLabel>(ArrayElementName("planet", i));
+    value->setTextFormat(Qt::PlainText);
+    value->setFont(fixed);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    caption->setBuddy(value);
+    grid->addWidget(caption, i, 0);
+    grid->addWidget(value, i, 1);
+    planetLabels_[i] = value;
+  }
+  grid->setColumnStretch(0, 1);
+  return frame;
+}
+
+QWidget* FrmDisplay::buildChart() {
+  auto* frame = Named<QGroupBox>("fraBirthchart", QStringLiteral("Hora"));
+  chart_ = new SignChart;
+  auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(chart_);
+
+  centreName_ = Named<QLabel>("lblChartName");
+  centreName_->setFont(ScaledFont(font(), 1.2, Weight::Bold));
+  centrePranapada_ = Named<QLabel>("lblChartPranapada");
+  centrePranapada_->setFont(ScaledFont(font(), 1.0, Weight::Bold));
+  SetTextColour(centrePranapada_, ChartStyle::kAccent);
+  auto* centreTitle = new QLabel(QStringLiteral("Rasi"));
+  SetTextColour(centreTitle, ChartStyle::kFaintInk);
+
+  auto* centre = new QVBoxLayout(chart_->centre());
+  centre->addStretch();
+  for (QLabel* label : {centreTitle, centreName_, centrePranapada_}) {
+    label->setAlignment(Qt::AlignCenter);
+    centre->addWidget(label);
+  }
+  centre->addStretch();
+  return frame;
+}
+
+QWidget* FrmDisplay::buildHouse() {
+  auto* frame = Named<QGroupBox>("fraHouse");
+  auto* title = Named<QLabel>("Label8", QStringLiteral("Pranapada Lagna Present House Significance"));
+  title->setFont(ScaledFont(font(), 1.1, Weight::Bold));
+  auto* energy = Named<QLabel>(
+      "Label10", QStringLiteral("Pranapada Lagna signifies the energy that you have in life."));
+  QFont italic = energy->font();
+  italic.setItalic(true);
+  energy->setFont(italic);
+  auto* caption = Named<QLabel>("Label11", QStringLiteral("Significance"));
+  caption->setFont(ScaledFont(font(), 1.0, Weight::Bold));
+  lblHouseDesc_ = Named<QLabel>("lblHouseDesc");
+  lblHouseDesc_->setTextFormat(Qt::PlainText);
+  lblHouseDesc_->setWordWrap(true);
+  lblHouseDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  caption->setBuddy(lblHouseDesc_);
+
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(title, 0, 0, 1, 2);
+  grid->addWidget(energy, 1, 0, 1, 2);
+  grid->addWidget(caption, 2, 0, Qt::AlignTop);
+  grid->addWidget(lblHouseDesc_, 2, 1);
+  grid->setColumnStretch(1, 1);
+  return frame;
+}
+
+QWidget* FrmDisplay::buildLinks() {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* visit = Named<LinkLabel>("Label6", QStringLiteral("Visit Us Online"));
+  auto* address = Named<LinkLabel>("Label7", PageUrl(PageRole::HomePage).toString());
+  layout->addStretch();
+  for (LinkLabel* link : {visit, address}) {
+    link->setWordWrap(false);
+    layout->addWidget(link);
+    ConnectGuarded(link, &LinkLabel::activated, this, [] { OpenPage(PageRole::HomePage); });
+  }
+  return row;
+}
+
+void FrmDisplay::showChart(const ChartResult& chart) {
+  for (std::size_t row = 0; row < kDetailRows.size(); ++row)
+    detailLabels_[row]->setText(Text(chart.details.*kDetailRows[row].text));
+  for (std::size_t i = 0; i < planetLabels_.size(); ++i)
+    planetLabels_[i]->setText(Text(chart.PositionTexts[i]));
+  for (int sign = 0; sign < 12; ++sign) {
+    chart_->signLabel(sign)->setText(Text(chart.SignCells[static_cast<std::size_t>(sign)]));
+    chart_->specialLabel(sign)->setText(Text(chart.SpecialCells[static_cast<std::size_t>(sign)]));
+  }
+  lblHouseDesc_->setText(Text(chart.HouseText));
+
+  const int pranapadaSign = SignIndexOf(chart.pranapada.PpLSign);
+  chart_->setMarkedSigns(SignIndexOf(chart.AscSign), pranapadaSign);
+  centreName_->setText(Text(chart.details.name));
+  centrePranapada_->setText(
+      pranapadaSign < 0 ? QString()
+                        : QStringLiteral("PpL: %1, house %2")
+                              .arg(QString::fromLatin1(kSignNames[pranapadaSign]))
+                              .arg(chart.pranapada.House));
+}
+
+}  // namespace velquor

@@ -1,0 +1,108 @@
+#include "gui/result/sign_chart.h"
+
+#include <QGridLayout>
+#include <QPainter>
+
+#include "gui/shell/named_widget.h"
+#include "gui/shell/scaled_font.h"
+#include "gui/shell/text_colour.h"
+#include "gui/result/chart_cell_label.h"
+#include "gui/result/chart_style.h"
+#include "chart/sign_names.h"
+
+namespace velquor {
+
+namespace {
+
+// By sign index, Aries first.
+constexpr std::array<const char*, 12> kSignLabelNames = {
+    "lblAries", "lblTaurus",      "lblGemini",    "lblCancer",    "lblLeo",     "lblVirgo",
+    "lblLibra", "lblScorpio",     "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+// Row and column of each sign's cell: clockwise around the square from Aries, second cell
+// of the top row.
+constexpr std::array<std::array<int, 2>, 12> kCellPlaces = {{
+    {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0}}};
+
+}  // namespace
+
+QPoint SignChart::CellPlace(int signIndex) {
+  const auto& place = kCellPlaces.at(static_cast<std::size_t>(signIndex));
+  return {place[1], place[0]};
+}
+
+SignChart::SignChart(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Shape2"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ChartStyle::kPaper);
+  colours.setColor(QPalette::WindowText, ChartStyle::kInk);
+  setPalette(colours);
+
+  auto* grid = new QGridLayout(this);
+  grid->setSpacing(0);
+  grid->setContentsMargins(0, 0, 0, 0);
+  for (int sign = 0; sign < 12; ++sign) {
+    auto* cell = Named<QWidget>(ArrayElementName("shpHora", sign));
+    cell->setMinimumSize(ChartStyle::kCellMinimum);
+    auto* bodies = Named<ChartCellLabel>(kSignLabelNames[sign]);
+    bodies->setFont(ScaledFont(font(), 1.0, Weight::Regular));
+    auto* special = Named<ChartCellLabel>(ArrayElementName("lblArudha", sign));
+    special->setFont(ScaledFont(font(), 0.9, Weight::Bold));
+    special->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    SetTextColour(special, ChartStyle::kAccent);
+    auto* caption = new QLabel(QString::fromLatin1(kSignNames[sign]));
+    caption->setFont(ScaledFont(font(), 0.8, Weight::Regular));
+    SetTextColour(caption, ChartStyle::kFaintInk);
+
+    auto* cellLayout = new QGridLayout(cell);
+    cellLayout->setContentsMargins(10, 8, 8, 4);
+    cellLayout->addWidget(bodies, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    cellLayout->addWidget(special, 0, 1, Qt::AlignRight | Qt::AlignTop);
+    cellLayout->addWidget(caption, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+    cellLayout->setRowStretch(0, 1);
+    cellLayout->setColumnStretch(0, 1);
+
+    const QPoint place = CellPlace(sign);
+    grid->addWidget(cell, place.y(), place.x());
+    cells_[sign] = cell;
+    signLabels_[sign] = bodies;
+    specialLabels_[sign] = special;
+  }
+  centre_ = Named<QWidget>("Shape1");
+  grid->addWidget(centre_, 1, 1, 2, 2);
+  for (int i = 0; i < 4; ++i) {
+    grid->setRowStretch(i, 1);
+    grid->setColumnStretch(i, 1);
+  }
+}
+
+void SignChart::setMarkedSigns(int ascendantSign, int pranapadaSign) {
+  ascendantSign_ = ascendantSign;
+  pranapadaSign_ = pranapadaSign;
+  update();
+}
+
+void SignChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+
+  if (pranapadaSign_ >= 0)
+    painter.fillRect(cells_[pranapadaSign_]->geometry(), ChartStyle::kPranapadaTint);
+
+  if (ascendantSign_ >= 0) {
+    // The ascendant's cell carries a stroke across its top left corner.
+    const QRectF cell = cells_[ascendantSign_]->geometry();
+    const double reach = std::min(cell.width(), cell.height()) * 0.15;
+    painter.setPen(QPen(ChartStyle::kLine, 1.5));
+    painter.drawLine(cell.topLeft() + QPointF(0, reach), cell.topLeft() + QPointF(reach, 0));
+  }
+
+  // Neighbouring cells share an edge; drawing every rectangle at the same half-pixel
+  // offset puts both strokes of a shared edge on one crisp line.
+  painter.setPen(QPen(ChartStyle::kLine, 1.0));
+  for (QWidget* cell : cells_) painter.drawRect(QRectF(cell->geometry()).translated(0.5, 0.5));
+  painter.setPen(QPen(ChartStyle::kLine, 2.5));
+  painter.drawRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25));
+}
+
+}  // namespace velquor

@@ -1,0 +1,52 @@
+// The window registry of the program and the moves between its windows: the birth-data
+// form, the result frame (with the result window inside it) and shut-down. Each window
+// exists at most once; it is created the first time it is needed and released when it is
+// unloaded, so the next reference creates a fresh one.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "chart/chart_result.h"
+
+namespace velquor {
+
+class FrmMain;
+class Mdi;
+
+class AppShell : public QObject {
+  Q_OBJECT
+
+ public:
+  AppShell();
+  ~AppShell() override;
+
+  // The birth-data form, loaded on first reference.
+  FrmMain& frmMain();
+  // The result frame while a result is shown, otherwise null.
+  Mdi* mdi() const;
+
+  // Shows the birth-data form; the frame waits for the first chart.
+  void start();
+  // A chart is ready: the form is hidden (keeping every typed value) and a freshly loaded
+  // frame shows the chart.
+  void showChart(const ChartResult& chart);
+  // Back: the frame (and the result window in it) is unloaded and the form shown again.
+  void back();
+  // Unloads every window, then reports finished.
+  void shutDown();
+  // Brings the window the user works in to the front (another start asked for it).
+  void bringToFront();
+
+ Q_SIGNALS:
+  // Every window has been unloaded: the program may end.
+  void finished();
+
+ private:
+  void unloadMdi();
+
+  QPointer<FrmMain> frmMain_;
+  QPointer<Mdi> mdi_;
+};
+
+}  // namespace velquor

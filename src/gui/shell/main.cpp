@@ -1,0 +1,29 @@
+// The desktop program: one instance per user, the birth-data form first.
+#include <QApplication>
+#include <exception>
+
+#include "gui/shell/message_boxes.h"
+#include "gui/shell/program_icon.h"
+#include "gui/shell/single_instance.h"
+#include "gui/shell/start_up.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("velquor"));
+  QApplication::setWindowIcon(velquor::ProgramIcon());
+  // The program ends through ShutDown only; hiding the form while the result frame opens
+  // must not end it.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  try {
+    velquor::SingleInstance instance(velquor::SingleInstance::DefaultFolder());
+    std::unique_ptr<velquor::AppShell> shell = velquor::StartUp(instance);
+    if (!shell) return 0;
+    QObject::connect(shell.get(), &velquor::AppShell::finished, &app, &QCoreApplication::quit);
+    return QApplication::exec();
+  } catch (const std::exception& e) {
+    velquor::ShowMessage(nullptr, QStringLiteral("Velquor cannot start: %1").arg(QString::fromUtf8(e.what())),
+                         velquor::MessageIcon::Critical);
+    return 1;
+  }
+}

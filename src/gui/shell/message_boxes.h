@@ -1,0 +1,42 @@
+// Modal message boxes with the program's title, behind a replaceable hook so that tests
+// record them instead of blocking on a real box; and the guard every event handler runs in.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <utility>
+
+#include "chart/validation.h"
+
+class QWidget;
+
+namespace velquor {
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Shows `text` with the program's title as caption and returns when the user closed it.
+  virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+};
+
+// Installs `boxes` for every window (nullptr restores the real QMessageBox boxes) and
+// returns the ones it replaces. The user-interface thread only.
+MessageBoxes* ReplaceMessageBoxes(MessageBoxes* boxes);
+
+void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
+
+// Runs one event handler. Qt cannot carry an exception through its event loop, so a
+// failure inside a handler stops that handler only: the user is told what went wrong in
+// a critical box and the program goes on.
+void RunGuarded(QWidget* parent, const std::function<void()>& handler);
+
+// Connects `signal` of `sender` to `handler`, run guarded with `window` as the parent of
+// any message.
+template <typename Sender, typename Signal>
+void ConnectGuarded(Sender* sender, Signal signal, QWidget* window, std::function<void()> handler) {
+  QObject::connect(sender, signal, window,
+                   [window, handler = std::move(handler)] { RunGuarded(window, handler); });
+}
+
+}  // namespace velquor
