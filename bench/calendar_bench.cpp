@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "astro/calendar.h"
+#include "astro/position_text.h"
 
 namespace {
 

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/ayanamsa.h"
+#include "astro/position_text.h"
 #include "astro/universal_time.h"
 #include "chart/chart_context.h"
 

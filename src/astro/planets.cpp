@@ -3,7 +3,9 @@
 #include <array>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/position_text.h"
 #include "astro/date_time.h"
 #include "astro/universal_time.h"
 #include "chart/chart_context.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "astro/ascendant.h"
-#include "astro/calendar.h"
+#include "astro/position_text.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
 #include "chart/chart_cells.h"

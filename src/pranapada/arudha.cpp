@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "astro/calendar.h"
+#include "astro/position_text.h"
 #include "chart/chart_cells.h"
 #include "chart/chart_context.h"
 

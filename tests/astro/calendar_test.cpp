@@ -1,4 +1,8 @@
+#include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/ayanamsa.h"
+#include "astro/signs.h"
+#include "astro/position_text.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,10 @@
 #include <cmath>
 
 #include "astro/ascendant.h"
+#include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/ayanamsa.h"
+#include "astro/position_text.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
 #include "chart/chart_context.h"

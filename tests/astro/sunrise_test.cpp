@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 
 namespace velquor {
 namespace {

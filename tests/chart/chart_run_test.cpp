@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "astro/calendar.h"
+
 #include "chart/house_texts.h"
 
 namespace velquor {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "astro/calendar.h"
+#include "astro/signs.h"
 #include "chart/chart_context.h"
 
 namespace velquor {

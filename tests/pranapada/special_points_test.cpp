@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/calendar.h"
+#include "astro/position_text.h"
 #include "chart/chart_context.h"
 
 namespace velquor {

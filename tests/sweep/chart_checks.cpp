@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "astro/calendar.h"
+#include "astro/signs.h"
 #include "astro/date_time.h"
 #include "chart/house_texts.h"
 #include "chart/time_zones.h"
