@@ -5,12 +5,11 @@
 #include <streambuf>
 #include <string>
 
+#include "chart/chart_run.h"
 #include "cli/batch_input.h"
 #include "cli/batch_line.h"
 #include "cli/chart_json.h"
-#include "cli/chart_request.h"
 #include "cli/ordered_pipeline.h"
-#include "chart/chart_run.h"
 
 namespace {
 
@@ -69,21 +68,16 @@ BENCHMARK(BM_ParseBatchLine);
 
 void BM_RunChartOfBatchLine(benchmark::State& state) {
   const std::string input = BatchInput(1);
-  const auto request = velquor::MakeChartRequest(
-      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)),
-      velquor::kBatchFieldNames);
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(velquor::RunChart(request.birth, request.zoneIndex));
-  }
+  const velquor::BirthData birth =
+      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1));
+  for (auto _ : state) benchmark::DoNotOptimize(velquor::RunChart(birth));
 }
 BENCHMARK(BM_RunChartOfBatchLine);
 
 void BM_AppendChartJson(benchmark::State& state) {
   const std::string input = BatchInput(1);
-  const auto request = velquor::MakeChartRequest(
-      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)),
-      velquor::kBatchFieldNames);
-  const auto outcome = velquor::RunChart(request.birth, request.zoneIndex);
+  const auto outcome =
+      velquor::RunChart(velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)));
   if (!outcome.chart) {
     state.SkipWithError(outcome.stopMessage.c_str());
     return;

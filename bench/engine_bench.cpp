@@ -3,24 +3,19 @@
 #include "astro/ascendant.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
-#include "chart/chart_context.h"
 
 namespace {
 
-// One chart's engine work: the ascendant, the Moon and both planet runs.
+// One chart's engine work: the ascendant, the Moon and both planet runs (Delhi, IST).
 void BM_EngineOfOneChart(benchmark::State& state) {
-  velquor::ChartContext chart;
-  chart.birth = {"", 8, 15, 1990, 6, 30, 0, 77, 13, 28, 37, true, false, false, "", "", ""};
-  velquor::Zone_Calculation(34, chart.zone);
+  const velquor::LocalInstant birth{{1990, 8, 15, 6, 30, 0}, -5.5};
+  const velquor::LocalInstant sunrise{{1990, 8, 15, 5, 54, 0}, -5.5};
+  const velquor::GeoPlace delhi{28 + 37 / 60.0, 77 + 13 / 60.0};
   for (auto _ : state) {
-    chart.SunriseMode = false;
-    velquor::ComputeAscendant(chart);
-    velquor::ComputeMoon(chart);
-    velquor::ComputePlanets(chart);
-    chart.SunriseMode = true;
-    chart.ReferenceSunriseParts = {1990, 8, 15, 5, 54, 0};
-    velquor::ComputePlanets(chart);
-    benchmark::DoNotOptimize(chart.planets.SunAtSunrise);
+    const velquor::AscendantResult ascendant = velquor::ComputeAscendant(birth, delhi);
+    benchmark::DoNotOptimize(velquor::ComputeMoon(birth));
+    benchmark::DoNotOptimize(velquor::ComputePlanets(birth, -ascendant.AyanamsaOffset));
+    benchmark::DoNotOptimize(velquor::ComputePlanets(sunrise, -ascendant.AyanamsaOffset));
   }
 }
 BENCHMARK(BM_EngineOfOneChart);

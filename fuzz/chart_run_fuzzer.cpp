@@ -31,8 +31,8 @@ void ReadTexts(FuzzedDataProvider& in, BirthData& b) {
   b.countryText = in.ConsumeRandomLengthString(kTextBytes);
 }
 
-void ReadInsideTheForm(FuzzedDataProvider& in, BirthData& b, int& zone) {
-  zone = in.ConsumeIntegralInRange(0, velquor::kTimeZoneCount - 1);
+void ReadInsideTheForm(FuzzedDataProvider& in, BirthData& b) {
+  b.zoneIndex = in.ConsumeIntegralInRange(0, velquor::kTimeZoneCount - 1);
   b.yearNumber = in.ConsumeIntegralInRange(1901, 2050);
   b.monthNumber = in.ConsumeIntegralInRange(1, 12);
   b.dayNumber = in.ConsumeIntegralInRange(1, velquor::DaysInMonth(b.yearNumber, b.monthNumber));
@@ -45,8 +45,8 @@ void ReadInsideTheForm(FuzzedDataProvider& in, BirthData& b, int& zone) {
   b.lonMinutes = in.ConsumeIntegralInRange(0, 59);
 }
 
-void ReadAnyIntegers(FuzzedDataProvider& in, BirthData& b, int& zone) {
-  for (int* field : {&zone, &b.yearNumber, &b.monthNumber, &b.dayNumber, &b.hourNumber, &b.minuteNumber,
+void ReadAnyIntegers(FuzzedDataProvider& in, BirthData& b) {
+  for (int* field : {&b.zoneIndex, &b.yearNumber, &b.monthNumber, &b.dayNumber, &b.hourNumber, &b.minuteNumber,
                      &b.secondNumber, &b.latDegrees, &b.latMinutes, &b.lonDegrees, &b.lonMinutes}) {
     *field = in.ConsumeIntegral<int>();
   }
@@ -58,11 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   const bool anyIntegers = in.ConsumeIntegralInRange(0, 7) == 0;
   BirthData birth;
-  int zone = 0;
   if (anyIntegers) {
-    ReadAnyIntegers(in, birth, zone);
+    ReadAnyIntegers(in, birth);
   } else {
-    ReadInsideTheForm(in, birth, zone);
+    ReadInsideTheForm(in, birth);
   }
   birth.isEast = in.ConsumeBool();
   birth.isSouth = in.ConsumeBool();
@@ -71,18 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   velquor::ChartOutcome outcome;
   try {
-    outcome = velquor::RunChart(birth, zone);
+    outcome = velquor::RunChart(birth);
   } catch (const std::invalid_argument& error) {
     if (anyIntegers) return 0;
     std::fprintf(stderr, "chart run fuzzer: refused data inside the form's domains: %s\n", error.what());
     std::abort();
   }
-  const std::vector<std::string> faults = velquor::ChartOutcomeFaults(birth, zone, outcome);
+  const std::vector<std::string> faults = velquor::ChartOutcomeFaults(birth, outcome);
   if (faults.empty()) return 0;
   std::fprintf(stderr, "chart run fuzzer: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s\n",
                birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber, birth.minuteNumber,
                birth.secondNumber, birth.latDegrees, birth.isSouth ? 'S' : 'N', birth.latMinutes, birth.lonDegrees,
-               birth.isEast ? 'E' : 'W', birth.lonMinutes, zone, birth.isDst ? "on" : "off");
+               birth.isEast ? 'E' : 'W', birth.lonMinutes, birth.zoneIndex, birth.isDst ? "on" : "off");
   for (const std::string& fault : faults) std::fprintf(stderr, "chart run fuzzer: %s\n", fault.c_str());
   std::abort();
 }

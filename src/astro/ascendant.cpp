@@ -6,31 +6,20 @@
 #include "astro/calendar.h"
 #include "astro/ayanamsa.h"
 #include "astro/position_text.h"
-#include "astro/universal_time.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 
-// Given (chart.birth): local civil date and clock time (seconds unused), longitude and
-// latitude in degrees and minutes with East and South flags, the daylight flag; the signed
-// zone correction (chart.zone).
-// Returned (chart.ascendant): the ayanamsa of the birth moment, the sidereal ascendant in
-// degrees 0..360, its whole degrees and its long position text.
-// Notes: longitude counts positive to the West inside this routine. Universal time may
-// fall outside 0..24 h; the Julian day of the local date stays, and T carries the overflow.
-void ComputeAscendant(ChartContext& chart) {
-  const BirthData& b = chart.birth;
-  const double localTime = b.hourNumber + b.minuteNumber / 60.0;
-  double longitudeWest = b.lonDegrees + b.lonMinutes / 60.0;
-  double latitude = b.latDegrees + b.latMinutes / 60.0;
-  if (b.isEast) longitudeWest = -longitudeWest;
-  if (b.isSouth) latitude = -latitude;
+AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& place) {
+  const LocalDateTime& b = birth.clock;
+  const double localTime = b.hour + b.minute / 60.0;
+  const double longitudeWest = -place.longitude;
+  const double latitude = place.latitude;
 
-  const long julianDay = JulianDayNumber(b.monthNumber, b.dayNumber, b.yearNumber);
-  const double ut = localTime + LocalToUniversalHours(b, chart.zone);
+  const long julianDay = JulianDayNumber(b.month, b.day, b.year);
+  const double ut = localTime + birth.hoursToUniversal;
   const double T = (static_cast<double>(julianDay - 2415020) + ut / 24.0 - 0.5) / 36525.0;
 
-  AscendantResult& out = chart.ascendant;
+  AscendantResult out;
   out.AyanamsaOffset = AyanamsaCorrection(T);
 
   // Right ascension of the meridian; the T term also carries the sidereal excess of the
@@ -51,6 +40,7 @@ void ComputeAscendant(ChartContext& chart) {
   out.AscendantSidereal = sidereal;
   out.AscendantDegree = static_cast<int>(std::floor(sidereal));
   out.AscendantText = FormatLongitude(sidereal);
+  return out;
 }
 
 }  // namespace velquor

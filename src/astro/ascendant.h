@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace velquor {
+#include "astro/universal_time.h"
 
-struct ChartContext;
+namespace velquor {
 
 struct AscendantResult {
   double AyanamsaOffset = 0.0;     // minus the ayanamsa of the birth moment, degrees
@@ -14,7 +14,12 @@ struct AscendantResult {
   std::string AscendantText;       // FormatLongitude(AscendantSidereal)
 };
 
-// Reads chart.birth and chart.zone; writes chart.ascendant.
-void ComputeAscendant(ChartContext& chart);
+// Given: the birth instant (local civil date and clock time, seconds unused, with its
+// correction to universal time) and the place.
+// Returned: the ayanamsa of the birth moment, the sidereal ascendant in degrees 0..360, its
+// whole degrees and its long position text.
+// Notes: longitude counts positive to the West inside this routine. Universal time may
+// fall outside 0..24 h; the Julian day of the local date stays, and T carries the overflow.
+AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& place);
 
 }  // namespace velquor

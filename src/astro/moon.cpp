@@ -7,8 +7,6 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/position_text.h"
-#include "astro/universal_time.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 
@@ -41,16 +39,10 @@ constexpr std::array<LunarTerm, 25> kLunarTerms = {{
 
 }  // namespace
 
-// Given (chart.birth, chart.zone): local civil date and clock time, the daylight flag, the
-// signed zone correction.
-// Returned (chart.moon): the Moon's sidereal longitude in degrees (0 <= x < 360), its long
-// position text and the start of its nakshatra.
-// Notes: the mean arguments are linear in T only; the Moon carries its own ayanamsa, which
-// differs from the ascendant's in polynomial and time argument.
-void ComputeMoon(ChartContext& chart) {
-  const BirthData& b = chart.birth;
-  const double ut = b.hourNumber + b.minuteNumber / 60.0 + LocalToUniversalHours(b, chart.zone);
-  const long julianDay = JulianDayNumber(b.monthNumber, b.dayNumber, b.yearNumber);
+MoonResult ComputeMoon(const LocalInstant& birth) {
+  const LocalDateTime& b = birth.clock;
+  const double ut = b.hour + b.minute / 60.0 + birth.hoursToUniversal;
+  const long julianDay = JulianDayNumber(b.month, b.day, b.year);
   const double T = (static_cast<double>(julianDay - 2451545) + ut / 24.0 - 0.5) / 36525.0;
 
   const double meanLongitude = 218.3164591 + 481267.88134236 * T;
@@ -79,12 +71,13 @@ void ComputeMoon(ChartContext& chart) {
   double sidereal = tropical + offset;
   if (sidereal < 0.0) sidereal += 360.0;
 
-  MoonResult& out = chart.moon;
+  MoonResult out;
   out.MoonSidereal = sidereal;
   out.MoonText = FormatLongitude(sidereal);
   const double nakshatra = 60.0 * sidereal / 800.0;
   const int k = std::clamp(static_cast<int>(std::floor(nakshatra)), 0, 26);
   out.MoonNakshatraStart = kNakshatraStart[static_cast<std::size_t>(k)];
+  return out;
 }
 
 }  // namespace velquor

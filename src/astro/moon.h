@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace velquor {
+#include "astro/universal_time.h"
 
-struct ChartContext;
+namespace velquor {
 
 struct MoonResult {
   double MoonSidereal = 0.0;        // degrees, 0 <= x < 360
@@ -13,7 +13,12 @@ struct MoonResult {
   double MoonNakshatraStart = 0.0;  // degrees, a 13.33-step table entry
 };
 
-// Reads chart.birth and chart.zone; writes chart.moon.
-void ComputeMoon(ChartContext& chart);
+// Given: the birth instant (local civil date and clock time, seconds unused, with its
+// correction to universal time).
+// Returned: the Moon's sidereal longitude in degrees (0 <= x < 360), its long position text
+// and the start of its nakshatra.
+// Notes: the mean arguments are linear in T only; the Moon carries its own ayanamsa, which
+// differs from the ascendant's in polynomial and time argument.
+MoonResult ComputeMoon(const LocalInstant& birth);
 
 }  // namespace velquor

@@ -5,10 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
-#include "astro/position_text.h"
 #include "astro/date_time.h"
-#include "astro/universal_time.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 
@@ -117,47 +114,24 @@ double GeocentricLongitude(int body, double d) {
   return LongitudeFromEarth(BodyPosition(body, d), EarthPosition(d));
 }
 
-// Given: chart.SunriseMode false for the birth moment (chart.birth date and clock), true
-// for chart.ReferenceSunriseParts; the signed zone and daylight flag; the ayanamsa and
-// ascendant text of chart.ascendant and the Moon text of chart.moon.
-// Returned (chart.planets): the long texts of the six bodies and the nodes, the ten short
-// position texts, and in sunrise mode the Sun's sidereal longitude and its short text.
-// Notes: tropical longitudes are of the J2000 equinox; the ayanamsa is always the birth
-// moment's, also in sunrise mode.
-void ComputePlanets(ChartContext& chart) {
-  const BirthData& b = chart.birth;
-  LocalDateTime local = chart.SunriseMode ? chart.ReferenceSunriseParts
-                                          : LocalDateTime{b.yearNumber, b.monthNumber, b.dayNumber,
-                                                          b.hourNumber, b.minuteNumber, 0};
+PlanetLongitudes ComputePlanets(const LocalInstant& at, double ayanamsa) {
+  LocalDateTime local = at.clock;
   local.second = 0;
-  const double zoneMinutes = LocalToUniversalHours(b, chart.zone) * 60.0;
+  const double zoneMinutes = at.hoursToUniversal * 60.0;
   const LocalDateTime ut = AddMinutes(local, static_cast<std::int64_t>(std::lround(zoneMinutes)));
   const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
-  const double ayanamsa = std::fabs(chart.ascendant.AyanamsaOffset);
   const EclipticXY earth = EarthPosition(d);
-  PlanetResult& out = chart.planets;
+  PlanetLongitudes out;
   for (int body = 0; body < 6; ++body) {
     double lambda = LongitudeFromEarth(BodyPosition(body, d), earth) - ayanamsa;
     while (lambda < 0.0) lambda += 360.0;
-    out.PlanetTexts[static_cast<std::size_t>(body)] = FormatLongitude(lambda);
-    if (chart.SunriseMode && body == kEarthSun) {
-      out.SunAtSunrise = lambda;
-      out.SunAtSunriseText = ShortPosition(out.PlanetTexts[kEarthSun]);
-    }
+    out.bodies[static_cast<std::size_t>(body)] = lambda;
   }
-
-  const double rahu = RahuSidereal(d, ayanamsa);
-  double ketu = rahu + 180.0;
-  while (ketu > 360.0) ketu -= 360.0;
-  out.RahuText = FormatLongitude(rahu);
-  out.KetuText = FormatLongitude(ketu);
-
-  const std::array<const std::string*, 10> sources = {
-      &out.PlanetTexts[kEarthSun], &chart.moon.MoonText,  &out.PlanetTexts[kMercury], &out.PlanetTexts[kVenus],
-      &out.PlanetTexts[kMars],     &out.PlanetTexts[kJupiter], &out.PlanetTexts[kSaturn], &out.RahuText,
-      &out.KetuText,               &chart.ascendant.AscendantText};
-  for (std::size_t i = 0; i < sources.size(); ++i) out.PositionTexts[i] = ShortPosition(*sources[i]);
+  out.rahu = RahuSidereal(d, ayanamsa);
+  out.ketu = out.rahu + 180.0;
+  while (out.ketu > 360.0) out.ketu -= 360.0;
+  return out;
 }
 
 }  // namespace velquor

@@ -1,13 +1,12 @@
 // Sidereal longitudes of the Sun, Mercury .. Saturn and the lunar nodes from Keplerian
-// elements, and the ten short position texts of a chart.
+// elements.
 #pragma once
 
 #include <array>
-#include <string>
+
+#include "astro/universal_time.h"
 
 namespace velquor {
-
-struct ChartContext;
 
 // Keplerian elements of one body at one instant; angles in radians, L in 0..2*pi.
 struct OrbitalElements {
@@ -17,15 +16,6 @@ struct OrbitalElements {
   double node = 0.0;   // longitude of the ascending node
   double peri = 0.0;   // longitude of perihelion
   double L = 0.0;      // mean longitude
-};
-
-struct PlanetResult {
-  std::array<std::string, 6> PlanetTexts;     // by body index 0 Mercury .. 5 Saturn (2 = Sun)
-  std::string RahuText;
-  std::string KetuText;
-  std::array<std::string, 10> PositionTexts;  // Sun, Moon, Mercury .. Saturn, Rahu, Ketu, Asc
-  double SunAtSunrise = 0.0;                  // sunrise mode only, degrees
-  std::string SunAtSunriseText;               // sunrise mode only, short position text
 };
 
 // Body indices of the orbital table.
@@ -40,7 +30,19 @@ double SolveKepler(double M, double e);
 // Tropical geocentric ecliptic longitude in degrees (0..360) of body 0..5 at day number d.
 double GeocentricLongitude(int body, double d);
 
-// Birth mode (chart.SunriseMode false) or sunrise mode; writes chart.planets.
-void ComputePlanets(ChartContext& chart);
+// Sidereal longitudes in degrees, 0..360, of one instant.
+struct PlanetLongitudes {
+  std::array<double, 6> bodies{};  // by PlanetBody; kEarthSun holds the Sun
+  double rahu = 0.0;               // the mean ascending node
+  double ketu = 0.0;               // the point opposite
+};
+
+// Given: a local clock reading and its correction to universal time (seconds unused; the
+// correction is rounded to whole minutes), and the ayanamsa in degrees (positive) that
+// makes the longitudes sidereal.
+// Returned: the sidereal longitudes of the Sun, Mercury .. Saturn and the nodes.
+// Notes: tropical longitudes are of the J2000 equinox. The chart passes the ayanamsa of
+// the birth moment for both of its planet runs, the birth and the reference sunrise.
+PlanetLongitudes ComputePlanets(const LocalInstant& at, double ayanamsa);
 
 }  // namespace velquor

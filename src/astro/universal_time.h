@@ -1,16 +1,20 @@
-// Conversion of the local birth clock to universal time, shared by the ascendant, the
-// Moon and the planets.
+// A reading of the local clock together with the correction that turns it into universal
+// time: the instant every engine step is computed for.
 #pragma once
+
+#include "astro/date_time.h"
 
 namespace velquor {
 
-struct BirthData;
-struct ZoneCorrection;
+struct LocalInstant {
+  LocalDateTime clock;          // local civil date and clock time
+  double hoursToUniversal = 0;  // universal time = clock + this many hours (daylight included)
+};
 
-// Hours to add to the local clock to get universal time: the signed zone correction, one
-// hour less when daylight saving time was in force.
-// Notes: the direction comes from the zone itself, never from the place's hemisphere, so
-// a place west of Greenwich on a zone ahead of universal time (Madrid on CET) converts right.
-double LocalToUniversalHours(const BirthData& birth, const ZoneCorrection& zone);
+// Geographic place of a chart, in decimal degrees.
+struct GeoPlace {
+  double latitude = 0.0;   // North positive
+  double longitude = 0.0;  // East positive
+};
 
 }  // namespace velquor

@@ -1,61 +1,29 @@
 #include "chart/chart_run.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "astro/ascendant.h"
-#include "astro/position_text.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
+#include "astro/position_text.h"
+#include "astro/sunrise.h"
+#include "chart/birth_instant.h"
 #include "chart/chart_cells.h"
 #include "chart/detail_texts.h"
 #include "chart/house_texts.h"
-#include "chart/chart_context.h"
+#include "chart/position_texts.h"
+#include "chart/validation.h"
 #include "pranapada/arudha.h"
 #include "pranapada/pranapada_lagna.h"
 #include "pranapada/reference_sunrise.h"
 #include "pranapada/special_points.h"
-#include "astro/sunrise.h"
 #include "retro/retrograde.h"
 
 namespace velquor {
 
 namespace {
-
-void RequireRange(int value, int low, int high, const char* field) {
-  if (value < low || value > high) {
-    throw std::invalid_argument(std::string("RunChart: ") + field + " " + std::to_string(value) + " is outside " +
-                                std::to_string(low) + ".." + std::to_string(high));
-  }
-}
-
-// The form's lists and checks keep every field in these ranges; anything else is a
-// caller's fault, reported before any arithmetic can turn it into a NaN.
-void RequireChartable(const BirthData& b, int zoneIndex) {
-  RequireRange(zoneIndex, 0, kTimeZoneCount - 1, "zoneIndex");
-  RequireRange(b.yearNumber, 1901, 2050, "yearNumber");
-  RequireRange(b.monthNumber, 1, 12, "monthNumber");
-  RequireRange(b.dayNumber, 1, DaysInMonth(b.yearNumber, b.monthNumber), "dayNumber");
-  RequireRange(b.hourNumber, 0, 23, "hourNumber");
-  RequireRange(b.minuteNumber, 0, 59, "minuteNumber");
-  RequireRange(b.secondNumber, 0, 59, "secondNumber");
-  RequireRange(b.lonDegrees, 0, 179, "lonDegrees");
-  RequireRange(b.lonMinutes, 0, 59, "lonMinutes");
-  RequireRange(b.latDegrees, 0, 89, "latDegrees");
-  RequireRange(b.latMinutes, 0, 59, "latMinutes");
-}
-
-// The sunrise routine counts longitude positive to the East and takes the clock's offset
-// east of Greenwich; a ticked daylight box adds its hour on every day, as the user gave it.
-SunPlace SunPlaceOf(const BirthData& b, const ZoneCorrection& zone) {
-  double latitude = b.latDegrees + b.latMinutes / 60.0;
-  if (b.isSouth) latitude = -latitude;
-  double longitude = b.lonDegrees + b.lonMinutes / 60.0;
-  if (!b.isEast) longitude = -longitude;
-  double offset = -zone.Hours();
-  if (b.isDst) offset += 1.0;
-  return {latitude, longitude, offset};
-}
 
 SunRiseSet SunRiseSetOf(const LocalDateTime& date, const SunPlace& place) {
   return ComputeSunRiseSet(date.month, date.day, date.year, place);
@@ -76,74 +44,84 @@ std::string NoEventMessage(const LocalDateTime& date, const char* event, SunEven
          "birth.";
 }
 
-ChartOutcome Stop(std::string message) { return {std::nullopt, std::move(message)}; }
+ChartOutcome Stop(StopReason reason, const LocalDateTime& date, const SunEvent& event) {
+  const char* what = reason == StopReason::NoSunset ? "sunset" : "sunrise";
+  return {std::nullopt, reason, NoEventMessage(date, what, event.status)};
+}
 
-void FillSignCells(const ChartContext& chart, ChartResult& result) {
-  for (std::size_t b = 0; b < 10; ++b) {
-    const int k = SignIndexOfShortPosition(chart.planets.PositionTexts[b]);
-    if (k < 0) throw std::logic_error("position text without a sign: \"" + chart.planets.PositionTexts[b] + "\"");
-    AppendToCell(result.SignCells[static_cast<std::size_t>(k)], chart.ChartNames[b]);
-    if (b == 9) result.AscSign = k + 1;
+void FillSignCells(const PositionTexts& positions, const std::array<std::string, 10>& names,
+                   ChartResult& result) {
+  for (std::size_t b = 0; b < kBodyCount; ++b) {
+    const int k = SignIndexOfShortPosition(positions[b]);
+    if (k < 0) throw std::logic_error("position text without a sign: \"" + positions[b] + "\"");
+    AppendToCell(result.SignCells[static_cast<std::size_t>(k)], names[b]);
+    if (b == kAscendantBody) result.AscSign = k + 1;
   }
 }
 
-// The twelve houses in order, starting at the ascendant's sign.
-void MarkArudhaPadas(ChartContext& chart, int ascSign) {
-  chart.arudha = ArudhaState{};
-  chart.SpecialCells = {};
+void Tag(std::array<std::string, 12>& cells, int signIndex, std::string_view tag) {
+  AppendToCell(cells[static_cast<std::size_t>(signIndex)], tag);
+}
+
+// The twelve houses in order, starting at the ascendant's sign; each tags its arudha pada,
+// the first also the sign of the ascendant's lord.
+ArudhaState MarkArudhaPadas(const ChartResult& result, std::array<std::string, 12>& cells) {
+  ArudhaState state;
+  const ArudhaBodies bodies{result.PositionTexts, result.ChartNames};
   for (int house = 0; house < 12; ++house) {
-    const int signIndex = (ascSign - 1 + house) % 12;
-    MarkArudhaPada(chart, signIndex, SignLord(signIndex));
+    const int signIndex = (result.AscSign - 1 + house) % 12;
+    Tag(cells, MarkArudhaPada(state, bodies, signIndex, SignLord(signIndex)), "");
+    if (house == 0) Tag(cells, state.FirstLordSign - 1, "");
   }
+  return state;
 }
 
 }  // namespace
 
-ChartOutcome RunChart(const BirthData& birth, int zoneIndex) {
-  RequireChartable(birth, zoneIndex);
-
-  ChartContext chart;
-  chart.birth = birth;
-  Zone_Calculation(zoneIndex, chart.zone);
+ChartOutcome RunChart(const BirthData& birth) {
+  if (const auto failure = CheckChartable(birth)) {
+    throw std::invalid_argument("RunChart: " + failure->message);
+  }
+  const ZoneCorrection zone = ZoneOf(birth);
+  const LocalDateTime birthMoment = BirthMomentOf(birth);
 
   // The birth moment.
-  chart.SunriseMode = false;
-  ComputeAscendant(chart);
-  ComputeMoon(chart);
-  ComputePlanets(chart);
-  MarkRetrogrades(chart);
-
+  const LocalInstant birthInstant = InstantAt(birthMoment, birth, zone);
   ChartResult result;
-  result.zoneIndex = zoneIndex;
-  result.zone = chart.zone;
+  result.ascendant = ComputeAscendant(birthInstant, GeoPlaceOf(birth));
+  result.moon = ComputeMoon(birthInstant);
+  // The planets take the ayanamsa of the birth moment in both runs.
+  const double ayanamsa = std::fabs(result.ascendant.AyanamsaOffset);
+  result.PositionTexts = PositionTextsOf(ComputePlanets(birthInstant, ayanamsa), result.moon.MoonText,
+                                         result.ascendant.AscendantText);
+  result.ChartNames = MarkRetrogrades(birthMoment);
+
+  result.zoneIndex = birth.zoneIndex;
+  result.zone = zone;
   result.dst = birth.isDst;
   result.details = MakeDetailTexts(birth);
-  result.PositionTexts = chart.planets.PositionTexts;
-  result.ChartNames = chart.ChartNames;
-  FillSignCells(chart, result);
-  MarkArudhaPadas(chart, result.AscSign);
+  FillSignCells(result.PositionTexts, result.ChartNames, result);
+  const ArudhaState arudha = MarkArudhaPadas(result, result.SpecialCells);
 
   // Sunrise and sunset of the birth day and its neighbours; the day's own pair is always
   // needed, a neighbour's sunrise only when the count starts from it.
-  const SunPlace place = SunPlaceOf(birth, chart.zone);
+  const SunPlace place = SunPlaceOf(birth, zone);
   const LocalDateTime birthDay{birth.yearNumber, birth.monthNumber, birth.dayNumber, 0, 0, 0};
   const LocalDateTime dayBefore = AddDays(birthDay, -1);
   const LocalDateTime dayAfter = AddDays(birthDay, 1);
   const SunRiseSet before = SunRiseSetOf(dayBefore, place);
   const SunRiseSet today = SunRiseSetOf(birthDay, place);
   const SunRiseSet after = SunRiseSetOf(dayAfter, place);
-  if (!today.sunrise.occurs()) return Stop(NoEventMessage(birthDay, "sunrise", today.sunrise.status));
-  if (!today.sunset.occurs()) return Stop(NoEventMessage(birthDay, "sunset", today.sunset.status));
+  if (!today.sunrise.occurs()) return Stop(StopReason::NoSunrise, birthDay, today.sunrise);
+  if (!today.sunset.occurs()) return Stop(StopReason::NoSunset, birthDay, today.sunset);
 
-  result.BirthMoment = {birth.yearNumber, birth.monthNumber, birth.dayNumber,
-                        birth.hourNumber, birth.minuteNumber, birth.secondNumber};
+  result.BirthMoment = birthMoment;
   const ReferenceDay referenceDay = ReferenceDayOf(result.BirthMoment, today.sunrise.time, today.sunset.time);
   const SunEvent& reference = referenceDay == ReferenceDay::Previous ? before.sunrise
                               : referenceDay == ReferenceDay::Next   ? after.sunrise
                                                                      : today.sunrise;
   if (!reference.occurs()) {
-    const LocalDateTime& day = referenceDay == ReferenceDay::Previous ? dayBefore : dayAfter;
-    return Stop(NoEventMessage(day, "sunrise", reference.status));
+    return Stop(StopReason::NoSunrise, referenceDay == ReferenceDay::Previous ? dayBefore : dayAfter, reference);
   }
   result.sunDays = {SunDayOf(before), SunDayOf(today), SunDayOf(after)};
   result.ReferenceSunrise = reference.time;
@@ -151,27 +129,30 @@ ChartOutcome RunChart(const BirthData& birth, int zoneIndex) {
   result.ElapsedSeconds = elapsed.seconds;
   result.ElapsedMinutes = elapsed.minutes;
 
-  // The Sun at the reference sunrise; the birth-moment texts above stay as they are.
-  chart.ReferenceSunriseParts = result.ReferenceSunrise;
-  chart.ReferenceSunriseParts.second = 0;
-  chart.SunriseMode = true;
-  ComputePlanets(chart);
-  result.SunAtSunrise = chart.planets.SunAtSunrise;
-  result.SunAtSunriseText = chart.planets.SunAtSunriseText;
-  result.SunrisePositionTexts = chart.planets.PositionTexts;
+  // The Sun at the reference sunrise (local clock, seconds dropped); the birth-moment texts
+  // above stay as they are.
+  LocalDateTime sunriseClock = result.ReferenceSunrise;
+  sunriseClock.second = 0;
+  const PlanetLongitudes atSunrise = ComputePlanets(InstantAt(sunriseClock, birth, zone), ayanamsa);
+  result.SunrisePositionTexts =
+      PositionTextsOf(atSunrise, result.moon.MoonText, result.ascendant.AscendantText);
+  result.SunAtSunrise = atSunrise.bodies[kEarthSun];
+  result.SunAtSunriseText = result.SunrisePositionTexts[kSunBody];
 
-  for (const int sign : SpecialPointSigns(chart, result.ElapsedMinutes)) {
-    AppendToCell(chart.SpecialCells[static_cast<std::size_t>(sign)], "");
-  }
+  const SpecialPointInputs points{result.SunAtSunrise,
+                                  result.SunAtSunriseText,
+                                  result.SunrisePositionTexts[kMoonBody],
+                                  result.ascendant.AscendantSidereal,
+                                  result.ascendant.AscendantDegree,
+                                  result.moon.MoonSidereal,
+                                  result.moon.MoonNakshatraStart,
+                                  arudha};
+  for (const int sign : SpecialPointSigns(points, result.ElapsedMinutes)) Tag(result.SpecialCells, sign, "");
 
   result.pranapada = ComputePranapadaLagna(result.SunAtSunriseText, result.ElapsedSeconds, result.AscSign);
-  AppendToCell(chart.SpecialCells[static_cast<std::size_t>(result.pranapada.PpLSign - 1)], "PpL");
+  Tag(result.SpecialCells, result.pranapada.PpLSign - 1, "PpL");
   result.HouseText = HouseSignificance(result.pranapada.House);
-
-  result.ascendant = std::move(chart.ascendant);
-  result.moon = std::move(chart.moon);
-  result.SpecialCells = std::move(chart.SpecialCells);
-  return {std::move(result), std::string()};
+  return {std::move(result), StopReason::None, std::string()};
 }
 
 }  // namespace velquor

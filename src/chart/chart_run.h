@@ -1,4 +1,4 @@
-// The chart run: from validated birth data and a time-zone row to a whole chart.
+// The chart run: from validated birth data to a whole chart.
 #pragma once
 
 #include <optional>
@@ -9,22 +9,28 @@
 
 namespace velquor {
 
-// A chart either completes or stops with a message for the user (for example when the
-// Sun does not rise or set on a day the chart needs).
+// Why a chart could not be made although its birth data is sound.
+enum class StopReason {
+  None,       // the chart was made
+  NoSunrise,  // a sunrise the count needs does not happen (polar day or night)
+  NoSunset,   // the birth day has no sunset
+};
+
+// A chart either completes or stops with a reason and a message for the user.
 struct ChartOutcome {
   std::optional<ChartResult> chart;
+  StopReason stopReason = StopReason::None;
   std::string stopMessage;  // set when chart is empty
 };
 
-// Runs every step of the chart in order. `zoneIndex` is the selected row of the
-// time-zone table (0..70). The birth data must have passed ValidateBirthData.
+// Runs every step of the chart in order for the birth data, its time-zone row included.
 // Returned: the whole chart, or a stop message naming the date when a sunrise or sunset
 // the chart needs does not happen there (sunrise and sunset of the birth day always; the
 // previous sunrise for a birth before sunrise, the next one for a birth after sunset).
-// Throws std::invalid_argument for a zone index or a field outside the form's ranges
-// (years 1901..2050, a real calendar date, hours 0..23, minutes and seconds 0..59,
-// longitude 0..179° 59', latitude 0..89° 59').
-// Reentrant: all state lives in the run's own ChartContext.
-ChartOutcome RunChart(const BirthData& birth, int zoneIndex);
+// Throws std::invalid_argument for birth data that fails the form's checks of numbers
+// (CheckChartable: years 1901..2050, a real calendar date, hours 0..23, minutes and seconds
+// 0..59, a zone row 0..70, longitude 0..179° 59', latitude 0..89° 59'); the name may be empty.
+// Reentrant: every step takes what it reads and returns what it computes.
+ChartOutcome RunChart(const BirthData& birth);
 
 }  // namespace velquor

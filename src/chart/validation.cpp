@@ -1,7 +1,6 @@
 #include "chart/validation.h"
 
 #include <climits>
-#include <stdexcept>
 #include <string_view>
 
 namespace velquor {
@@ -15,28 +14,58 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// A number box passes when its leading number lies in 0..max. A box without leading
-// digits (empty, blank, or a pasted "-5" or "x") fails like an out-of-range one.
-bool InRange(const std::string& text, int max) {
-  const std::optional<int> n = LeadingNumber(text);
-  return n.has_value() && *n <= max;
+ValidationFailure Critical(std::string message, BirthField field) {
+  return {std::move(message), MessageIcon::Critical, field};
 }
 
-ValidationFailure Critical(std::string message, FormField focus) {
-  return {std::move(message), MessageIcon::Critical, focus};
+ValidationFailure Information(std::string message, BirthField field) {
+  return {std::move(message), MessageIcon::Information, field};
 }
 
-ValidationFailure Information(std::string message, FormField focus) {
-  return {std::move(message), MessageIcon::Information, focus};
+std::optional<ValidationFailure> OutsideRange(int value, int low, int high, const char* what, BirthField field) {
+  if (value >= low && value <= high) return std::nullopt;
+  return Critical(std::string(what) + " " + std::to_string(value) + " is not within " + std::to_string(low) +
+                      " to " + std::to_string(high),
+                  field);
 }
 
-// Year divisible by 4: the whole rule, exact for the list's years 1901..2050.
+// Year divisible by 4: the whole rule, exact for the years 1901..2050.
 bool IsListLeapYear(int year) { return year % 4 == 0; }
 
-int RequiredNumber(const std::string& text, const char* field) {
-  const std::optional<int> n = LeadingNumber(text);
-  if (!n) throw std::invalid_argument(std::string(field) + " \"" + text + "\" is not a number");
-  return *n;
+std::optional<ValidationFailure> CheckDomain(const BirthData& b) {
+  constexpr int kDays = 31;
+  if (auto f = OutsideRange(b.yearNumber, kFirstYear, kLastYear, "year", BirthField::Year)) return f;
+  if (auto f = OutsideRange(b.monthNumber, 1, 12, "month", BirthField::Month)) return f;
+  if (auto f = OutsideRange(b.dayNumber, 1, kDays, "day", BirthField::Day)) return f;
+  if (auto f = OutsideRange(b.hourNumber, 0, 23, "hour", BirthField::Hour)) return f;
+  if (auto f = OutsideRange(b.minuteNumber, 0, 59, "minute", BirthField::Minute)) return f;
+  if (auto f = OutsideRange(b.secondNumber, 0, 59, "second", BirthField::Second)) return f;
+  return OutsideRange(b.zoneIndex, 0, kTimeZoneCount - 1, "time-zone row", BirthField::Zone);
+}
+
+bool BoxInRange(int value, int max) { return value >= 0 && value <= max; }
+
+std::optional<ValidationFailure> CheckPlaceAndDate(const BirthData& b) {
+  if (!BoxInRange(b.lonDegrees, kMaxLongitudeDegrees)) {
+    return Critical("Please Enter Value Between 0 And 179 in the Degree of Longitude", BirthField::LonDegrees);
+  }
+  if (!BoxInRange(b.lonMinutes, kMaxArcMinutes)) {
+    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Longitude", BirthField::LonMinutes);
+  }
+  if (!BoxInRange(b.latDegrees, kMaxLatitudeDegrees)) {
+    return Critical("Please Enter Value Between 0 And 89 in the Degree of Latitude", BirthField::LatDegrees);
+  }
+  if (!BoxInRange(b.latMinutes, kMaxArcMinutes)) {
+    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Latitude", BirthField::LatMinutes);
+  }
+  constexpr int kFebruary = 2;
+  const int lastFebruaryDay = IsListLeapYear(b.yearNumber) ? 29 : 28;
+  if (b.monthNumber == kFebruary && b.dayNumber > lastFebruaryDay) {
+    return Information("Please Enter Correct Date Or Month!", BirthField::Day);
+  }
+  const bool thirtyDays = b.monthNumber == 4 || b.monthNumber == 6 || b.monthNumber == 9 || b.monthNumber == 11;
+  if (thirtyDays && b.dayNumber == 31) return Information("Please Enter Correct Date Or Month !", BirthField::Day);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -52,65 +81,28 @@ std::optional<int> LeadingNumber(const std::string& text) {
   return static_cast<int>(value > INT_MAX ? INT_MAX : value);
 }
 
-std::optional<ValidationFailure> ValidateBirthData(const BirthForm& form) {
-  if (TrimBlanks(form.name).empty()) return Critical("Please Enter Name", FormField::Name);
-  if (!InRange(form.lonDegText, 179)) {
-    return Critical("Please Enter Value Between 0 And 179 in the Degree of Longitude", FormField::LonDeg);
-  }
-  if (!InRange(form.lonMinText, 59)) {
-    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Longitude", FormField::LonMin);
-  }
-  if (!InRange(form.latDegText, 89)) {
-    return Critical("Please Enter Value Between 0 And 89 in the Degree of Latitude", FormField::LatDeg);
-  }
-  if (!InRange(form.latMinText, 59)) {
-    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Latitude", FormField::LatMin);
-  }
+int BoxNumber(const std::string& text) { return LeadingNumber(text).value_or(-1); }
 
-  constexpr int kFebruary = 1;
-  const int lastFebruaryIndex = IsListLeapYear(LeadingNumber(form.yearText).value_or(0)) ? 28 : 27;
-  if (form.monthIndex == kFebruary && form.dateIndex > lastFebruaryIndex && form.dateIndex <= 30) {
-    return Information("Please Enter Correct Date Or Month!", FormField::None);
-  }
-  const bool thirtyDays = form.monthIndex == 3 || form.monthIndex == 5 || form.monthIndex == 8 ||
-                          form.monthIndex == 10;
-  if (thirtyDays && form.dateIndex == 30) {
-    return Information("Please Enter Correct Date Or Month !", FormField::None);
-  }
+std::optional<ValidationFailure> ValidateBirthData(const BirthData& birth) {
+  if (auto f = CheckDomain(birth)) return f;
+  if (TrimBlanks(birth.personName).empty()) return Critical("Please Enter Name", BirthField::Name);
+  return CheckPlaceAndDate(birth);
+}
+
+std::optional<ValidationFailure> CheckChartable(const BirthData& birth) {
+  if (auto f = CheckDomain(birth)) return f;
+  return CheckPlaceAndDate(birth);
+}
+
+std::optional<ValidationFailure> ValidatePlaceQuery(const BirthData& birth) {
+  if (birth.cityText.empty()) return Information("Please Enter City", BirthField::City);
+  if (birth.stateText.empty()) return Information("Please Enter State", BirthField::State);
+  if (birth.countryText.empty()) return Information("Please Enter Country", BirthField::Country);
   return std::nullopt;
 }
 
-std::optional<ValidationFailure> ValidatePlaceQuery(const BirthForm& form) {
-  if (form.city.empty()) return Information("Please Enter City", FormField::City);
-  if (form.state.empty()) return Information("Please Enter State", FormField::State);
-  if (form.country.empty()) return Information("Please Enter Country", FormField::Country);
-  return std::nullopt;
-}
-
-std::string PlaceQueryText(const BirthForm& form) {
-  return form.city + " " + form.state + " " + form.country + " Latitude Longitude";
-}
-
-BirthData ReadBirthData(const BirthForm& form) {
-  BirthData birth;
-  birth.personName = form.name;
-  birth.monthNumber = form.monthIndex + 1;
-  birth.dayNumber = form.dateIndex + 1;
-  birth.yearNumber = RequiredNumber(form.yearText, "year");
-  birth.hourNumber = RequiredNumber(form.hourText, "hour");
-  birth.minuteNumber = RequiredNumber(form.minuteText, "minute");
-  birth.secondNumber = RequiredNumber(form.secondText, "second");
-  birth.lonDegrees = RequiredNumber(form.lonDegText, "longitude degrees");
-  birth.lonMinutes = RequiredNumber(form.lonMinText, "longitude minutes");
-  birth.latDegrees = RequiredNumber(form.latDegText, "latitude degrees");
-  birth.latMinutes = RequiredNumber(form.latMinText, "latitude minutes");
-  birth.isEast = form.east;
-  birth.isSouth = form.south;
-  birth.isDst = form.dst;
-  birth.cityText = form.city;
-  birth.stateText = form.state;
-  birth.countryText = form.country;
-  return birth;
+std::string PlaceQueryText(const BirthData& birth) {
+  return birth.cityText + " " + birth.stateText + " " + birth.countryText + " Latitude Longitude";
 }
 
 }  // namespace velquor

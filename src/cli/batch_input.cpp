@@ -14,9 +14,9 @@
 
 namespace velquor {
 
-const FieldNames kBatchFieldNames = {"name",    "year",    "month",   "day",
-                                     "hour",    "minute",  "second",  "zone",
-                                     "lat_deg", "lat_min", "lon_deg", "lon_min"};
+const FieldNames kBatchFieldNames = {"name",    "year",    "month",   "day",  "hour",
+                                     "minute",  "second",  "zone",    "lat_deg", "lat_min",
+                                     "lon_deg", "lon_min", "city",    "state", "country"};
 
 namespace {
 
@@ -26,9 +26,9 @@ using Json = nlohmann::json;
 struct KeyField {
   std::string_view key;
   bool required = false;
-  int BirthInput::*number = nullptr;
-  bool BirthInput::*flag = nullptr;
-  std::string BirthInput::*text = nullptr;
+  int BirthData::*number = nullptr;
+  bool BirthData::*flag = nullptr;
+  std::string BirthData::*text = nullptr;
 
   const char* Expected() const {
     if (number) return "expected a whole number";
@@ -38,24 +38,24 @@ struct KeyField {
 };
 
 const std::array<KeyField, 18> kKeys = {{
-    {"name", true, nullptr, nullptr, &BirthInput::name},
-    {"year", true, &BirthInput::year},
-    {"month", true, &BirthInput::month},
-    {"day", true, &BirthInput::day},
-    {"hour", true, &BirthInput::hour},
-    {"minute", true, &BirthInput::minute},
-    {"second", false, &BirthInput::second},
-    {"zone", true, &BirthInput::zoneIndex},
-    {"lat_deg", true, &BirthInput::latDegrees},
-    {"lat_min", true, &BirthInput::latMinutes},
-    {"south", false, nullptr, &BirthInput::south},
-    {"lon_deg", true, &BirthInput::lonDegrees},
-    {"lon_min", true, &BirthInput::lonMinutes},
-    {"east", false, nullptr, &BirthInput::east},
-    {"dst", false, nullptr, &BirthInput::dst},
-    {"city", false, nullptr, nullptr, &BirthInput::city},
-    {"state", false, nullptr, nullptr, &BirthInput::state},
-    {"country", false, nullptr, nullptr, &BirthInput::country},
+    {"name", true, nullptr, nullptr, &BirthData::personName},
+    {"year", true, &BirthData::yearNumber},
+    {"month", true, &BirthData::monthNumber},
+    {"day", true, &BirthData::dayNumber},
+    {"hour", true, &BirthData::hourNumber},
+    {"minute", true, &BirthData::minuteNumber},
+    {"second", false, &BirthData::secondNumber},
+    {"zone", true, &BirthData::zoneIndex},
+    {"lat_deg", true, &BirthData::latDegrees},
+    {"lat_min", true, &BirthData::latMinutes},
+    {"south", false, nullptr, &BirthData::isSouth},
+    {"lon_deg", true, &BirthData::lonDegrees},
+    {"lon_min", true, &BirthData::lonMinutes},
+    {"east", false, nullptr, &BirthData::isEast},
+    {"dst", false, nullptr, &BirthData::isDst},
+    {"city", false, nullptr, nullptr, &BirthData::cityText},
+    {"state", false, nullptr, nullptr, &BirthData::stateText},
+    {"country", false, nullptr, nullptr, &BirthData::countryText},
 }};
 
 // The parser's message without its "[json.exception...] " prefix.
@@ -84,12 +84,12 @@ std::string ShownKey(const std::string& key) {
   return shown;
 }
 
-// Fills a BirthInput straight from the parser's events, without building a document: one
+// Fills a BirthData straight from the parser's events, without building a document: one
 // flat object whose values are numbers, booleans and strings. Faults are thrown as
 // InputError from inside the parse.
-class BirthInputReader : public nlohmann::json_sax<Json> {
+class BirthDataReader : public nlohmann::json_sax<Json> {
  public:
-  explicit BirthInputReader(BirthInput& input) : input_(input) {}
+  explicit BirthDataReader(BirthData& input) : input_(input) {}
 
   bool null() override { Wrong(); }
 
@@ -174,7 +174,7 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
     throw InputError(std::string(current_->key), "number out of range");
   }
 
-  BirthInput& input_;
+  BirthData& input_;
   bool inObject_ = false;
   const KeyField* current_ = nullptr;
   std::bitset<kKeys.size()> seen_;
@@ -182,10 +182,10 @@ class BirthInputReader : public nlohmann::json_sax<Json> {
 
 }  // namespace
 
-BirthInput ParseBatchLine(std::string_view line) {
+BirthData ParseBatchLine(std::string_view line) {
   if (line.empty()) throw InputError("line", "empty");
-  BirthInput input;
-  BirthInputReader reader(input);
+  BirthData input;
+  BirthDataReader reader(input);
   Json::sax_parse(line.begin(), line.end(), &reader);
   return input;
 }

@@ -3,7 +3,8 @@
 
 #include <string_view>
 
-#include "cli/birth_input.h"
+#include "chart/birth_data.h"
+#include "cli/field_names.h"
 
 namespace velquor {
 
@@ -15,6 +16,6 @@ extern const FieldNames kBatchFieldNames;
 // (false), east (true), dst (false), city, state, country (empty). Numbers must be whole
 // and fit an int, flags booleans, texts strings; any other key is an error.
 // Throws InputError naming the key (or "line" for a line that is not a JSON object).
-BirthInput ParseBatchLine(std::string_view line);
+BirthData ParseBatchLine(std::string_view line);
 
 }  // namespace velquor

@@ -2,20 +2,23 @@
 
 #include <exception>
 
+#include "chart/chart_run.h"
 #include "cli/batch_input.h"
+#include "cli/birth_check.h"
 #include "cli/chart_json.h"
-#include "cli/chart_request.h"
 #include "cli/input_error.h"
 #include "cli/json_text.h"
-#include "chart/chart_run.h"
 
 namespace velquor {
 
-void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_view message) {
+void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_view message,
+                     std::string_view kind) {
   out += "{\"line\":";
   AppendJsonInteger(out, static_cast<std::int64_t>(lineNumber));
   out += ",\"error\":";
   AppendJsonString(out, message);
+  out += ",\"kind\":";
+  AppendJsonString(out, kind);
   out += "}\n";
 }
 
@@ -25,18 +28,23 @@ bool ChartLine(const InputLine& line, std::string& out) {
     if (line.overlong) {
       throw InputError("line", "longer than " + std::to_string(line.text.size()) + " bytes");
     }
-    const ChartRequest request = MakeChartRequest(ParseBatchLine(line.text), kBatchFieldNames);
-    const ChartOutcome outcome = RunChart(request.birth, request.zoneIndex);
+    const BirthData birth = ParseBatchLine(line.text);
+    RequireValidBirth(birth, kBatchFieldNames);
+    const ChartOutcome outcome = RunChart(birth);
     if (!outcome.chart) {
-      AppendErrorLine(out, line.number, outcome.stopMessage);
+      AppendErrorLine(out, line.number, outcome.stopMessage, kErrorKindPolar);
       return false;
     }
     AppendChartJson(out, *outcome.chart);
     out += '\n';
     return true;
-  } catch (const std::exception& error) {
+  } catch (const InputError& error) {
     out.resize(start);  // drop a chart object cut short
-    AppendErrorLine(out, line.number, error.what());
+    AppendErrorLine(out, line.number, error.what(), kErrorKindInput);
+    return false;
+  } catch (const std::exception& error) {
+    out.resize(start);
+    AppendErrorLine(out, line.number, error.what(), kErrorKindInternal);
     return false;
   }
 }

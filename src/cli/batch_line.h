@@ -10,8 +10,15 @@
 
 namespace velquor {
 
-// Appends {"line": N, "error": "..."} and a line end.
-void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_view message);
+// The kinds of a failed line, so that a script can tell a bad line from a chart the Sun
+// cannot make: faulty birth data, no sunrise or sunset to count from, or a fault of ours.
+inline constexpr std::string_view kErrorKindInput = "input";
+inline constexpr std::string_view kErrorKindPolar = "polar";
+inline constexpr std::string_view kErrorKindInternal = "internal";
+
+// Appends {"line": N, "error": "...", "kind": "..."} and a line end.
+void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_view message,
+                     std::string_view kind);
 
 // The batch LineProcessor: the chart of the line as one JSON line, or its error line.
 bool ChartLine(const InputLine& line, std::string& out);

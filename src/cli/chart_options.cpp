@@ -6,9 +6,9 @@
 
 namespace velquor {
 
-const FieldNames kChartOptionNames = {"--name", "--date", "--date", "--date",
-                                      "--time", "--time", "--time", "--zone",
-                                      "--lat",  "--lat",  "--lon",  "--lon"};
+const FieldNames kChartOptionNames = {"--name", "--date",  "--date",  "--date", "--time",
+                                      "--time", "--time",  "--zone",  "--lat",  "--lat",
+                                      "--lon",  "--lon",   "--city",  "--state", "--country"};
 
 namespace {
 
@@ -20,7 +20,7 @@ void RequireUnlessPlace(const ChartOptions& options, const char* option, const s
 
 }  // namespace
 
-BirthInput BirthInputOfOptions(const ChartOptions& options) {
+BirthData BirthDataOfOptions(const ChartOptions& options) {
   RequireUtf8Option("--name", options.name);
   RequireUtf8Option("--city", options.city);
   RequireUtf8Option("--state", options.state);
@@ -35,25 +35,25 @@ BirthInput BirthInputOfOptions(const ChartOptions& options) {
   const AngleOption lat = options.lat.empty() ? AngleOption{} : ParseLatitudeOption(options.lat);
   const AngleOption lon = options.lon.empty() ? AngleOption{} : ParseLongitudeOption(options.lon);
 
-  BirthInput input;
-  input.name = options.name;
-  input.year = date.year;
-  input.month = date.month;
-  input.day = date.day;
-  input.hour = time.hour;
-  input.minute = time.minute;
-  input.second = time.second;
+  BirthData input;
+  input.personName = options.name;
+  input.yearNumber = date.year;
+  input.monthNumber = date.month;
+  input.dayNumber = date.day;
+  input.hourNumber = time.hour;
+  input.minuteNumber = time.minute;
+  input.secondNumber = time.second;
   input.zoneIndex = options.zone.empty() ? kDefaultTimeZoneIndex : ParseZoneOption(options.zone);
   input.latDegrees = lat.degrees;
   input.latMinutes = lat.minutes;
-  input.south = !lat.positive;
+  input.isSouth = !lat.positive;
   input.lonDegrees = lon.degrees;
   input.lonMinutes = lon.minutes;
-  input.east = lon.positive;
-  input.dst = options.dst;
-  input.city = options.city;
-  input.state = options.state;
-  input.country = options.country;
+  input.isEast = lon.positive;
+  input.isDst = options.dst;
+  input.cityText = options.city;
+  input.stateText = options.state;
+  input.countryText = options.country;
   return input;
 }
 

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "cli/birth_input.h"
+#include "chart/birth_data.h"
+#include "cli/field_names.h"
 
 namespace velquor {
 
@@ -21,6 +22,6 @@ extern const FieldNames kChartOptionNames;
 // Throws InputError naming the option whose text is malformed, or that is missing: --lat,
 // --lon and --zone may be left out only when --place is given, which then supplies them
 // (ApplyPlaceOption).
-BirthInput BirthInputOfOptions(const ChartOptions& options);
+BirthData BirthDataOfOptions(const ChartOptions& options);
 
 }  // namespace velquor

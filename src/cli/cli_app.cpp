@@ -13,7 +13,7 @@
 #include "cli/batch_line.h"
 #include "cli/chart_json.h"
 #include "cli/chart_options.h"
-#include "cli/chart_request.h"
+#include "cli/birth_check.h"
 #include "cli/chart_text.h"
 #include "cli/example_birth.h"
 #include "cli/input_error.h"
@@ -53,16 +53,15 @@ void AddChartOptions(CLI::App& chart, ChartOptions& options) {
   chart.add_flag("--json", options.json, "Write the chart as one JSON object");
 }
 
-int PrintChart(const BirthInput& input, const FieldNames& names, bool json, std::ostream& out,
+int PrintChart(const BirthData& birth, const FieldNames& names, bool json, std::ostream& out,
                std::ostream& err) {
-  ChartRequest request;
   try {
-    request = MakeChartRequest(input, names);
+    RequireValidBirth(birth, names);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitBadInput;
   }
-  const ChartOutcome outcome = RunChart(request.birth, request.zoneIndex);
+  const ChartOutcome outcome = RunChart(birth);
   if (!outcome.chart) {
     err << kProgram << ": " << outcome.stopMessage << '\n';
     return kExitChartStopped;
@@ -82,9 +81,9 @@ int PrintChart(const BirthInput& input, const FieldNames& names, bool json, std:
 }
 
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
-  BirthInput input;
+  BirthData input;
   try {
-    input = BirthInputOfOptions(options);
+    input = BirthDataOfOptions(options);
     if (!options.place.empty()) {
       const std::string used =
           ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(), input);

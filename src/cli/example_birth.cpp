@@ -2,26 +2,26 @@
 
 namespace velquor {
 
-BirthInput ExampleBirth() {
-  BirthInput birth;
-  birth.name = "ASHA MEHTA";
-  birth.year = 1985;
-  birth.month = 3;
-  birth.day = 21;
-  birth.hour = 10;
-  birth.minute = 45;
-  birth.second = 0;
+BirthData ExampleBirth() {
+  BirthData birth;
+  birth.personName = "ASHA MEHTA";
+  birth.yearNumber = 1985;
+  birth.monthNumber = 3;
+  birth.dayNumber = 21;
+  birth.hourNumber = 10;
+  birth.minuteNumber = 45;
+  birth.secondNumber = 0;
   birth.zoneIndex = 34;  // "Indian Time, IST, +5.3"
   birth.latDegrees = 28;
   birth.latMinutes = 37;
-  birth.south = false;
+  birth.isSouth = false;
   birth.lonDegrees = 77;
   birth.lonMinutes = 13;
-  birth.east = true;
-  birth.dst = false;
-  birth.city = "New Delhi";
-  birth.state = "Delhi";
-  birth.country = "India";
+  birth.isEast = true;
+  birth.isDst = false;
+  birth.cityText = "New Delhi";
+  birth.stateText = "Delhi";
+  birth.countryText = "India";
   return birth;
 }
 

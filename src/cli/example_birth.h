@@ -1,10 +1,10 @@
 // The birth the example command charts: a morning in New Delhi on Indian time.
 #pragma once
 
-#include "cli/birth_input.h"
+#include "chart/birth_data.h"
 
 namespace velquor {
 
-BirthInput ExampleBirth();
+BirthData ExampleBirth();
 
 }  // namespace velquor

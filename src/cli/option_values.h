@@ -1,5 +1,5 @@
 // The text forms of the chart command's options. Each parser checks the form only and
-// throws InputError naming its option; ranges are left to MakeChartRequest.
+// throws InputError naming its option; ranges are left to RequireValidBirth.
 #pragma once
 
 #include <string_view>

@@ -39,7 +39,7 @@ void FillIfEmpty(std::string& field, const std::string& value) {
 }  // namespace
 
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             BirthInput& input) {
+                             BirthData& input) {
   PlaceQuery query;
   try {
     query = ParsePlaceText(text);
@@ -55,22 +55,23 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   const DegreesMinutes longitude = RoundToMinute(place.longitude);
   input.latDegrees = latitude.degrees;
   input.latMinutes = latitude.minutes;
-  input.south = latitude.negative;
+  input.isSouth = latitude.negative;
   input.lonDegrees = longitude.degrees;
   input.lonMinutes = longitude.minutes;
-  input.east = !longitude.negative;
-  FillIfEmpty(input.city, place.city);
-  FillIfEmpty(input.state, place.state);
-  FillIfEmpty(input.country, place.country);
+  input.isEast = !longitude.negative;
+  FillIfEmpty(input.cityText, place.city);
+  FillIfEmpty(input.stateText, place.state);
+  FillIfEmpty(input.countryText, place.country);
   std::string used = "place " + PlaceWithPosition(place);
   if (zoneGiven) return used;
 
   const ZoneSuggestion zone = SuggestZone(
-      place.timeZone, {input.year, input.month, input.day, input.hour, input.minute, input.second});
+      place.timeZone, {input.yearNumber, input.monthNumber, input.dayNumber, input.hourNumber, input.minuteNumber,
+                        input.secondNumber});
   if (zone.outcome == ZoneSuggestion::Outcome::InvalidDate) throw InputError("--date", zone.text);
   if (!zone.row) throw InputError("--place", zone.text + "; give the time zone with --zone");
   input.zoneIndex = *zone.row;
-  input.dst = input.dst || zone.daylightSaving;
+  input.isDst = input.isDst || zone.daylightSaving;
   return used + "; zone " + zone.text;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/birth_input.h"
+#include "chart/birth_data.h"
 #include "places/place_atlas.h"
 
 namespace velquor {
@@ -17,6 +17,6 @@ namespace velquor {
 // Throws InputError naming --place for an unknown or ambiguous place (listing the best
 // candidates) or an offset without a row, and naming --date for a date that does not exist.
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             BirthInput& input);
+                             BirthData& input);
 
 }  // namespace velquor

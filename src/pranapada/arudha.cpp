@@ -5,8 +5,6 @@
 #include <string>
 
 #include "astro/position_text.h"
-#include "chart/chart_cells.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 
@@ -47,17 +45,16 @@ std::string_view SignLord(int signIndex) { return kSignLords.at(static_cast<std:
 
 int SignFactor(int signNumber) { return kSignFactors.at(static_cast<std::size_t>(signNumber - 1)); }
 
-void MarkArudhaPada(ChartContext& chart, int /*signIndex*/, std::string_view lordName) {
-  ArudhaState& s = chart.arudha;
+int MarkArudhaPada(ArudhaState& s, const ArudhaBodies& bodies, int /*signIndex*/, std::string_view lordName) {
   if (s.HouseCount == 0) {
-    for (std::size_t i = 0; i < 10; ++i) s.BodySigns[i] = SignNumberOf(chart.planets.PositionTexts[i]);
+    for (std::size_t i = 0; i < 10; ++i) s.BodySigns[i] = SignNumberOf(bodies.positionTexts[i]);
   }
   s.HouseCount += 1;
 
   bool lordFound = false;
   for (int i = 0; i < 10; ++i) {
     const int sign = s.BodySigns[static_cast<std::size_t>(i)];
-    if (NamesPlanet(chart.ChartNames[static_cast<std::size_t>(i)], lordName)) {
+    if (NamesPlanet(bodies.chartNames[static_cast<std::size_t>(i)], lordName)) {
       s.LordSign = sign;
       lordFound = true;
     }
@@ -84,8 +81,7 @@ void MarkArudhaPada(ChartContext& chart, int /*signIndex*/, std::string_view lor
   int pada = WrapSignNumber(s.HouseSign + distance);
   if (pada - s.HouseSign == 6 || pada - s.HouseSign == -6) pada = WrapSignNumber(pada + 9);
 
-  AppendToCell(chart.SpecialCells[static_cast<std::size_t>(pada - 1)], "");
-  if (s.HouseCount == 1) AppendToCell(chart.SpecialCells[static_cast<std::size_t>(s.FirstLordSign - 1)], "");
+  return pada - 1;
 }
 
 }  // namespace velquor

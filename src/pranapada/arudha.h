@@ -1,12 +1,11 @@
-// Arudha padas of the twelve houses, marked in the chart's special-point cells.
+// Arudha padas of the twelve houses, each tagged in the chart's special-point cell of its sign.
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace velquor {
-
-struct ChartContext;
 
 // State kept between the twelve calls of one chart run; reset before the first.
 struct ArudhaState {
@@ -29,14 +28,21 @@ std::string_view SignLord(int signIndex);
 // The factor of sign number 1 (Aries) .. 12 (Pisces) that the factor point adds up.
 int SignFactor(int signNumber);
 
+// The ten bodies as the scan reads them: short position texts of the birth moment and
+// chart names (" (R) " after a retrograde planet), both in body order Sun .. Asc.
+struct ArudhaBodies {
+  const std::array<std::string, 10>& positionTexts;
+  const std::array<std::string, 10>& chartNames;
+};
+
 // One house of the arudha scan. Called twelve times per chart, for the ascendant's sign
 // and then the following signs in zodiac order, with lordName = SignLord(signIndex); the
 // house is told by the call count, so signIndex itself takes no part.
-// Reads chart.planets.PositionTexts (birth moment) and chart.ChartNames; updates
-// chart.arudha and appends one empty tag to chart.SpecialCells in the sign of the house's
-// arudha pada (the first call adds one more in the sign of the ascendant's lord).
+// Returned: the sign index (0..11) of the house's arudha pada, which the chart tags; after
+// the first call, state.FirstLordSign (1..12) is the sign of the ascendant's lord, which
+// the chart tags too.
 // Notes: the arudha never falls in the house itself nor in the seventh from it: both
 // move to the tenth sign from there.
-void MarkArudhaPada(ChartContext& chart, int signIndex, std::string_view lordName);
+int MarkArudhaPada(ArudhaState& state, const ArudhaBodies& bodies, int signIndex, std::string_view lordName);
 
 }  // namespace velquor

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "astro/position_text.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 
@@ -17,9 +17,9 @@ double FoldAbove360(double x) {
   return x;
 }
 
-int SignIndexOfText(const std::string& shortText) {
+int SignIndexOfText(std::string_view shortText) {
   const int index = SignIndexOfShortPosition(shortText);
-  if (index < 0) throw std::invalid_argument("not a short position text: \"" + shortText + "\"");
+  if (index < 0) throw std::invalid_argument("not a short position text: \"" + std::string(shortText) + "\"");
   return index;
 }
 
@@ -58,21 +58,21 @@ int SignIndexOfLongitude(double x) {
   return static_cast<int>((wholeDegrees / 30) % 12);
 }
 
-std::array<int, kSpecialPointCount> SpecialPointSigns(const ChartContext& chart, std::int64_t elapsedMinutes) {
-  const double sun = chart.planets.SunAtSunrise;
+std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in, std::int64_t elapsedMinutes) {
+  const double sun = in.sunAtSunrise;
   const auto minutes = static_cast<double>(elapsedMinutes);
   const double medium = FoldAbove360(sun + 0.5 * minutes);
-  const double nakshatraProgress = chart.moon.MoonSidereal - chart.moon.MoonNakshatraStart;
+  const double nakshatraProgress = in.moonSidereal - in.moonNakshatraStart;
 
   return {
       SignIndexOfLongitude(FoldAbove360(sun + 1.25 * minutes)),
       SignIndexOfLongitude(medium),
       SignIndexOfLongitude(FoldAbove360(sun + 0.25 * minutes)),
-      FactorPointSign(chart.arudha),
-      OddEvenCombinationSign(chart.ascendant.AscendantDegree, std::floor(medium)),
-      SignIndexOfText(chart.planets.PositionTexts[1]),
-      SignIndexOfText(chart.planets.PositionTexts[0]),
-      SignIndexOfLongitude(FoldAbove360(chart.ascendant.AscendantSidereal + nakshatraProgress * (3.0 / 40.0) * 360.0)),
+      FactorPointSign(in.arudha),
+      OddEvenCombinationSign(in.ascendantDegree, std::floor(medium)),
+      SignIndexOfText(in.moonText),
+      SignIndexOfText(in.sunAtSunriseText),
+      SignIndexOfLongitude(FoldAbove360(in.ascendantSidereal + nakshatraProgress * (3.0 / 40.0) * 360.0)),
   };
 }
 

@@ -4,10 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
+
+#include "pranapada/arudha.h"
 
 namespace velquor {
-
-struct ChartContext;
 
 inline constexpr int kSpecialPointCount = 8;
 
@@ -19,8 +20,17 @@ int SignIndexOfLongitude(double x);
 // at sunrise plus 1.25, 0.5 and 0.25 degrees per elapsed minute), the factor point of the
 // arudha scan, the odd/even combination of the ascendant and the medium point, the Moon's
 // sign, the Sun's sign (at the reference sunrise) and the nakshatra-fraction point.
-// Reads chart.planets after the sunrise run, chart.ascendant, chart.moon and chart.arudha
-// after the twelve arudha calls.
-std::array<int, kSpecialPointCount> SpecialPointSigns(const ChartContext& chart, std::int64_t elapsedMinutes);
+struct SpecialPointInputs {
+  double sunAtSunrise = 0.0;          // sidereal degrees
+  std::string_view sunAtSunriseText;  // its short position text
+  std::string_view moonText;          // short position text of the birth Moon
+  double ascendantSidereal = 0.0;     // degrees
+  int ascendantDegree = 0;            // floor of it
+  double moonSidereal = 0.0;          // degrees
+  double moonNakshatraStart = 0.0;    // degrees
+  ArudhaState arudha;                 // as the twelve arudha calls left it
+};
+
+std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in, std::int64_t elapsedMinutes);
 
 }  // namespace velquor

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "chart/chart_context.h"
 #include "retro/station_tables.h"
 
 namespace velquor {
@@ -16,8 +15,8 @@ constexpr std::array<std::string_view, 10> kPlainNames = {"Sun",    "Moon", "Mer
                                                           "Jupiter", "Saturn", "Rahu", "Ketu",  "Asc"};
 
 // Chart-name indices of the planets that may carry the marker, in the order they are judged.
-constexpr int kFirstMarkable = 2;  // Mercury
-constexpr int kLastMarkable = 6;   // Saturn
+constexpr std::size_t kFirstMarkable = 2;  // Mercury
+constexpr std::size_t kLastMarkable = 6;   // Saturn
 
 }  // namespace
 
@@ -31,17 +30,14 @@ bool IsRetrograde(const LocalDateTime& birth, std::string_view planetName) {
   return row != table.end() && row->retrograde.DateKey() < birthDay;
 }
 
-void MarkRetrogrades(ChartContext& chart) {
-  const LocalDateTime birth{chart.birth.yearNumber, chart.birth.monthNumber, chart.birth.dayNumber,
-                            chart.birth.hourNumber, chart.birth.minuteNumber, 0};
-  std::array<bool, 10> retrograde{};
-  for (int i = kFirstMarkable; i <= kLastMarkable; ++i) {
-    retrograde[static_cast<std::size_t>(i)] = IsRetrograde(birth, kPlainNames[static_cast<std::size_t>(i)]);
-  }
+std::array<std::string, 10> MarkRetrogrades(const LocalDateTime& birth) {
+  std::array<std::string, 10> names;
   for (std::size_t i = 0; i < kPlainNames.size(); ++i) {
-    chart.ChartNames[i] = kPlainNames[i];
-    if (retrograde[i]) chart.ChartNames[i] += kRetrogradeMarker;
+    names[i] = kPlainNames[i];
+    const bool markable = i >= kFirstMarkable && i <= kLastMarkable;
+    if (markable && IsRetrograde(birth, kPlainNames[i])) names[i] += kRetrogradeMarker;
   }
+  return names;
 }
 
 }  // namespace velquor

@@ -2,13 +2,13 @@
 // marks of the chart names.
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 
 #include "astro/date_time.h"
 
 namespace velquor {
-
-struct ChartContext;
 
 // True when the planet was retrograde on the calendar day of `birth`: strictly after the
 // day of a retrograde station and strictly before the day of the following direct
@@ -18,9 +18,9 @@ struct ChartContext;
 // throws std::invalid_argument.
 bool IsRetrograde(const LocalDateTime& birth, std::string_view planetName);
 
-// Rewrites chart.ChartNames with the ten plain names and appends " (R) " to each of
-// Mercury .. Saturn that was retrograde on the birth date. Reads the birth month, day,
-// year, hour and minute as entered, with no zone or daylight-saving conversion.
-void MarkRetrogrades(ChartContext& chart);
+// The ten chart names in body order (Sun, Moon, Mercury .. Saturn, Rahu, Ketu, Asc), with
+// " (R) " after each of Mercury .. Saturn that was retrograde on the birth date. The date is
+// the local one as entered, with no zone or daylight-saving conversion.
+std::array<std::string, 10> MarkRetrogrades(const LocalDateTime& birth);
 
 }  // namespace velquor

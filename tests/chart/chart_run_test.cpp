@@ -37,6 +37,11 @@ constexpr Place kReykjavik{21, 56, false, 64, 8, false};
 constexpr Place kTromso{18, 57, true, 69, 39, false};
 constexpr Place kNullIsland{0, 0, true, 0, 0, false};
 
+BirthData InZone(BirthData b, int zone) {
+  b.zoneIndex = zone;
+  return b;
+}
+
 BirthData Birth(LocalDateTime at, const Place& place, bool dst = false) {
   BirthData b;
   b.personName = "RAVI KUMAR";
@@ -59,8 +64,9 @@ BirthData Birth(LocalDateTime at, const Place& place, bool dst = false) {
   return b;
 }
 
-ChartResult Chart(const BirthData& birth, int zone) {
-  ChartOutcome outcome = RunChart(birth, zone);
+ChartResult Chart(BirthData birth, int zone) {
+  birth.zoneIndex = zone;
+  ChartOutcome outcome = RunChart(birth);
   if (!outcome.chart) throw std::runtime_error("chart stopped: " + outcome.stopMessage);
   return std::move(*outcome.chart);
 }
@@ -223,7 +229,7 @@ TEST(RunChart, StopsWhereANeededSunriseOrSunsetDoesNotHappen) {
        "Pranapada Lagna is counted from sunrise, so no chart can be made for this birth."},
   };
   for (const auto& c : cases) {
-    const ChartOutcome outcome = RunChart(c.birth, kCet);
+    const ChartOutcome outcome = RunChart(InZone(c.birth, kCet));
     EXPECT_FALSE(outcome.chart.has_value()) << c.what;
     EXPECT_EQ(outcome.stopMessage, c.message) << c.what;
   }
@@ -241,8 +247,8 @@ TEST(RunChart, AMissingEventTheChartDoesNotNeedIsEmpty) {
 
 TEST(RunChart, RefusesDataTheFormCannotProduce) {
   const BirthData good = Birth({2000, 1, 1, 12, 0, 0}, kGreenwich);
-  EXPECT_THROW(RunChart(good, 71), std::invalid_argument);
-  EXPECT_THROW(RunChart(good, -1), std::invalid_argument);
+  EXPECT_THROW(RunChart(InZone(good, 71)), std::invalid_argument);
+  EXPECT_THROW(RunChart(InZone(good, -1)), std::invalid_argument);
   struct Case { const char* what; void (*edit)(BirthData&); };
   const Case cases[] = {
       {"30 February", [](BirthData& b) { b.monthNumber = 2; b.dayNumber = 30; }},
@@ -255,7 +261,7 @@ TEST(RunChart, RefusesDataTheFormCannotProduce) {
   for (const auto& c : cases) {
     BirthData b = good;
     c.edit(b);
-    EXPECT_THROW(RunChart(b, kGmt), std::invalid_argument) << c.what;
+    EXPECT_THROW(RunChart(InZone(b, kGmt)), std::invalid_argument) << c.what;
   }
 }
 

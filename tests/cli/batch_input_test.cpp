@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/birth_of.h"
 #include "cli/input_error.h"
 
 namespace velquor {
@@ -14,15 +15,15 @@ constexpr const char* kRequiredOnly =
     R"("lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13})";
 
 TEST(BatchInput, ReadsEveryKeyAndDefaultsTheOptionalOnes) {
-  const BirthInput full = ParseBatchLine(
+  const BirthData full = ParseBatchLine(
       R"({"name":"ASHA","year":1990,"month":8,"day":15,"hour":6,"minute":30,"second":15,)"
       R"("zone":34,"lat_deg":33,"lat_min":52,"south":true,"lon_deg":77,"lon_min":13,)"
       R"("east":false,"dst":true,"city":"Zürich","state":"ZH","country":"CH"})");
-  EXPECT_EQ(full, (BirthInput{"ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false,
-                              true, "Zürich", "ZH", "CH"}));
+  EXPECT_EQ(full, (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false,
+                              true, "Zürich", "ZH", "CH")));
   EXPECT_EQ(ParseBatchLine(kRequiredOnly),
-            (BirthInput{"ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37, false, 77, 13, true, false,
-                        "", "", ""}));
+            (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37, false, 77, 13, true, false,
+                        "", "", "")));
 }
 
 // The required line with one key's value replaced, added, or (for an empty value) removed.
@@ -85,8 +86,8 @@ TEST(BatchInput, FaultsNameTheKey) {
 }
 
 TEST(BatchInput, NumbersAtTheEdgesOfIntStillRead) {
-  EXPECT_EQ(ParseBatchLine(WithKey("year", "2147483647")).year, 2147483647);
-  EXPECT_EQ(ParseBatchLine(WithKey("year", "-2147483648")).year, -2147483648);
+  EXPECT_EQ(ParseBatchLine(WithKey("year", "2147483647")).yearNumber, 2147483647);
+  EXPECT_EQ(ParseBatchLine(WithKey("year", "-2147483648")).yearNumber, -2147483648);
 }
 
 }  // namespace

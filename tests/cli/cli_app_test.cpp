@@ -212,6 +212,7 @@ TEST(CliChart, AChartThatStopsPrintsWhyAndExitsWithThree) {
   const Json error = Json::parse(batch.out);
   EXPECT_EQ(error["line"], 1);
   EXPECT_NE(error["error"].get<std::string>().find("no sunrise"), std::string::npos);
+  EXPECT_EQ(error["kind"], "polar") << "a chart the Sun cannot make, not a bad line";
 }
 
 TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
@@ -309,6 +310,7 @@ TEST(CliBatch, OneLineOutPerLineInWithErrorsInPlace) {
     const Json error = Json::parse(lines[static_cast<std::size_t>(number - 1)]);
     EXPECT_EQ(error["line"], number);
     EXPECT_NE(error["error"].get<std::string>().find(message), std::string::npos) << error;
+    EXPECT_EQ(error["kind"], "input") << error;
   }
   const std::pair<int, const char*> charts[] = {{1, "FIRST"}, {3, "THIRD"}, {6, "SIXTH"}};
   for (const auto& [number, name] : charts) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "cli/birth_of.h"
 #include "cli/chart_options.h"
 #include "cli/input_error.h"
 
@@ -87,9 +88,9 @@ ChartOptions DelhiOptions() {
 }
 
 TEST(ChartOptionsReading, FillsEveryField) {
-  EXPECT_EQ(BirthInputOfOptions(DelhiOptions()),
-            (BirthInput{"ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false, true,
-                        "Zürich", "", ""}));
+  EXPECT_EQ(BirthDataOfOptions(DelhiOptions()),
+            (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false, true,
+                        "Zürich", "", "")));
 }
 
 TEST(ChartOptionsReading, RefusesTextsThatAreNotUtf8) {
@@ -99,7 +100,7 @@ TEST(ChartOptionsReading, RefusesTextsThatAreNotUtf8) {
   for (const auto& [field, option] : texts) {
     ChartOptions options = DelhiOptions();
     options.*field = "Z\xFCrich";  // Latin-1
-    ExpectFault([&] { BirthInputOfOptions(options); }, option, option);
+    ExpectFault([&] { BirthDataOfOptions(options); }, option, option);
   }
 }
 

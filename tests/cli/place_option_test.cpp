@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/birth_of.h"
 #include "cli/input_error.h"
 
 namespace velquor {
@@ -20,14 +21,14 @@ const PlaceAtlas& SmallAtlas() {
   return atlas;
 }
 
-BirthInput Birth(int year, int month, int day) {
-  BirthInput input;
-  input.name = "ASHA";
-  input.year = year;
-  input.month = month;
-  input.day = day;
-  input.hour = 6;
-  input.minute = 30;
+BirthData Birth(int year, int month, int day) {
+  BirthData input;
+  input.personName = "ASHA";
+  input.yearNumber = year;
+  input.monthNumber = month;
+  input.dayNumber = day;
+  input.hourNumber = 6;
+  input.minuteNumber = 30;
   input.zoneIndex = 29;
   return input;
 }
@@ -35,47 +36,47 @@ BirthInput Birth(int year, int month, int day) {
 TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
   struct Case {
     const char* place;
-    BirthInput before;
+    BirthData before;
     bool zoneGiven;
-    BirthInput after;
+    BirthData after;
     const char* used;
   };
-  BirthInput withDst = Birth(1990, 8, 15);
-  withDst.dst = true;
-  withDst.city = "KASHI";
+  BirthData withDst = Birth(1990, 8, 15);
+  withDst.isDst = true;
+  withDst.cityText = "KASHI";
   const Case cases[] = {
       {"Varanasi, India", Birth(1990, 8, 15), false,
-       {"ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, false, "Varanasi",
-        "State of Uttar Pradesh", "India"},
+       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, false, "Varanasi",
+        "State of Uttar Pradesh", "India"),
        "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
        "Time, IST, +5.3, no daylight saving on 15 August 1990"},
       // South and West; the suggestion ticks daylight saving in the southern summer.
       {"sao paulo", Birth(1990, 1, 15), false,
-       {"ASHA", 1990, 1, 15, 6, 30, 0, 14, 23, 33, true, 46, 38, false, true, "São Paulo",
-        "São Paulo", "Brazil"},
+       test::BirthOf("ASHA", 1990, 1, 15, 6, 30, 0, 14, 23, 33, true, 46, 38, false, true, "São Paulo",
+        "São Paulo", "Brazil"),
        "place São Paulo, São Paulo, Brazil (23S33 46W38, America/Sao_Paulo); zone Brazil Zone "
        "2,BZT2,-3.0, with daylight saving on 15 January 1990"},
       // --zone given: the zone and the daylight tick stay as given, even without a row.
       {"Kathmandu", Birth(1990, 8, 15), true,
-       {"ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false, "Kathmandu",
-        "Bagmati Province", "Nepal"},
+       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false, "Kathmandu",
+        "Bagmati Province", "Nepal"),
        "place Kathmandu, Bagmati Province, Nepal (27N42 85E19, Asia/Kathmandu)"},
       // --dst given and names given: they stay.
       {"Varanasi", withDst, false,
-       {"ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, true, "KASHI",
-        "State of Uttar Pradesh", "India"},
+       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, true, "KASHI",
+        "State of Uttar Pradesh", "India"),
        "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
        "Time, IST, +5.3, no daylight saving on 15 August 1990"},
   };
   for (const auto& c : cases) {
-    BirthInput input = c.before;
+    BirthData input = c.before;
     EXPECT_EQ(ApplyPlaceOption(SmallAtlas(), c.place, c.zoneGiven, input), c.used);
     EXPECT_EQ(input, c.after) << c.place;
   }
 }
 
 TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
-  struct Case { const char* place; BirthInput birth; const char* field; std::string message; };
+  struct Case { const char* place; BirthData birth; const char* field; std::string message; };
   const Case cases[] = {
       {"Springfield", Birth(1990, 8, 15), "--place",
        "--place: Several cities are called \"Springfield\"; name the state or country to "
@@ -97,7 +98,7 @@ TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
       {"Varanasi", Birth(1990, 2, 30), "--date", "--date: 30 February 1990 is not a date"},
   };
   for (const auto& c : cases) {
-    BirthInput input = c.birth;
+    BirthData input = c.birth;
     try {
       ApplyPlaceOption(SmallAtlas(), c.place, false, input);
       ADD_FAILURE() << c.place << " accepted";

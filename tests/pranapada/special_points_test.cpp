@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "astro/position_text.h"
-#include "chart/chart_context.h"
 
 namespace velquor {
 namespace {
@@ -18,18 +17,18 @@ struct Inputs {
   double moonSidereal, nakshatraStart;
 };
 
-ChartContext ChartOf(const Inputs& in) {
-  ChartContext chart;
-  chart.planets.SunAtSunrise = in.sunAtSunrise;
-  chart.planets.PositionTexts[0] = in.sunText;
-  chart.planets.PositionTexts[1] = in.moonText;
+SpecialPointInputs ChartOf(const Inputs& in) {
+  SpecialPointInputs chart;
+  chart.sunAtSunrise = in.sunAtSunrise;
+  chart.sunAtSunriseText = in.sunText;
+  chart.moonText = in.moonText;
   chart.arudha.AscFactor = in.ascFactor;
   chart.arudha.MoonFactor = in.moonFactor;
   chart.arudha.FirstHouseSign = in.firstHouseSign;
-  chart.ascendant.AscendantDegree = in.ascendantDegree;
-  chart.ascendant.AscendantSidereal = in.ascendantSidereal;
-  chart.moon.MoonSidereal = in.moonSidereal;
-  chart.moon.MoonNakshatraStart = in.nakshatraStart;
+  chart.ascendantDegree = in.ascendantDegree;
+  chart.ascendantSidereal = in.ascendantSidereal;
+  chart.moonSidereal = in.moonSidereal;
+  chart.moonNakshatraStart = in.nakshatraStart;
   return chart;
 }
 

@@ -187,7 +187,8 @@ void CheckPranapada(const ChartResult& r, FaultList& f) {
   if (p.House >= 1 && p.House <= 12) f.Expect(r.HouseText == HouseSignificance(p.House), "text of the house");
 }
 
-void CheckDetails(const BirthData& b, int zoneIndex, const ChartResult& r, FaultList& f) {
+void CheckDetails(const BirthData& b, const ChartResult& r, FaultList& f) {
+  const int zoneIndex = b.zoneIndex;
   const DetailTexts& d = r.details;
   f.Expect(d.name == b.personName && d.city == b.cityText && d.state == b.stateText && d.country == b.countryText,
            "name and place as typed");
@@ -268,11 +269,14 @@ void CheckStop(const BirthData& b, const std::string& message, FaultList& f) {
 
 }  // namespace
 
-std::vector<std::string> ChartOutcomeFaults(const BirthData& birth, int zoneIndex, const ChartOutcome& outcome) {
+std::vector<std::string> ChartOutcomeFaults(const BirthData& birth, const ChartOutcome& outcome) {
   std::vector<std::string> faults;
   FaultList f(faults);
   if (!outcome.chart) {
     CheckStop(birth, outcome.stopMessage, f);
+    const bool sunriseMessage = outcome.stopMessage.starts_with("There is no sunrise");
+    f.Expect(outcome.stopReason == (sunriseMessage ? StopReason::NoSunrise : StopReason::NoSunset),
+             "a stop reason that agrees with its message", outcome.stopMessage);
     return faults;
   }
   f.Expect(outcome.stopMessage.empty(), "no stop message with a chart", outcome.stopMessage);
@@ -282,7 +286,7 @@ std::vector<std::string> ChartOutcomeFaults(const BirthData& birth, int zoneInde
   CheckSignCells(r, f);
   CheckSpecialCells(r, f);
   CheckPranapada(r, f);
-  CheckDetails(birth, zoneIndex, r, f);
+  CheckDetails(birth, r, f);
   CheckSunriseAndElapsedTime(birth, r, f);
   return faults;
 }

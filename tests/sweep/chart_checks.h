@@ -11,7 +11,7 @@
 
 namespace velquor {
 
-// The faults of one outcome of RunChart(birth, zoneIndex); empty when it is sound.
+// The faults of one outcome of RunChart(birth); empty when it is sound.
 //
 // A chart is sound when every text has its format (long and short position texts, chart
 // names, detail texts, sign and special-point cells), the signs and the house are 1..12,
@@ -22,6 +22,6 @@ namespace velquor {
 // puts the sunrise of D-1 on the date before it: 85° 26' N, 115° 45' W on +8.5 hours.)
 // A stop is sound when it carries the polar message for one of those days, at a latitude
 // where the Sun can stay up or down all day.
-std::vector<std::string> ChartOutcomeFaults(const BirthData& birth, int zoneIndex, const ChartOutcome& outcome);
+std::vector<std::string> ChartOutcomeFaults(const BirthData& birth, const ChartOutcome& outcome);
 
 }  // namespace velquor

@@ -37,9 +37,8 @@ struct Coverage {
   std::array<bool, 4> latitudeEdges{};   // 0° 0' and 89° 59', North and South
   std::array<bool, 4> longitudeEdges{};  // 0° 0' and 179° 59', East and West
 
-  void Note(const SweepChart& c) {
-    const BirthData& b = c.birth;
-    zoneAndFlag[static_cast<std::size_t>(c.zoneIndex * 2 + (b.isDst ? 1 : 0))] = true;
+  void Note(const BirthData& b) {
+    zoneAndFlag[static_cast<std::size_t>(b.zoneIndex * 2 + (b.isDst ? 1 : 0))] = true;
     firstDay = firstDay || (b.yearNumber == 1901 && b.monthNumber == 1 && b.dayNumber == 1);
     lastDay = lastDay || (b.yearNumber == 2050 && b.monthNumber == 12 && b.dayNumber == 31);
     leapDay = leapDay || (b.monthNumber == 2 && b.dayNumber == 29);
@@ -91,13 +90,12 @@ struct Tally {
   Coverage coverage;
 };
 
-std::string Describe(std::uint64_t index, const SweepChart& c) {
-  const BirthData& b = c.birth;
+std::string Describe(std::uint64_t index, const BirthData& b) {
   char text[160];
   std::snprintf(text, sizeof text, "chart %llu: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s",
                 static_cast<unsigned long long>(index), b.yearNumber, b.monthNumber, b.dayNumber, b.hourNumber,
                 b.minuteNumber, b.secondNumber, b.latDegrees, b.isSouth ? 'S' : 'N', b.latMinutes, b.lonDegrees,
-                b.isEast ? 'E' : 'W', b.lonMinutes, c.zoneIndex, b.isDst ? "on" : "off");
+                b.isEast ? 'E' : 'W', b.lonMinutes, b.zoneIndex, b.isDst ? "on" : "off");
   return text;
 }
 
@@ -134,14 +132,14 @@ class Sweep {
   }
 
   void Check(std::uint64_t index, Tally& tally) {
-    const SweepChart c = plan_.Chart(index);
+    const BirthData c = plan_.Chart(index);
     tally.coverage.Note(c);
     ++tally.charts;
     std::vector<std::string> faults;
     try {
-      const ChartOutcome outcome = RunChart(c.birth, c.zoneIndex);
+      const ChartOutcome outcome = RunChart(c);
       ++(outcome.chart ? tally.completed : tally.stopped);
-      faults = ChartOutcomeFaults(c.birth, c.zoneIndex, outcome);
+      faults = ChartOutcomeFaults(c, outcome);
     } catch (const std::exception& error) {
       faults.push_back(std::string("threw: ") + error.what());
     }

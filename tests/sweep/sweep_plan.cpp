@@ -11,8 +11,6 @@ namespace velquor {
 
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 constexpr std::uint64_t kCellsPerDay = 2 * kTimeZoneCount;  // every zone, flag off and on
 
 constexpr int kSecondsPerDay = 86400;
@@ -87,15 +85,14 @@ SweepPlan::SweepPlan(const SweepSize& size) : size_(size) {
   chartCount_ = (cells + step - 1) / step * static_cast<std::uint64_t>(size.chartsPerCell);
 }
 
-SweepChart SweepPlan::Chart(std::uint64_t index) const {
+BirthData SweepPlan::Chart(std::uint64_t index) const {
   const std::uint64_t cell = index / static_cast<std::uint64_t>(size_.chartsPerCell) *
                              static_cast<std::uint64_t>(size_.cellStep);
   const std::uint64_t inDay = cell % kCellsPerDay;
   const LocalDateTime day = FromSecondsSinceEpoch(days_[cell / kCellsPerDay] * kSecondsPerDay);
 
-  SweepChart chart;
-  chart.zoneIndex = static_cast<int>(inDay / 2);
-  BirthData& b = chart.birth;
+  BirthData b;
+  b.zoneIndex = static_cast<int>(inDay / 2);
   b.isDst = inDay % 2 == 1;
   b.yearNumber = day.year;
   b.monthNumber = day.month;
@@ -120,7 +117,7 @@ SweepChart SweepPlan::Chart(std::uint64_t index) const {
   b.cityText = "City";
   b.stateText = "State";
   b.countryText = "Country";
-  return chart;
+  return b;
 }
 
 }  // namespace velquor

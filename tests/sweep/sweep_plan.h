@@ -19,11 +19,6 @@ struct SweepSize {
   int cellStep = 1;       // only every cellStep-th (day, zone, flag) cell; must share no factor with 142
 };
 
-struct SweepChart {
-  BirthData birth;
-  int zoneIndex = 0;
-};
-
 class SweepPlan {
  public:
   // Throws std::invalid_argument for a size that would leave zones or flags out.
@@ -33,7 +28,7 @@ class SweepPlan {
   std::size_t DayCount() const { return days_.size(); }
 
   // Chart 0 .. ChartCount() - 1; the same index always gives the same chart.
-  SweepChart Chart(std::uint64_t index) const;
+  BirthData Chart(std::uint64_t index) const;
 
  private:
   SweepSize size_;

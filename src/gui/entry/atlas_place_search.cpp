@@ -1,37 +1,27 @@
 #include "gui/entry/atlas_place_search.h"
 
-#include <stdexcept>
-#include <string>
-
+#include "chart/birth_data.h"
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
 #include "places/system_atlas.h"
-#include "chart/validation.h"
 
 namespace velquor {
 
 namespace {
 
-int NumberOf(const std::string& text, const char* what) {
-  const std::optional<int> number = LeadingNumber(text);
-  if (!number) throw std::invalid_argument(std::string("the birth ") + what + " is not a number");
-  return *number;
-}
-
-LocalMoment BirthMomentOf(const BirthForm& form) {
-  return {NumberOf(form.yearText, "year"), form.monthIndex + 1, form.dateIndex + 1,
-          NumberOf(form.hourText, "hour"), NumberOf(form.minuteText, "minute"),
-          NumberOf(form.secondText, "second")};
+LocalMoment BirthMomentOf(const BirthData& birth) {
+  return {birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber, birth.minuteNumber,
+          birth.secondNumber};
 }
 
 }  // namespace
 
 void AtlasPlaceSearch::search(const QString& /*query: the dialog builds it from its boxes*/,
                               const QUrl& homePage) {
-  const BirthForm typed = form_.readForm();
-  const PlaceSearchRequest request{QString::fromStdString(typed.city),
-                                   QString::fromStdString(typed.state),
-                                   QString::fromStdString(typed.country), BirthMomentOf(typed)};
+  const BirthData typed = form_.readBirthData();
+  const PlaceSearchRequest request{QString::fromStdString(typed.cityText),
+                                   QString::fromStdString(typed.stateText),
+                                   QString::fromStdString(typed.countryText), BirthMomentOf(typed)};
   auto* dialog = new PlaceSearchDialog(
       SystemAtlas(), request, PlaceFormFields::FindIn(&form_),
       [homePage](const QString& query) { WebPlaceSearch().search(query, homePage); }, &form_);

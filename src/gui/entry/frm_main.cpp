@@ -308,41 +308,42 @@ void FrmMain::setTabOrderAndNames() {
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-BirthForm FrmMain::readForm() const {
-  BirthForm form;
-  form.name = txtName_->text().toStdString();
-  form.monthIndex = cboMonth_->currentIndex();
-  form.dateIndex = cboDate_->currentIndex();
-  form.yearText = cboYear_->currentText().toStdString();
-  form.hourText = cboHH_->currentText().toStdString();
-  form.minuteText = cboMM_->currentText().toStdString();
-  form.secondText = cboSS_->currentText().toStdString();
-  form.lonDegText = longitude_.degrees->text().toStdString();
-  form.lonMinText = longitude_.minutes->text().toStdString();
-  form.latDegText = latitude_.degrees->text().toStdString();
-  form.latMinText = latitude_.minutes->text().toStdString();
-  form.east = longitude_.choices[0]->isChecked();
-  form.south = latitude_.choices[1]->isChecked();
-  form.dst = chkDST_->isChecked();
-  form.city = txtMCity_->text().toStdString();
-  form.state = txtMState_->text().toStdString();
-  form.country = txtMCountry_->text().toStdString();
-  return form;
+BirthData FrmMain::readBirthData() const {
+  const auto box = [](const auto* widget) { return BoxNumber(widget->text().toStdString()); };
+  const auto list = [](const QComboBox* widget) { return BoxNumber(widget->currentText().toStdString()); };
+  BirthData birth;
+  birth.personName = txtName_->text().toStdString();
+  birth.monthNumber = cboMonth_->currentIndex() + 1;
+  birth.dayNumber = cboDate_->currentIndex() + 1;
+  birth.yearNumber = list(cboYear_);
+  birth.hourNumber = list(cboHH_);
+  birth.minuteNumber = list(cboMM_);
+  birth.secondNumber = list(cboSS_);
+  birth.zoneIndex = cmbTimeZone_->currentIndex();
+  birth.lonDegrees = box(longitude_.degrees);
+  birth.lonMinutes = box(longitude_.minutes);
+  birth.latDegrees = box(latitude_.degrees);
+  birth.latMinutes = box(latitude_.minutes);
+  birth.isEast = longitude_.choices[0]->isChecked();
+  birth.isSouth = latitude_.choices[1]->isChecked();
+  birth.isDst = chkDST_->isChecked();
+  birth.cityText = txtMCity_->text().toStdString();
+  birth.stateText = txtMState_->text().toStdString();
+  birth.countryText = txtMCountry_->text().toStdString();
+  return birth;
 }
-
-int FrmMain::selectedZoneIndex() const { return cmbTimeZone_->currentIndex(); }
 
 void FrmMain::cmdRashi_Click() {
   RunGuarded(this, [this] { runChart(); });
 }
 
 void FrmMain::runChart() {
-  const BirthForm form = readForm();
-  if (const auto failure = ValidateBirthData(form)) {
+  const BirthData birth = readBirthData();
+  if (const auto failure = ValidateBirthData(birth)) {
     report(*failure);
     return;
   }
-  const ChartOutcome outcome = RunChart(ReadBirthData(form), selectedZoneIndex());
+  const ChartOutcome outcome = RunChart(birth);
   if (!outcome.chart) {
     ShowMessage(this, QString::fromStdString(outcome.stopMessage), MessageIcon::Information);
     return;
@@ -352,33 +353,33 @@ void FrmMain::runChart() {
 
 void FrmMain::cmdBrowser_Click() {
   RunGuarded(this, [this] {
-    const BirthForm form = readForm();
-    if (const auto failure = ValidatePlaceQuery(form)) {
+    const BirthData birth = readBirthData();
+    if (const auto failure = ValidatePlaceQuery(birth)) {
       report(*failure);
       return;
     }
-    placeSearch_->search(QString::fromStdString(PlaceQueryText(form)), PageUrl(PageRole::HomePage));
+    placeSearch_->search(QString::fromStdString(PlaceQueryText(birth)), PageUrl(PageRole::HomePage));
   });
 }
 
 void FrmMain::report(const ValidationFailure& failure) {
   ShowMessage(this, QString::fromStdString(failure.message), failure.icon);
-  if (QWidget* field = fieldWidget(failure.focus)) field->setFocus(Qt::OtherFocusReason);
+  if (QWidget* field = fieldWidget(failure.field)) field->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* FrmMain::fieldWidget(FormField field) const {
+// The field a failed check moves the focus to; the checks of the date leave it where it is.
+QWidget* FrmMain::fieldWidget(BirthField field) const {
   switch (field) {
-    case FormField::None: return nullptr;
-    case FormField::Name: return txtName_;
-    case FormField::LonDeg: return longitude_.degrees;
-    case FormField::LonMin: return longitude_.minutes;
-    case FormField::LatDeg: return latitude_.degrees;
-    case FormField::LatMin: return latitude_.minutes;
-    case FormField::City: return txtMCity_;
-    case FormField::State: return txtMState_;
-    case FormField::Country: return txtMCountry_;
+    case BirthField::Name: return txtName_;
+    case BirthField::LonDegrees: return longitude_.degrees;
+    case BirthField::LonMinutes: return longitude_.minutes;
+    case BirthField::LatDegrees: return latitude_.degrees;
+    case BirthField::LatMinutes: return latitude_.minutes;
+    case BirthField::City: return txtMCity_;
+    case BirthField::State: return txtMState_;
+    case BirthField::Country: return txtMCountry_;
+    default: return nullptr;
   }
-  return nullptr;
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {

@@ -29,9 +29,9 @@ class FrmMain : public QMainWindow {
   // Replaces the place look-up that cmdBrowser hands its query to.
   void setPlaceSearch(std::unique_ptr<PlaceSearch> search);
 
-  // The entries as typed.
-  BirthForm readForm() const;
-  int selectedZoneIndex() const;
+  // The entries as typed, as birth data; a box without leading digits reads -1, which the
+  // checks refuse.
+  BirthData readBirthData() const;
 
   // The chart run of cmdRashi, mnuNext and Enter: checks the entry and, when a chart
   // results, emits chartReady. A stopped chart is reported and the form stays as it was.
@@ -65,7 +65,7 @@ class FrmMain : public QMainWindow {
 
   void runChart();
   void report(const ValidationFailure& failure);
-  QWidget* fieldWidget(FormField field) const;
+  QWidget* fieldWidget(BirthField field) const;
 
   std::unique_ptr<PlaceSearch> placeSearch_;
 

@@ -225,10 +225,10 @@ void PlaceSearchDialog::useSelectedPlace() {
 }
 
 void PlaceSearchDialog::searchWeb() {
-  BirthForm place;
-  place.city = txtPlaceCity_->text().toStdString();
-  place.state = txtPlaceState_->text().toStdString();
-  place.country = txtPlaceCountry_->text().toStdString();
+  BirthData place;
+  place.cityText = txtPlaceCity_->text().toStdString();
+  place.stateText = txtPlaceState_->text().toStdString();
+  place.countryText = txtPlaceCountry_->text().toStdString();
   try {
     webSearch_(Text(PlaceQueryText(place)));
   } catch (const std::exception& error) {

@@ -128,7 +128,7 @@ TEST(FrmMainControls, TimeZoneListInTableOrderWithGreenwichSelected) {
   }
   EXPECT_EQ(zones.currentIndex(), 29);
   EXPECT_EQ(zones.currentText(), "Greenwich Mean Time,GMT,0.0");
-  EXPECT_EQ(form.selectedZoneIndex(), 29);
+  EXPECT_EQ(form.readBirthData().zoneIndex, 29);
 }
 
 TEST(FrmMainControls, Menus) {

@@ -197,7 +197,7 @@ TEST_F(FilledForm, ValidDatesRunTheChart) {
 }
 
 TEST_F(FilledForm, ButtonMenuAndEnterRunTheSameChart) {
-  const ChartOutcome expected = RunChart(ReadBirthData(form.readForm()), form.selectedZoneIndex());
+  const ChartOutcome expected = RunChart(form.readBirthData());
   ASSERT_TRUE(expected.chart.has_value()) << expected.stopMessage;
 
   QSignalSpy charts(&form, &FrmMain::chartReady);
@@ -228,8 +228,8 @@ TEST_F(FilledForm, PolarDayStopsWithAMessageAndKeepsTheForm) {
   polar.day = 21;
   polar.zoneIndex = 20;
   test::Enter(form, polar);
-  const BirthForm before = form.readForm();
-  const ChartOutcome expected = RunChart(ReadBirthData(before), form.selectedZoneIndex());
+  const BirthData before = form.readBirthData();
+  const ChartOutcome expected = RunChart(before);
   ASSERT_FALSE(expected.chart.has_value());
 
   QSignalSpy charts(&form, &FrmMain::chartReady);
@@ -238,8 +238,7 @@ TEST_F(FilledForm, PolarDayStopsWithAMessageAndKeepsTheForm) {
   EXPECT_EQ(boxes.messages[0].text.toStdString(), expected.stopMessage);
   EXPECT_EQ(charts.count(), 0);
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.readForm().latDegText, before.latDegText);
-  EXPECT_EQ(form.readForm().dateIndex, before.dateIndex);
+  EXPECT_EQ(form.readBirthData(), before);
 }
 
 // Records what the form hands to the place look-up.
