@@ -3,6 +3,7 @@
 #include <swephexp.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <string>
 
@@ -40,7 +41,8 @@ std::string DataFolder() {
 // the built-in model, which we refuse.
 std::string FirstLine(const char* message) {
   std::string line = message;
-  line = line.substr(0, line.find('\n'));
+  const std::size_t lineBreak = line.find('\n');
+  if (lineBreak != std::string::npos) line.resize(lineBreak);
   while (!line.empty() && (line.back() == ' ' || line.back() == ';')) line.pop_back();
   return line;
 }
@@ -66,8 +68,8 @@ void RequireDataFiles(int returnedFlags, const char* message, const char* body) 
     reason += "the data files sepl_18.se1 and semo_18.se1 (years 1800..2399) are needed";
   }
   text += reason;
-  text += ". Install the Debian package swe-basic-data, or set VELQUOR_EPHE_PATH to the folder"
-          " that holds the files";
+  text += ". The Debian package swe-basic-data installs the files of the years 1800..2399;"
+          " install it, or set VELQUOR_EPHE_PATH to a folder that holds the files";
   throw EphemerisUnavailable(text);
 }
 

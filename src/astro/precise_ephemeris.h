@@ -57,9 +57,8 @@ PreciseBodies PreciseLongitudes(double jdUt);
 // Sidereal Lahiri ascendant (the ecliptic degree rising in the east) in degrees, 0..360.
 // Given: jdUt, Julian Day in universal time; latitude in degrees, North positive, -90..90;
 // longitudeEast in degrees, East positive, -180..180.
-// Notes: needs no data files. Beyond the polar circles the ecliptic point on the eastern
-// horizon is returned as the Swiss Ephemeris computes it; it may then lie west of the
-// meridian's ecliptic point.
+// Notes: needs no data files. Within the polar circles, where the ecliptic can lie along the
+// horizon, the value is the library's standard formula, taken as it comes.
 // Throws: std::runtime_error if the Swiss Ephemeris reports an error.
 double PreciseAscendant(double jdUt, double latitude, double longitudeEast);
 
