@@ -29,7 +29,7 @@ enum class SunDisc {
 //     DiscCentre one, and its sunset after: by 3.5 minutes at the equator at the equinox,
 //     4 to 5.5 minutes between 28 and 41 degrees of latitude, up to 7.5 at 51 degrees.
 //  5. Within the polar circles the library searches by a slower method: about 1 ms per
-//     event, against 45 us elsewhere.
+//     event, against 45 µs elsewhere.
 // Throws: EphemerisUnavailable when the data files cannot be used; std::invalid_argument
 // for a date that is not a Gregorian day or a latitude outside -90..90.
 SunRiseSet ComputePreciseSunRiseSet(int month, int day, int year, const SunPlace& place, SunDisc disc);
