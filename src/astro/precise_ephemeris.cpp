@@ -1,0 +1,144 @@
+#include "astro/precise_ephemeris.h"
+
+#include <swephexp.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <string>
+
+#include "astro/swe_thread.h"
+
+namespace velquor {
+
+namespace swe_thread {
+
+namespace {
+
+// The library's state lives in thread-local storage: each thread sets its own folder and
+// sidereal mode, and closes its own files when it ends (the library's storage outlives
+// this object's destructor, which runs first at thread exit).
+struct ThreadState {
+  bool ready = false;
+
+  ThreadState() = default;
+  ThreadState(const ThreadState&) = delete;
+  ThreadState& operator=(const ThreadState&) = delete;
+  ~ThreadState() {
+    if (ready) swe_close();
+  }
+};
+
+thread_local ThreadState threadState;
+
+std::string DataFolder() {
+  const char* fromEnvironment = std::getenv("VELQUOR_EPHE_PATH");
+  if (fromEnvironment != nullptr && fromEnvironment[0] != '\0') return fromEnvironment;
+  return kDefaultEphemerisFolder;
+}
+
+// The library's message up to its first line break: the rest announces the fallback to
+// the built-in model, which we refuse.
+std::string FirstLine(const char* message) {
+  std::string line = message;
+  const std::size_t lineBreak = line.find('\n');
+  if (lineBreak != std::string::npos) line.resize(lineBreak);
+  while (!line.empty() && (line.back() == ' ' || line.back() == ';')) line.pop_back();
+  return line;
+}
+
+}  // namespace
+
+void Prepare() {
+  if (threadState.ready) return;
+  const std::string folder = DataFolder();
+  swe_set_ephe_path(folder.c_str());
+  swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+  threadState.ready = true;
+}
+
+void RequireDataFiles(int returnedFlags, const char* message, const char* body) {
+  if (returnedFlags >= 0 && (returnedFlags & SEFLG_SWIEPH) != 0) return;
+  std::string text = std::string("Swiss Ephemeris data unavailable for the ") + body + ": ";
+  std::string reason = FirstLine(message);
+  if (reason.find(".se1") == std::string::npos) {
+    // The library names the missing file in the usual case; say which files cover the
+    // standard years when it does not.
+    if (!reason.empty()) reason += "; ";
+    reason += "the data files sepl_18.se1 and semo_18.se1 (years 1800..2399) are needed";
+  }
+  text += reason;
+  text += ". The Debian package swe-basic-data installs the files of the years 1800..2399;"
+          " install it, or set VELQUOR_EPHE_PATH to a folder that holds the files";
+  throw EphemerisUnavailable(text);
+}
+
+}  // namespace swe_thread
+
+namespace {
+
+double Normalized(double degrees) {
+  if (degrees >= 360.0) degrees -= 360.0;
+  if (degrees < 0.0) degrees += 360.0;
+  return degrees;
+}
+
+struct BodyEntry {
+  int sweBody;
+  double PreciseBodies::*field;
+  const char* name;
+};
+
+constexpr std::array<BodyEntry, 8> kBodies = {{
+    {SE_SUN, &PreciseBodies::sun, "Sun"},
+    {SE_MOON, &PreciseBodies::moon, "Moon"},
+    {SE_MERCURY, &PreciseBodies::mercury, "Mercury"},
+    {SE_VENUS, &PreciseBodies::venus, "Venus"},
+    {SE_MARS, &PreciseBodies::mars, "Mars"},
+    {SE_JUPITER, &PreciseBodies::jupiter, "Jupiter"},
+    {SE_SATURN, &PreciseBodies::saturn, "Saturn"},
+    {SE_MEAN_NODE, &PreciseBodies::meanNode, "mean node"},
+}};
+
+}  // namespace
+
+double JulianDayUt(int year, int month, int day, double hours) {
+  return swe_julday(year, month, day, hours, SE_GREG_CAL);
+}
+
+PreciseBodies PreciseLongitudes(double jdUt) {
+  swe_thread::Prepare();
+  PreciseBodies bodies;
+  for (const BodyEntry& entry : kBodies) {
+    std::array<double, 6> position{};
+    std::array<char, AS_MAXCH> message{};
+    const int flags =
+        swe_calc_ut(jdUt, entry.sweBody, SEFLG_SWIEPH | SEFLG_SIDEREAL, position.data(), message.data());
+    swe_thread::RequireDataFiles(flags, message.data(), entry.name);
+    bodies.*entry.field = Normalized(position[0]);
+  }
+  return bodies;
+}
+
+double PreciseAscendant(double jdUt, double latitude, double longitudeEast) {
+  swe_thread::Prepare();
+  // Equal houses: any system has the same ascendant, and this one has no polar limit.
+  std::array<double, 13> cusps{};
+  std::array<double, 10> points{};
+  if (swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitude, longitudeEast, 'E', cusps.data(), points.data()) < 0) {
+    throw std::runtime_error("Swiss Ephemeris: no ascendant for this instant and place");
+  }
+  return Normalized(points[0]);
+}
+
+double PreciseAyanamsa(double jdUt) {
+  swe_thread::Prepare();
+  double ayanamsa = 0.0;
+  std::array<char, AS_MAXCH> message{};
+  if (swe_get_ayanamsa_ex_ut(jdUt, SEFLG_SWIEPH, &ayanamsa, message.data()) < 0) {
+    throw std::runtime_error(std::string("Swiss Ephemeris: no ayanamsa: ") + message.data());
+  }
+  return ayanamsa;
+}
+
+}  // namespace velquor
