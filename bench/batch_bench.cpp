@@ -17,14 +17,14 @@ namespace {
 std::string BatchInput(int lines) {
   std::string text;
   for (int i = 0; i < lines; ++i) {
-    text += R"({"name":"BENCH","year":)" + std::to_string(1901 + i % 150) +
-            R"(,"month":)" + std::to_string(1 + i % 12) + R"(,"day":)" + std::to_string(1 + i % 28) +
-            R"(,"hour":)" + std::to_string(i % 24) + R"(,"minute":)" + std::to_string(i % 60) +
-            R"(,"second":)" + std::to_string(i * 7 % 60) + R"(,"zone":)" + std::to_string(i % 71) +
-            R"(,"lat_deg":)" + std::to_string(i % 60) + R"(,"lat_min":)" + std::to_string(i % 60) +
-            R"(,"south":)" + (i % 3 == 0 ? "true" : "false") + R"(,"lon_deg":)" +
-            std::to_string(i * 13 % 180) + R"(,"lon_min":)" + std::to_string(i % 60) +
-            R"(,"east":)" + (i % 2 == 0 ? "true" : "false") +
+    text += R"({"name":"BENCH","year":)" + std::to_string(1901 + i % 150) + R"(,"month":)" +
+            std::to_string(1 + i % 12) + R"(,"day":)" + std::to_string(1 + i % 28) + R"(,"hour":)" +
+            std::to_string(i % 24) + R"(,"minute":)" + std::to_string(i % 60) + R"(,"second":)" +
+            std::to_string(i * 7 % 60) + R"(,"zone":)" + std::to_string(i % 71) + R"(,"lat_deg":)" +
+            std::to_string(i % 60) + R"(,"lat_min":)" + std::to_string(i % 60) + R"(,"south":)" +
+            (i % 3 == 0 ? "true" : "false") + R"(,"lon_deg":)" + std::to_string(i * 13 % 180) +
+            R"(,"lon_min":)" + std::to_string(i % 60) + R"(,"east":)" +
+            (i % 2 == 0 ? "true" : "false") +
             R"(,"dst":false,"city":"New Delhi","state":"Delhi","country":"India"})" + "\n";
   }
   return text;

@@ -24,9 +24,11 @@ void BM_PreciseChart(benchmark::State& state) {
     benchmark::DoNotOptimize(velquor::PreciseLongitudes(jd));
     benchmark::DoNotOptimize(velquor::PreciseAscendant(jd, kDelhi.latitude, kDelhi.longitude));
     const int day = 1 + births.step % 28;
-    benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::DiscCentre));
+    benchmark::DoNotOptimize(
+        velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::DiscCentre));
     if (bothDiscs) {
-      benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::UpperLimb));
+      benchmark::DoNotOptimize(
+          velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::UpperLimb));
     }
   }
 }
@@ -41,11 +43,13 @@ BENCHMARK(BM_PreciseLongitudes);
 // Sunrise and sunset of one date; beyond the polar circles (argument 70, degrees North) the
 // library searches by a slower method.
 void BM_PreciseSunRiseSet(benchmark::State& state) {
-  const velquor::SunPlace place{static_cast<double>(state.range(0)), kDelhi.longitude, kDelhi.zoneOffset};
+  const velquor::SunPlace place{static_cast<double>(state.range(0)), kDelhi.longitude,
+                                kDelhi.zoneOffset};
   int n = 0;
   for (auto _ : state) {
     const int day = 1 + n++ % 28;
-    benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(8, day, 1990, place, velquor::SunDisc::DiscCentre));
+    benchmark::DoNotOptimize(
+        velquor::ComputePreciseSunRiseSet(8, day, 1990, place, velquor::SunDisc::DiscCentre));
   }
 }
 BENCHMARK(BM_PreciseSunRiseSet)->Arg(29)->Arg(70);

@@ -10,8 +10,8 @@ namespace velquor::fuzz {
 namespace {
 
 [[noreturn]] void Fail(const char* what, std::string_view line) {
-  std::fprintf(stderr, "batch output: %s: %.*s\n", what, static_cast<int>(line.size() > 200 ? 200 : line.size()),
-               line.data());
+  std::fprintf(stderr, "batch output: %s: %.*s\n", what,
+               static_cast<int>(line.size() > 200 ? 200 : line.size()), line.data());
   std::abort();
 }
 
@@ -28,14 +28,17 @@ void CheckBatchOutput(std::string_view output, std::uint64_t lines, std::uint64_
     const nlohmann::json object = nlohmann::json::parse(line, nullptr, false);
     if (!object.is_object()) Fail("a line that is not a JSON object", line);
     if (object.contains("error")) {
-      if (!object["error"].is_string() || object["error"].get<std::string>().empty()) Fail("an empty error", line);
-      if (!object.contains("line") || object["line"] != position) Fail("an error line with the wrong line number", line);
+      if (!object["error"].is_string() || object["error"].get<std::string>().empty())
+        Fail("an empty error", line);
+      if (!object.contains("line") || object["line"] != position)
+        Fail("an error line with the wrong line number", line);
     }
     ++position;
     ++seen;
   }
   if (seen != lines) {
-    const std::string counts = std::to_string(seen) + " output lines for " + std::to_string(lines) + " input lines";
+    const std::string counts =
+        std::to_string(seen) + " output lines for " + std::to_string(lines) + " input lines";
     Fail("lines lost or added", counts);
   }
 }

@@ -46,8 +46,9 @@ void ReadInsideTheForm(FuzzedDataProvider& in, BirthData& b) {
 }
 
 void ReadAnyIntegers(FuzzedDataProvider& in, BirthData& b) {
-  for (int* field : {&b.zoneIndex, &b.yearNumber, &b.monthNumber, &b.dayNumber, &b.hourNumber, &b.minuteNumber,
-                     &b.secondNumber, &b.latDegrees, &b.latMinutes, &b.lonDegrees, &b.lonMinutes}) {
+  for (int* field :
+       {&b.zoneIndex, &b.yearNumber, &b.monthNumber, &b.dayNumber, &b.hourNumber, &b.minuteNumber,
+        &b.secondNumber, &b.latDegrees, &b.latMinutes, &b.lonDegrees, &b.lonMinutes}) {
     *field = in.ConsumeIntegral<int>();
   }
 }
@@ -73,15 +74,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     outcome = velquor::RunChart(birth);
   } catch (const std::invalid_argument& error) {
     if (anyIntegers) return 0;
-    std::fprintf(stderr, "chart run fuzzer: refused data inside the form's domains: %s\n", error.what());
+    std::fprintf(stderr, "chart run fuzzer: refused data inside the form's domains: %s\n",
+                 error.what());
     std::abort();
   }
   const std::vector<std::string> faults = velquor::ChartOutcomeFaults(birth, outcome);
   if (faults.empty()) return 0;
-  std::fprintf(stderr, "chart run fuzzer: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s\n",
-               birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber, birth.minuteNumber,
-               birth.secondNumber, birth.latDegrees, birth.isSouth ? 'S' : 'N', birth.latMinutes, birth.lonDegrees,
-               birth.isEast ? 'E' : 'W', birth.lonMinutes, birth.zoneIndex, birth.isDst ? "on" : "off");
-  for (const std::string& fault : faults) std::fprintf(stderr, "chart run fuzzer: %s\n", fault.c_str());
+  std::fprintf(
+      stderr,
+      "chart run fuzzer: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s\n",
+      birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber, birth.minuteNumber,
+      birth.secondNumber, birth.latDegrees, birth.isSouth ? 'S' : 'N', birth.latMinutes,
+      birth.lonDegrees, birth.isEast ? 'E' : 'W', birth.lonMinutes, birth.zoneIndex,
+      birth.isDst ? "on" : "off");
+  for (const std::string& fault : faults)
+    std::fprintf(stderr, "chart run fuzzer: %s\n", fault.c_str());
   std::abort();
 }

@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   // Reading and writing string streams cannot fail, so kExitIoFailure is no answer either.
-  if (status != velquor::kExitOk && status != velquor::kExitFailedLines && status != velquor::kExitBadInput &&
-      status != velquor::kExitChartStopped) {
+  if (status != velquor::kExitOk && status != velquor::kExitFailedLines &&
+      status != velquor::kExitBadInput && status != velquor::kExitChartStopped) {
     std::fprintf(stderr, "cli options fuzzer: exit status %d is none of the tool's\n", status);
     std::abort();
   }

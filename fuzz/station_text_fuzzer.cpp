@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const std::invalid_argument&) {
     return 0;
   }
-  if (!IsValidCivilDate(moment.year, moment.month, moment.day) || moment.hour < 0 || moment.hour > 23 ||
-      moment.minute < 0 || moment.minute > 59 || moment.second != 0) {
+  if (!IsValidCivilDate(moment.year, moment.month, moment.day) || moment.hour < 0 ||
+      moment.hour > 23 || moment.minute < 0 || moment.minute > 59 || moment.second != 0) {
     Fail("accepted a moment that does not exist", moment);
   }
   const StationMoment station{moment.month, moment.day, moment.year, moment.hour, moment.minute};

@@ -19,12 +19,12 @@
 #include <cstring>
 #include <string>
 
-#include "gui/shell/app_shell.h"
-#include "gui/shell/mdi.h"
 #include "desktop/desktop_session.h"
 #include "desktop/first_paint.h"
-#include "gui/result/frm_display.h"
 #include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
+#include "gui/shell/app_shell.h"
+#include "gui/shell/mdi.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 

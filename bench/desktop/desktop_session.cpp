@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <memory>
 
+#include "desktop/first_paint.h"
+#include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/program_icon.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/start_up.h"
-#include "desktop/first_paint.h"
-#include "gui/result/frm_display.h"
-#include "gui/entry/frm_main.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 

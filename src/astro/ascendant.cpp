@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/calendar.h"
 #include "astro/ayanamsa.h"
+#include "astro/calendar.h"
 #include "astro/position_text.h"
 
 namespace velquor {
@@ -30,7 +30,8 @@ AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& plac
   const double A = ramc * kDegToRad;
   const double obliquity = (23.452294 - 0.0130125 * T) * kDegToRad;
   const double phi = latitude * kDegToRad;
-  double a = QuadrantAtan(std::cos(A), -std::sin(A) * std::cos(obliquity) - std::sin(obliquity) * std::tan(phi));
+  double a = QuadrantAtan(std::cos(A),
+                          -std::sin(A) * std::cos(obliquity) - std::sin(obliquity) * std::tan(phi));
   if (a < 0.0) a += kPi;
   if (std::cos(A) < 0.0) a += kPi;
   double tropical = a * kRadToDeg;

@@ -15,8 +15,8 @@ long JulianDayNumber(int month, int day, int year) {
 
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
   const double y = year;
-  return 367.0 * y - std::floor(7.0 * (y + std::floor((month + 9) / 12.0)) / 4.0) + std::floor(275.0 * month / 9.0) +
-         day - 730531.5 + (hour + minute / 60.0) / 24.0;
+  return 367.0 * y - std::floor(7.0 * (y + std::floor((month + 9) / 12.0)) / 4.0) +
+         std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
 }
 
 }  // namespace velquor

@@ -77,9 +77,13 @@ LocalDateTime AddSeconds(const LocalDateTime& t, std::int64_t seconds) {
   return FromSecondsSinceEpoch(SecondsSinceEpoch(t) + seconds);
 }
 
-LocalDateTime AddMinutes(const LocalDateTime& t, std::int64_t minutes) { return AddSeconds(t, minutes * 60); }
+LocalDateTime AddMinutes(const LocalDateTime& t, std::int64_t minutes) {
+  return AddSeconds(t, minutes * 60);
+}
 
-LocalDateTime AddDays(const LocalDateTime& t, std::int64_t days) { return AddSeconds(t, days * kSecondsPerDay); }
+LocalDateTime AddDays(const LocalDateTime& t, std::int64_t days) {
+  return AddSeconds(t, days * kSecondsPerDay);
+}
 
 std::int64_t SecondsBetween(const LocalDateTime& a, const LocalDateTime& b) {
   return SecondsSinceEpoch(b) - SecondsSinceEpoch(a);
@@ -96,22 +100,23 @@ int DaysSinceSunday(int year, int month, int day) {
 }
 
 const char* MonthName(int month) {
-  static constexpr std::array<const char*, 12> kNames = {"January", "February", "March",     "April",
-                                                         "May",     "June",     "July",      "August",
-                                                         "September", "October", "November", "December"};
+  static constexpr std::array<const char*, 12> kNames = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
   return kNames.at(static_cast<std::size_t>(month - 1));
 }
 
 std::string FormatMinute(const LocalDateTime& t) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute);
   return buffer;
 }
 
 std::string FormatSecond(const LocalDateTime& t) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                t.second);
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
   return buffer;
 }
 

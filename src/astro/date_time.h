@@ -11,11 +11,11 @@ namespace velquor {
 
 struct LocalDateTime {
   int year = 2000;
-  int month = 1;  // 1..12
-  int day = 1;    // 1..31
-  int hour = 0;   // 0..23
-  int minute = 0; // 0..59
-  int second = 0; // 0..59
+  int month = 1;   // 1..12
+  int day = 1;     // 1..31
+  int hour = 0;    // 0..23
+  int minute = 0;  // 0..59
+  int second = 0;  // 0..59
 
   // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
   auto operator<=>(const LocalDateTime&) const = default;  // NOLINT(modernize-use-nullptr)

@@ -10,16 +10,23 @@ namespace velquor {
 
 // Keplerian elements of one body at one instant; angles in radians, L in 0..2*pi.
 struct OrbitalElements {
-  double a = 0.0;      // semi-major axis, astronomical units
-  double e = 0.0;      // eccentricity
-  double i = 0.0;      // inclination
-  double node = 0.0;   // longitude of the ascending node
-  double peri = 0.0;   // longitude of perihelion
-  double L = 0.0;      // mean longitude
+  double a = 0.0;     // semi-major axis, astronomical units
+  double e = 0.0;     // eccentricity
+  double i = 0.0;     // inclination
+  double node = 0.0;  // longitude of the ascending node
+  double peri = 0.0;  // longitude of perihelion
+  double L = 0.0;     // mean longitude
 };
 
 // Body indices of the orbital table.
-enum PlanetBody : int { kMercury = 0, kVenus = 1, kEarthSun = 2, kMars = 3, kJupiter = 4, kSaturn = 5 };
+enum PlanetBody : int {
+  kMercury = 0,
+  kVenus = 1,
+  kEarthSun = 2,
+  kMars = 3,
+  kJupiter = 4,
+  kSaturn = 5
+};
 
 // Sets `elements` for body 0..5 at d days from J2000.0; any other index leaves them unchanged.
 void LoadOrbitalElements(int body, double d, OrbitalElements& elements);

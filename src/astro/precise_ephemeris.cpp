@@ -68,8 +68,9 @@ void RequireDataFiles(int returnedFlags, const char* message, const char* body) 
     reason += "the data files sepl_18.se1 and semo_18.se1 (years 1800..2399) are needed";
   }
   text += reason;
-  text += ". The Debian package swe-basic-data installs the files of the years 1800..2399;"
-          " install it, or set VELQUOR_EPHE_PATH to a folder that holds the files";
+  text +=
+      ". The Debian package swe-basic-data installs the files of the years 1800..2399;"
+      " install it, or set VELQUOR_EPHE_PATH to a folder that holds the files";
   throw EphemerisUnavailable(text);
 }
 
@@ -112,8 +113,8 @@ PreciseBodies PreciseLongitudes(double jdUt) {
   for (const BodyEntry& entry : kBodies) {
     std::array<double, 6> position{};
     std::array<char, AS_MAXCH> message{};
-    const int flags =
-        swe_calc_ut(jdUt, entry.sweBody, SEFLG_SWIEPH | SEFLG_SIDEREAL, position.data(), message.data());
+    const int flags = swe_calc_ut(jdUt, entry.sweBody, SEFLG_SWIEPH | SEFLG_SIDEREAL,
+                                  position.data(), message.data());
     swe_thread::RequireDataFiles(flags, message.data(), entry.name);
     bodies.*entry.field = Normalized(position[0]);
   }
@@ -125,7 +126,8 @@ double PreciseAscendant(double jdUt, double latitude, double longitudeEast) {
   // Equal houses: any system has the same ascendant, and this one has no polar limit.
   std::array<double, 13> cusps{};
   std::array<double, 10> points{};
-  if (swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitude, longitudeEast, 'E', cusps.data(), points.data()) < 0) {
+  if (swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitude, longitudeEast, 'E', cusps.data(),
+                    points.data()) < 0) {
     throw std::runtime_error("Swiss Ephemeris: no ascendant for this instant and place");
   }
   return Normalized(points[0]);

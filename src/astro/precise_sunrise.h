@@ -32,6 +32,7 @@ enum class SunDisc {
 //     event, against 45 µs elsewhere.
 // Throws: EphemerisUnavailable when the data files cannot be used; std::invalid_argument
 // for a date that is not a Gregorian day or a latitude outside -90..90.
-SunRiseSet ComputePreciseSunRiseSet(int month, int day, int year, const SunPlace& place, SunDisc disc);
+SunRiseSet ComputePreciseSunRiseSet(int month, int day, int year, const SunPlace& place,
+                                    SunDisc disc);
 
 }  // namespace velquor

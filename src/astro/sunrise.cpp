@@ -69,7 +69,8 @@ SunEventStatus LocalEventTime(Event event, int dayIndex, const Radians& at, doub
 
   const double sinDec = kSinObliquity * std::sin(L);
   const double dec = SunAtan2(sinDec / std::sqrt(1.0 - sinDec * sinDec), 1.0);
-  const double cosH = (kCosZenith - std::sin(dec) * std::sin(at.lat)) / (std::cos(at.lat) * std::cos(dec));
+  const double cosH =
+      (kCosZenith - std::sin(dec) * std::sin(at.lat)) / (std::cos(at.lat) * std::cos(dec));
   if (cosH >= 1.0) return SunEventStatus::SunStaysDown;
   if (cosH <= -1.0) return SunEventStatus::SunStaysUp;
 

@@ -17,19 +17,19 @@ inline constexpr int kMaxArcMinutes = 59;
 
 struct BirthData {
   std::string personName;
-  int monthNumber = 1;        // 1 (January) .. 12
-  int dayNumber = 1;          // 1 .. 31
+  int monthNumber = 1;  // 1 (January) .. 12
+  int dayNumber = 1;    // 1 .. 31
   int yearNumber = kFirstYear;
-  int hourNumber = 0;         // 0 .. 23, local clock time
-  int minuteNumber = 0;       // 0 .. 59
-  int secondNumber = 0;       // 0 .. 59, used only for the birth moment
-  int lonDegrees = 0;         // 0 .. 179
-  int lonMinutes = 0;         // 0 .. 59
-  int latDegrees = 0;         // 0 .. 89
-  int latMinutes = 0;         // 0 .. 59
-  bool isEast = true;         // false means West
-  bool isSouth = false;       // false means North
-  bool isDst = false;         // daylight saving time applied at birth
+  int hourNumber = 0;    // 0 .. 23, local clock time
+  int minuteNumber = 0;  // 0 .. 59
+  int secondNumber = 0;  // 0 .. 59, used only for the birth moment
+  int lonDegrees = 0;    // 0 .. 179
+  int lonMinutes = 0;    // 0 .. 59
+  int latDegrees = 0;    // 0 .. 89
+  int latMinutes = 0;    // 0 .. 59
+  bool isEast = true;    // false means West
+  bool isSouth = false;  // false means North
+  bool isDst = false;    // daylight saving time applied at birth
   std::string cityText;
   std::string stateText;
   std::string countryText;

@@ -12,7 +12,8 @@ LocalDateTime BirthMomentOf(const BirthData& b) {
   return {b.yearNumber, b.monthNumber, b.dayNumber, b.hourNumber, b.minuteNumber, b.secondNumber};
 }
 
-LocalInstant InstantAt(const LocalDateTime& clock, const BirthData& birth, const ZoneCorrection& zone) {
+LocalInstant InstantAt(const LocalDateTime& clock, const BirthData& birth,
+                       const ZoneCorrection& zone) {
   return {clock, zone.Hours() - (birth.isDst ? 1.0 : 0.0)};
 }
 

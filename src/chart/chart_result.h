@@ -31,13 +31,13 @@ struct ChartResult {
   MoonResult moon;
 
   DetailTexts details;
-  std::array<std::string, 10> PositionTexts;         // birth moment
+  std::array<std::string, 10> PositionTexts;  // birth moment
   std::array<std::string, 10> ChartNames;
-  int AscSign = 1;                                   // 1..12
-  std::array<std::string, 12> SignCells;             // lblAries .. lblPisces, by sign index
-  std::array<std::string, 12> SpecialCells;          // lblArudha, by sign index
+  int AscSign = 1;                           // 1..12
+  std::array<std::string, 12> SignCells;     // lblAries .. lblPisces, by sign index
+  std::array<std::string, 12> SpecialCells;  // lblArudha, by sign index
 
-  std::array<SunDay, 3> sunDays;                     // D-1, D, D+1
+  std::array<SunDay, 3> sunDays;  // D-1, D, D+1
   LocalDateTime BirthMoment;
   LocalDateTime ReferenceSunrise;
   std::int64_t ElapsedSeconds = 0;

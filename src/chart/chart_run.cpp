@@ -34,14 +34,16 @@ std::optional<LocalDateTime> TimeIfOccurs(const SunEvent& event) {
   return event.time;
 }
 
-SunDay SunDayOf(const SunRiseSet& events) { return {TimeIfOccurs(events.sunrise), TimeIfOccurs(events.sunset)}; }
+SunDay SunDayOf(const SunRiseSet& events) {
+  return {TimeIfOccurs(events.sunrise), TimeIfOccurs(events.sunset)};
+}
 
 std::string NoEventMessage(const LocalDateTime& date, const char* event, SunEventStatus status) {
-  return std::string("There is no ") + event + " at the birth place on " + std::to_string(date.day) + " " +
-         MonthName(date.month) + " " + std::to_string(date.year) + ": the Sun stays " +
-         (status == SunEventStatus::SunStaysUp ? "above" : "below") +
-         " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be made for this "
-         "birth.";
+  return std::string("There is no ") + event + " at the birth place on " +
+         std::to_string(date.day) + " " + MonthName(date.month) + " " + std::to_string(date.year) +
+         ": the Sun stays " + (status == SunEventStatus::SunStaysUp ? "above" : "below") +
+         " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be "
+         "made for this birth.";
 }
 
 ChartOutcome Stop(StopReason reason, const LocalDateTime& date, const SunEvent& event) {
@@ -92,8 +94,8 @@ ChartOutcome RunChart(const BirthData& birth) {
   result.moon = ComputeMoon(birthInstant);
   // The planets take the ayanamsa of the birth moment in both runs.
   const double ayanamsa = std::fabs(result.ascendant.AyanamsaOffset);
-  result.PositionTexts = PositionTextsOf(ComputePlanets(birthInstant, ayanamsa), result.moon.MoonText,
-                                         result.ascendant.AscendantText);
+  result.PositionTexts = PositionTextsOf(ComputePlanets(birthInstant, ayanamsa),
+                                         result.moon.MoonText, result.ascendant.AscendantText);
   result.ChartNames = MarkRetrogrades(birthMoment);
 
   result.zoneIndex = birth.zoneIndex;
@@ -116,12 +118,14 @@ ChartOutcome RunChart(const BirthData& birth) {
   if (!today.sunset.occurs()) return Stop(StopReason::NoSunset, birthDay, today.sunset);
 
   result.BirthMoment = birthMoment;
-  const ReferenceDay referenceDay = ReferenceDayOf(result.BirthMoment, today.sunrise.time, today.sunset.time);
+  const ReferenceDay referenceDay =
+      ReferenceDayOf(result.BirthMoment, today.sunrise.time, today.sunset.time);
   const SunEvent& reference = referenceDay == ReferenceDay::Previous ? before.sunrise
                               : referenceDay == ReferenceDay::Next   ? after.sunrise
                                                                      : today.sunrise;
   if (!reference.occurs()) {
-    return Stop(StopReason::NoSunrise, referenceDay == ReferenceDay::Previous ? dayBefore : dayAfter, reference);
+    return Stop(StopReason::NoSunrise,
+                referenceDay == ReferenceDay::Previous ? dayBefore : dayAfter, reference);
   }
   result.sunDays = {SunDayOf(before), SunDayOf(today), SunDayOf(after)};
   result.ReferenceSunrise = reference.time;
@@ -147,9 +151,11 @@ ChartOutcome RunChart(const BirthData& birth) {
                                   result.moon.MoonSidereal,
                                   result.moon.MoonNakshatraStart,
                                   arudha};
-  for (const int sign : SpecialPointSigns(points, result.ElapsedMinutes)) Tag(result.SpecialCells, sign, "");
+  for (const int sign : SpecialPointSigns(points, result.ElapsedMinutes))
+    Tag(result.SpecialCells, sign, "");
 
-  result.pranapada = ComputePranapadaLagna(result.SunAtSunriseText, result.ElapsedSeconds, result.AscSign);
+  result.pranapada =
+      ComputePranapadaLagna(result.SunAtSunriseText, result.ElapsedSeconds, result.AscSign);
   Tag(result.SpecialCells, result.pranapada.PpLSign - 1, "PpL");
   result.HouseText = HouseSignificance(result.pranapada.House);
   return {std::move(result), StopReason::None, std::string()};

@@ -21,8 +21,8 @@ std::string Coordinate(int degrees, int minutes, char hemisphere) {
 DetailTexts MakeDetailTexts(const BirthData& birth) {
   DetailTexts texts;
   texts.name = birth.personName;
-  texts.dob = std::string(MonthName(birth.monthNumber)) + '/' + std::to_string(birth.dayNumber) + '/' +
-              std::to_string(birth.yearNumber);
+  texts.dob = std::string(MonthName(birth.monthNumber)) + '/' + std::to_string(birth.dayNumber) +
+              '/' + std::to_string(birth.yearNumber);
   texts.tob = std::to_string(birth.hourNumber) + ':' + std::to_string(birth.minuteNumber);
   texts.latitude = Coordinate(birth.latDegrees, birth.latMinutes, birth.isSouth ? 'S' : 'N');
   texts.longitude = Coordinate(birth.lonDegrees, birth.lonMinutes, birth.isEast ? 'E' : 'W');

@@ -22,10 +22,11 @@ ValidationFailure Information(std::string message, BirthField field) {
   return {std::move(message), MessageIcon::Information, field};
 }
 
-std::optional<ValidationFailure> OutsideRange(int value, int low, int high, const char* what, BirthField field) {
+std::optional<ValidationFailure> OutsideRange(int value, int low, int high, const char* what,
+                                              BirthField field) {
   if (value >= low && value <= high) return std::nullopt;
-  return Critical(std::string(what) + " " + std::to_string(value) + " is not within " + std::to_string(low) +
-                      " to " + std::to_string(high),
+  return Critical(std::string(what) + " " + std::to_string(value) + " is not within " +
+                      std::to_string(low) + " to " + std::to_string(high),
                   field);
 }
 
@@ -34,7 +35,8 @@ bool IsListLeapYear(int year) { return year % 4 == 0; }
 
 std::optional<ValidationFailure> CheckDomain(const BirthData& b) {
   constexpr int kDays = 31;
-  if (auto f = OutsideRange(b.yearNumber, kFirstYear, kLastYear, "year", BirthField::Year)) return f;
+  if (auto f = OutsideRange(b.yearNumber, kFirstYear, kLastYear, "year", BirthField::Year))
+    return f;
   if (auto f = OutsideRange(b.monthNumber, 1, 12, "month", BirthField::Month)) return f;
   if (auto f = OutsideRange(b.dayNumber, 1, kDays, "day", BirthField::Day)) return f;
   if (auto f = OutsideRange(b.hourNumber, 0, 23, "hour", BirthField::Hour)) return f;
@@ -47,24 +49,30 @@ bool BoxInRange(int value, int max) { return value >= 0 && value <= max; }
 
 std::optional<ValidationFailure> CheckPlaceAndDate(const BirthData& b) {
   if (!BoxInRange(b.lonDegrees, kMaxLongitudeDegrees)) {
-    return Critical("Please Enter Value Between 0 And 179 in the Degree of Longitude", BirthField::LonDegrees);
+    return Critical("Please Enter Value Between 0 And 179 in the Degree of Longitude",
+                    BirthField::LonDegrees);
   }
   if (!BoxInRange(b.lonMinutes, kMaxArcMinutes)) {
-    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Longitude", BirthField::LonMinutes);
+    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Longitude",
+                    BirthField::LonMinutes);
   }
   if (!BoxInRange(b.latDegrees, kMaxLatitudeDegrees)) {
-    return Critical("Please Enter Value Between 0 And 89 in the Degree of Latitude", BirthField::LatDegrees);
+    return Critical("Please Enter Value Between 0 And 89 in the Degree of Latitude",
+                    BirthField::LatDegrees);
   }
   if (!BoxInRange(b.latMinutes, kMaxArcMinutes)) {
-    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Latitude", BirthField::LatMinutes);
+    return Critical("Please Enter Value Between 0 And 59 in the  Minute of Latitude",
+                    BirthField::LatMinutes);
   }
   constexpr int kFebruary = 2;
   const int lastFebruaryDay = IsListLeapYear(b.yearNumber) ? 29 : 28;
   if (b.monthNumber == kFebruary && b.dayNumber > lastFebruaryDay) {
     return Information("Please Enter Correct Date Or Month!", BirthField::Day);
   }
-  const bool thirtyDays = b.monthNumber == 4 || b.monthNumber == 6 || b.monthNumber == 9 || b.monthNumber == 11;
-  if (thirtyDays && b.dayNumber == 31) return Information("Please Enter Correct Date Or Month !", BirthField::Day);
+  const bool thirtyDays =
+      b.monthNumber == 4 || b.monthNumber == 6 || b.monthNumber == 9 || b.monthNumber == 11;
+  if (thirtyDays && b.dayNumber == 31)
+    return Information("Please Enter Correct Date Or Month !", BirthField::Day);
   return std::nullopt;
 }
 

@@ -13,8 +13,22 @@ enum class MessageIcon { Critical, Information };
 
 // The fields of the birth data a check can be about.
 enum class BirthField : std::size_t {
-  Name, Year, Month, Day, Hour, Minute, Second, Zone, LatDegrees, LatMinutes, LonDegrees,
-  LonMinutes, City, State, Country, Count
+  Name,
+  Year,
+  Month,
+  Day,
+  Hour,
+  Minute,
+  Second,
+  Zone,
+  LatDegrees,
+  LatMinutes,
+  LonDegrees,
+  LonMinutes,
+  City,
+  State,
+  Country,
+  Count
 };
 
 struct ValidationFailure {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -14,9 +14,9 @@
 
 namespace velquor {
 
-const FieldNames kBatchFieldNames = {"name",    "year",    "month",   "day",  "hour",
-                                     "minute",  "second",  "zone",    "lat_deg", "lat_min",
-                                     "lon_deg", "lon_min", "city",    "state", "country"};
+const FieldNames kBatchFieldNames = {"name",    "year",    "month", "day",     "hour",
+                                     "minute",  "second",  "zone",  "lat_deg", "lat_min",
+                                     "lon_deg", "lon_min", "city",  "state",   "country"};
 
 namespace {
 
@@ -61,8 +61,8 @@ const std::array<KeyField, 18> kKeys = {{
 // The parser's message without its "[json.exception...] " prefix.
 std::string ParseMessage(const nlohmann::detail::exception& error) {
   std::string_view message = error.what();
-  if (const std::size_t end = message.find("] "); !message.empty() && message.front() == '[' &&
-                                                  end != std::string_view::npos) {
+  if (const std::size_t end = message.find("] ");
+      !message.empty() && message.front() == '[' && end != std::string_view::npos) {
     message.remove_prefix(end + 2);
   }
   return "malformed JSON: " + std::string(message);
@@ -78,7 +78,8 @@ std::string ShownKey(const std::string& key) {
       continue;
     }
     char escape[7];
-    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+    std::snprintf(escape, sizeof escape, "\\u%04x",
+                  static_cast<unsigned>(static_cast<unsigned char>(c)));
     shown += escape;
   }
   return shown;
@@ -133,8 +134,9 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   }
 
   bool key(string_t& key) override {
-    const auto known = std::find_if(kKeys.begin(), kKeys.end(),
-                                   [&](const KeyField& candidate) { return candidate.key == key; });
+    const auto known = std::find_if(kKeys.begin(), kKeys.end(), [&](const KeyField& candidate) {
+      return candidate.key == key;
+    });
     if (known == kKeys.end()) throw InputError(ShownKey(key), "unknown key");
     current_ = &*known;
     seen_.set(static_cast<std::size_t>(known - kKeys.begin()));

@@ -1,14 +1,14 @@
 #include "cli/chart_options.h"
 
+#include "chart/time_zones.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
-#include "chart/time_zones.h"
 
 namespace velquor {
 
-const FieldNames kChartOptionNames = {"--name", "--date",  "--date",  "--date", "--time",
-                                      "--time", "--time",  "--zone",  "--lat",  "--lat",
-                                      "--lon",  "--lon",   "--city",  "--state", "--country"};
+const FieldNames kChartOptionNames = {"--name", "--date", "--date", "--date",  "--time",
+                                      "--time", "--time", "--zone", "--lat",   "--lat",
+                                      "--lon",  "--lon",  "--city", "--state", "--country"};
 
 namespace {
 

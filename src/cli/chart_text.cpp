@@ -54,9 +54,9 @@ void WrappedText(std::string& out, std::string_view text) {
 
 void Details(std::string& out, const DetailTexts& details) {
   const std::pair<std::string_view, const std::string&> rows[] = {
-      {"Date of Birth :", details.dob}, {"Time of Birth :", details.tob},
+      {"Date of Birth :", details.dob},   {"Time of Birth :", details.tob},
       {"Longitude :", details.longitude}, {"Latitude   :", details.latitude},
-      {"City :", details.city},          {"State :", details.state},
+      {"City :", details.city},           {"State :", details.state},
       {"Country :", details.country}};
   out += "Your Details\n";
   out += kIndent;

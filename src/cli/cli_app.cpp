@@ -10,19 +10,19 @@
 
 #include <CLI/CLI.hpp>
 
+#include "chart/chart_run.h"
+#include "chart/time_zones.h"
 #include "cli/batch_line.h"
+#include "cli/birth_check.h"
 #include "cli/chart_json.h"
 #include "cli/chart_options.h"
-#include "cli/birth_check.h"
 #include "cli/chart_text.h"
 #include "cli/example_birth.h"
 #include "cli/input_error.h"
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
-#include "chart/chart_run.h"
 #include "places/system_atlas.h"
-#include "chart/time_zones.h"
 #include "retro/station_tables.h"
 
 namespace velquor {
@@ -31,8 +31,7 @@ namespace {
 
 void AddChartOptions(CLI::App& chart, ChartOptions& options) {
   chart.add_option("--name", options.name, "Name of the person")->required();
-  chart.add_option("--date", options.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")
-      ->required();
+  chart.add_option("--date", options.date, "Date of birth, YYYY-MM-DD (1901 to 2050)")->required();
   chart.add_option("--time", options.time, "Local clock time of birth, HH:MM or HH:MM:SS")
       ->required();
   chart.add_option("--zone", options.zone,
@@ -41,9 +40,10 @@ void AddChartOptions(CLI::App& chart, ChartOptions& options) {
       chart.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (28N37)");
   CLI::Option* lon =
       chart.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (77E13)");
-  chart.add_option("--place", options.place,
-                   "A place of the offline atlas, CITY[, STATE][, COUNTRY], instead of --lat "
-                   "and --lon; it suggests --zone and --dst unless they are given")
+  chart
+      .add_option("--place", options.place,
+                  "A place of the offline atlas, CITY[, STATE][, COUNTRY], instead of --lat "
+                  "and --lon; it suggests --zone and --dst unless they are given")
       ->excludes(lat)
       ->excludes(lon);
   chart.add_flag("--dst", options.dst, "Daylight saving time was in force");
@@ -134,8 +134,8 @@ void PrintZones(std::ostream& out) {
   const auto& table = TimeZoneTable();
   for (std::size_t index = 0; index < table.size(); ++index) {
     const TimeZoneRow& zone = table[index];
-    std::snprintf(row, sizeof row, "%5zu %5d %7d  %.*s\n", index, zone.zoneHours,
-                  zone.zoneMinutes, static_cast<int>(zone.label.size()), zone.label.data());
+    std::snprintf(row, sizeof row, "%5zu %5d %7d  %.*s\n", index, zone.zoneHours, zone.zoneMinutes,
+                  static_cast<int>(zone.label.size()), zone.label.data());
     out << row;
   }
 }
@@ -185,7 +185,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   std::string stationPlanet;
   CLI::App* stations = app.add_subcommand(
       "stations", "List a planet's retrograde periods: retrograde station, then direct station");
-  stations->add_option("planet", stationPlanet, "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
+  stations
+      ->add_option("planet", stationPlanet,
+                   "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
       ->required();
   CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
 

@@ -11,10 +11,10 @@ namespace velquor {
 inline constexpr char kProgram[] = "velquor-cli";  // how messages name the tool
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailedLines = 1;  // batch: at least one line gave an error line
-inline constexpr int kExitBadInput = 2;     // bad options or birth data
-inline constexpr int kExitChartStopped = 3; // the chart run stopped with a message
-inline constexpr int kExitIoFailure = 4;    // reading the input or writing the output failed
+inline constexpr int kExitFailedLines = 1;   // batch: at least one line gave an error line
+inline constexpr int kExitBadInput = 2;      // bad options or birth data
+inline constexpr int kExitChartStopped = 3;  // the chart run stopped with a message
+inline constexpr int kExitIoFailure = 4;     // reading the input or writing the output failed
 
 // Runs the tool on `args` (without the program's name); `in` is the standard input of
 // the batch command. Returns the exit status.

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "chart/time_zones.h"
 #include "cli/input_error.h"
 #include "cli/json_text.h"
-#include "chart/time_zones.h"
 
 namespace velquor {
 
@@ -34,12 +34,12 @@ bool TakeChar(std::string_view& text, char expected) {
 
 [[noreturn]] void ThrowMalformed(std::string_view option, std::string_view expected,
                                  std::string_view text) {
-  throw InputError(std::string(option), "expected " + std::string(expected) + ", got \"" +
-                                            std::string(text) + "\"");
+  throw InputError(std::string(option),
+                   "expected " + std::string(expected) + ", got \"" + std::string(text) + "\"");
 }
 
-AngleOption ParseAngle(std::string_view option, std::string_view text, char positive,
-                       char negative, std::string_view expected) {
+AngleOption ParseAngle(std::string_view option, std::string_view text, char positive, char negative,
+                       std::string_view expected) {
   std::string_view rest = text;
   const auto degrees = TakeDigits(rest, 1, 3);
   if (!degrees || rest.empty()) ThrowMalformed(option, expected, text);

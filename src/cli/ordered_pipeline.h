@@ -13,8 +13,8 @@
 namespace velquor {
 
 struct InputLine {
-  std::string_view text;    // without its line end; cut at the length limit when overlong
-  std::uint64_t number = 0; // 1 for the first line
+  std::string_view text;     // without its line end; cut at the length limit when overlong
+  std::uint64_t number = 0;  // 1 for the first line
   bool overlong = false;
 };
 

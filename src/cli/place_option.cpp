@@ -27,7 +27,8 @@ std::string PlaceWithPosition(const Place& place) {
   std::string message = resolution.problem;
   if (!result.matches.empty()) {
     message += "; the best matches:";
-    for (const PlaceMatch& match : result.matches) message += "\n  " + PlaceWithPosition(*match.place);
+    for (const PlaceMatch& match : result.matches)
+      message += "\n  " + PlaceWithPosition(*match.place);
   }
   throw InputError("--place", message);
 }
@@ -65,9 +66,9 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   std::string used = "place " + PlaceWithPosition(place);
   if (zoneGiven) return used;
 
-  const ZoneSuggestion zone = SuggestZone(
-      place.timeZone, {input.yearNumber, input.monthNumber, input.dayNumber, input.hourNumber, input.minuteNumber,
-                        input.secondNumber});
+  const ZoneSuggestion zone =
+      SuggestZone(place.timeZone, {input.yearNumber, input.monthNumber, input.dayNumber,
+                                   input.hourNumber, input.minuteNumber, input.secondNumber});
   if (zone.outcome == ZoneSuggestion::Outcome::InvalidDate) throw InputError("--date", zone.text);
   if (!zone.row) throw InputError("--place", zone.text + "; give the time zone with --zone");
   input.zoneIndex = *zone.row;

@@ -3,12 +3,12 @@
 #include <ctime>
 #include <stdexcept>
 
+#include "chart/time_zones.h"
 #include "cli/cli_app.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
 #include "places/place_coordinates.h"
 #include "places/system_atlas.h"
-#include "chart/time_zones.h"
 
 namespace velquor {
 

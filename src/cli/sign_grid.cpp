@@ -9,7 +9,7 @@ namespace velquor {
 namespace {
 
 constexpr std::array<std::string_view, 12> kSignNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 constexpr int kCentre = -1;
@@ -42,8 +42,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 enum Edge : unsigned char { kUp = 1, kDown = 2, kLeft = 4, kRight = 8 };
 
 // Box-drawing character by the set of edges at a point.
-constexpr std::array<std::string_view, 16> kJunctions = {
-    " ", "│", "│", "│", "─", "┘", "┐", "┤", "─", "└", "┌", "├", "─", "┴", "┬", "┼"};
+constexpr std::array<std::string_view, 16> kJunctions = {" ", "│", "│", "│", "─", "┘", "┐", "┤",
+                                                         "─", "└", "┌", "├", "─", "┴", "┬", "┼"};
 
 class Canvas {
  public:
@@ -62,7 +62,8 @@ class Canvas {
   }
 
   void Text(std::size_t y, std::size_t x, std::string_view text) {
-    std::copy(text.begin(), text.end(), text_.begin() + static_cast<std::ptrdiff_t>(y * width_ + x));
+    std::copy(text.begin(), text.end(),
+              text_.begin() + static_cast<std::ptrdiff_t>(y * width_ + x));
   }
 
   std::string Render() const {
@@ -118,7 +119,8 @@ std::string DrawSignGrid(const std::array<std::string, 12>& signCells,
   for (std::size_t row = 0; row < 4; ++row) {
     std::size_t height = 1;
     for (const int sign : kPlaces[row]) {
-      if (sign != kCentre) height = std::max(height, cells[static_cast<std::size_t>(sign)].Height());
+      if (sign != kCentre)
+        height = std::max(height, cells[static_cast<std::size_t>(sign)].Height());
     }
     rowTop[row + 1] = rowTop[row] + height + 1;
   }

@@ -98,8 +98,8 @@ PlaceQuery ParsePlaceText(std::string_view text) {
   std::size_t start = 0;
   while (true) {
     const auto comma = text.find(',', start);
-    parts.push_back(Trim(text.substr(start, comma == std::string_view::npos ? text.npos
-                                                                           : comma - start)));
+    parts.push_back(
+        Trim(text.substr(start, comma == std::string_view::npos ? text.npos : comma - start)));
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
@@ -125,9 +125,8 @@ PlaceAtlas::PlaceAtlas(std::vector<Place> places) : places_(std::move(places)) {
       if (pos == 0 || city[pos - 1] == ' ') keys_.push_back({i, pos});
     }
   }
-  std::sort(keys_.begin(), keys_.end(), [this](const NameKey& a, const NameKey& b) {
-    return KeyText(a) < KeyText(b);
-  });
+  std::sort(keys_.begin(), keys_.end(),
+            [this](const NameKey& a, const NameKey& b) { return KeyText(a) < KeyText(b); });
 }
 
 std::string_view PlaceAtlas::KeyText(const NameKey& key) const {
@@ -136,10 +135,9 @@ std::string_view PlaceAtlas::KeyText(const NameKey& key) const {
 
 std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view city) const {
   std::vector<Candidate> candidates;
-  auto key = std::lower_bound(keys_.begin(), keys_.end(), city,
-                              [this](const NameKey& k, std::string_view value) {
-                                return KeyText(k) < value;
-                              });
+  auto key = std::lower_bound(
+      keys_.begin(), keys_.end(), city,
+      [this](const NameKey& k, std::string_view value) { return KeyText(k) < value; });
   for (; key != keys_.end() && KeyText(*key).starts_with(city); ++key) {
     CityMatch match = CityMatch::WordPrefix;
     if (key->offset == 0) {
@@ -151,18 +149,17 @@ std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view c
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
     return a.place != b.place ? a.place < b.place : a.match > b.match;
   });
-  candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                               [](const Candidate& a, const Candidate& b) {
-                                 return a.place == b.place;
-                               }),
-                   candidates.end());
+  candidates.erase(
+      std::unique(candidates.begin(), candidates.end(),
+                  [](const Candidate& a, const Candidate& b) { return a.place == b.place; }),
+      candidates.end());
   return candidates;
 }
 
 PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit) const& {
   if (query.regions.size() > kMaxQueryRegions) {
-    throw std::invalid_argument("A place search takes at most " +
-                                std::to_string(kMaxQueryRegions) + " regions");
+    throw std::invalid_argument("A place search takes at most " + std::to_string(kMaxQueryRegions) +
+                                " regions");
   }
   PlaceSearchResult result;
   const std::string city = FoldForSearch(query.city);
@@ -216,7 +213,8 @@ PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit)
     return a.place < b.place;
   };
   const std::size_t shown = std::min(limit, result.matches.size());
-  std::partial_sort(result.matches.begin(), result.matches.begin() + static_cast<std::ptrdiff_t>(shown),
+  std::partial_sort(result.matches.begin(),
+                    result.matches.begin() + static_cast<std::ptrdiff_t>(shown),
                     result.matches.end(), better);
   result.matches.resize(shown);
   return result;
@@ -226,8 +224,8 @@ PlaceResolution ResolvePlace(const PlaceQuery& query, const PlaceSearchResult& r
   using Kind = PlaceResolution::Kind;
   if (!result.unmatchedRegions.empty()) {
     return {Kind::NotFound, nullptr,
-            "No city called \"" + query.city + "\" lies in \"" +
-                result.unmatchedRegions.front() + "\""};
+            "No city called \"" + query.city + "\" lies in \"" + result.unmatchedRegions.front() +
+                "\""};
   }
   if (result.matches.empty() || result.matches.front().cityMatch != CityMatch::Exact) {
     return {Kind::NotFound, nullptr, "The atlas has no city called \"" + query.city + "\""};

@@ -15,7 +15,7 @@ namespace velquor {
 
 struct Place {
   std::string city;
-  std::string state;        // may be empty
+  std::string state;  // may be empty
   std::string country;
   std::string countryCode;  // two letters, e.g. "IN"
   std::string timeZone;     // IANA zone, e.g. "Asia/Kolkata"

@@ -44,10 +44,9 @@ PlaceAtlas LoadSystemAtlas() {
 }
 
 SharedAtlas SystemAtlas() {
-  static const SharedAtlas atlas =
-      std::async(std::launch::async, [] {
-        return std::make_shared<const PlaceAtlas>(LoadSystemAtlas());
-      }).share();
+  static const SharedAtlas atlas = std::async(std::launch::async, [] {
+                                     return std::make_shared<const PlaceAtlas>(LoadSystemAtlas());
+                                   }).share();
   return atlas;
 }
 

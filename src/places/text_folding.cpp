@@ -28,16 +28,14 @@ struct SpecialFold {
 // Sorted by code point. Letters without a decomposition, the Latin letters of other blocks
 // that occur in place names, and the apostrophes; " " turns a mark into a word break.
 constexpr std::array<SpecialFold, 48> kSpecialFolds = {{
-    {0x00C6, "ae"}, {0x00D0, "d"},  {0x00D7, " "},  {0x00D8, "o"},  {0x00DE, "th"},
-    {0x00DF, "ss"}, {0x00E6, "ae"}, {0x00F0, "d"},  {0x00F7, " "},  {0x00F8, "o"},
-    {0x00FE, "th"}, {0x0110, "d"},  {0x0111, "d"},  {0x0126, "h"},  {0x0127, "h"},
-    {0x0131, "i"},  {0x0132, "ij"}, {0x0133, "ij"}, {0x0138, "k"},  {0x013F, "l"},
-    {0x0140, "l"},  {0x0141, "l"},  {0x0142, "l"},  {0x0149, "n"},  {0x014A, "n"},
-    {0x014B, "n"},  {0x0152, "oe"}, {0x0153, "oe"}, {0x0166, "t"},  {0x0167, "t"},
-    {0x018F, "e"},  {0x01A0, "o"},  {0x01A1, "o"},  {0x01AF, "u"},  {0x01B0, "u"},
-    {0x01DD, "e"},  {0x0218, "s"},  {0x0219, "s"},  {0x021A, "t"},  {0x021B, "t"},
-    {0x0259, "e"},  {0x02BC, ""},   {0x1E9E, "ss"}, {0x2013, " "},  {0x2014, " "},
-    {0x2018, ""},   {0x2019, ""},   {0x2032, ""},
+    {0x00C6, "ae"}, {0x00D0, "d"}, {0x00D7, " "},  {0x00D8, "o"},  {0x00DE, "th"}, {0x00DF, "ss"},
+    {0x00E6, "ae"}, {0x00F0, "d"}, {0x00F7, " "},  {0x00F8, "o"},  {0x00FE, "th"}, {0x0110, "d"},
+    {0x0111, "d"},  {0x0126, "h"}, {0x0127, "h"},  {0x0131, "i"},  {0x0132, "ij"}, {0x0133, "ij"},
+    {0x0138, "k"},  {0x013F, "l"}, {0x0140, "l"},  {0x0141, "l"},  {0x0142, "l"},  {0x0149, "n"},
+    {0x014A, "n"},  {0x014B, "n"}, {0x0152, "oe"}, {0x0153, "oe"}, {0x0166, "t"},  {0x0167, "t"},
+    {0x018F, "e"},  {0x01A0, "o"}, {0x01A1, "o"},  {0x01AF, "u"},  {0x01B0, "u"},  {0x01DD, "e"},
+    {0x0218, "s"},  {0x0219, "s"}, {0x021A, "t"},  {0x021B, "t"},  {0x0259, "e"},  {0x02BC, ""},
+    {0x1E9E, "ss"}, {0x2013, " "}, {0x2014, " "},  {0x2018, ""},   {0x2019, ""},   {0x2032, ""},
 }};
 
 std::optional<std::string_view> SpecialFoldOf(char32_t codePoint) {

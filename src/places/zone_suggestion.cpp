@@ -50,8 +50,8 @@ std::string UtcOffsetText(int offsetSeconds) {
     std::snprintf(text, sizeof text, "%c%d:%02d", offsetSeconds < 0 ? '-' : '+', size / 3600,
                   size / 60 % 60);
   } else {
-    std::snprintf(text, sizeof text, "%c%d:%02d:%02d", offsetSeconds < 0 ? '-' : '+',
-                  size / 3600, size / 60 % 60, size % 60);
+    std::snprintf(text, sizeof text, "%c%d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', size / 3600,
+                  size / 60 % 60, size % 60);
   }
   return text;
 }
@@ -80,11 +80,10 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
   const QDateTime when(date, QTime(moment.hour, moment.minute, moment.second), zone);
   if (!when.isValid()) {
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute,
-                  moment.second);
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
     return Refusal(suggestion, Outcome::SkippedClockTime,
-                   std::string("The clocks of ") + MomentText(ianaZone, moment) +
-                       " skipped " + clock + " when they were put forward");
+                   std::string("The clocks of ") + MomentText(ianaZone, moment) + " skipped " +
+                       clock + " when they were put forward");
   }
 
   suggestion.offsetSeconds = zone.offsetFromUtc(when);
@@ -109,9 +108,8 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
   }
 
   const std::optional<int> row =
-      baseOffset % 60 == 0
-          ? StandardRowForOffset(baseOffset / 60, baseAbbreviation.toStdString())
-          : std::nullopt;
+      baseOffset % 60 == 0 ? StandardRowForOffset(baseOffset / 60, baseAbbreviation.toStdString())
+                           : std::nullopt;
   if (!row) {
     return Refusal(suggestion, Outcome::NoRowForOffset,
                    "No time zone in the list has " + UtcOffsetText(baseOffset) +
@@ -119,10 +117,10 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
   }
   suggestion.outcome = Outcome::RowFound;
   suggestion.row = row;
-  suggestion.text = std::string(TimeZoneTable()[*row].label) +
-                    (suggestion.daylightSaving ? ", with daylight saving on "
-                                               : ", no daylight saving on ") +
-                    DateText(moment.year, moment.month, moment.day);
+  suggestion.text =
+      std::string(TimeZoneTable()[*row].label) +
+      (suggestion.daylightSaving ? ", with daylight saving on " : ", no daylight saving on ") +
+      DateText(moment.year, moment.month, moment.day);
   return suggestion;
 }
 

@@ -34,7 +34,7 @@ struct ZoneSuggestion {
   bool daylightSaving = false;  // tick "Daylight Saving Time"; meaningful for RowFound
   int offsetSeconds = 0;        // offset east of Greenwich in force at that moment
   int standardOffsetSeconds = 0;
-  std::string abbreviation;     // in force at that moment, e.g. "EDT"
+  std::string abbreviation;  // in force at that moment, e.g. "EDT"
   // In words: "Indian Time, IST, +5.3, no daylight saving on 15 August 1990", or why no row
   // is suggested.
   std::string text;

@@ -10,9 +10,9 @@ namespace velquor {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kSignLords = {"Mars",    "Venus",  "Mercury", "Moon",
-                                                         "Sun",     "Mercury", "Venus",  "Mars",
-                                                         "Jupiter", "Saturn", "Saturn",  "Jupiter"};
+constexpr std::array<std::string_view, 12> kSignLords = {
+    "Mars",  "Venus", "Mercury", "Moon",   "Sun",    "Mercury",
+    "Venus", "Mars",  "Jupiter", "Saturn", "Saturn", "Jupiter"};
 
 constexpr std::array<int, 12> kSignFactors = {10, 1, 1, 10, 6, 10, 8, 16, 30, 8, 10, 6};
 
@@ -22,7 +22,8 @@ constexpr int kAscendantIndex = 9;
 // Chart names carry " (R) " after a retrograde planet; the planet itself is what counts.
 bool NamesPlanet(std::string_view chartName, std::string_view planet) {
   static constexpr std::string_view kRetrogradeMark = " (R) ";
-  if (chartName.size() == planet.size() + kRetrogradeMark.size() && chartName.ends_with(kRetrogradeMark)) {
+  if (chartName.size() == planet.size() + kRetrogradeMark.size() &&
+      chartName.ends_with(kRetrogradeMark)) {
     chartName.remove_suffix(kRetrogradeMark.size());
   }
   return chartName == planet;
@@ -41,11 +42,14 @@ int WrapSignNumber(int n) {
 
 }  // namespace
 
-std::string_view SignLord(int signIndex) { return kSignLords.at(static_cast<std::size_t>(signIndex)); }
+std::string_view SignLord(int signIndex) {
+  return kSignLords.at(static_cast<std::size_t>(signIndex));
+}
 
 int SignFactor(int signNumber) { return kSignFactors.at(static_cast<std::size_t>(signNumber - 1)); }
 
-int MarkArudhaPada(ArudhaState& s, const ArudhaBodies& bodies, int /*signIndex*/, std::string_view lordName) {
+int MarkArudhaPada(ArudhaState& s, const ArudhaBodies& bodies, int /*signIndex*/,
+                   std::string_view lordName) {
   if (s.HouseCount == 0) {
     for (std::size_t i = 0; i < 10; ++i) s.BodySigns[i] = SignNumberOf(bodies.positionTexts[i]);
   }
@@ -64,7 +68,8 @@ int MarkArudhaPada(ArudhaState& s, const ArudhaBodies& bodies, int /*signIndex*/
       s.AscFactor = SignFactor(sign);
     }
   }
-  if (!lordFound) throw std::invalid_argument("no chart body is named \"" + std::string(lordName) + "\"");
+  if (!lordFound)
+    throw std::invalid_argument("no chart body is named \"" + std::string(lordName) + "\"");
 
   if (s.HouseCount == 1) {
     s.FirstHouseSign = s.HouseSign;

@@ -43,6 +43,7 @@ struct ArudhaBodies {
 // the chart tags too.
 // Notes: the arudha never falls in the house itself nor in the seventh from it: both
 // move to the tenth sign from there.
-int MarkArudhaPada(ArudhaState& state, const ArudhaBodies& bodies, int signIndex, std::string_view lordName);
+int MarkArudhaPada(ArudhaState& state, const ArudhaBodies& bodies, int signIndex,
+                   std::string_view lordName);
 
 }  // namespace velquor

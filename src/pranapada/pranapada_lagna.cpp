@@ -36,9 +36,12 @@ ShortParts ReadShortPosition(std::string_view text) {
 // Signs to add to the arc for the kind of sign the Sun occupies.
 int SignKindShift(int sunSignIndex) {
   switch (sunSignIndex % 3) {
-    case 0: return sunSignIndex;      // movable: Aries, Cancer, Libra, Capricorn
-    case 1: return sunSignIndex + 8;  // fixed: Taurus, Leo, Scorpio, Aquarius
-    default: return sunSignIndex + 4; // dual: Gemini, Virgo, Sagittarius, Pisces
+    case 0:
+      return sunSignIndex;  // movable: Aries, Cancer, Libra, Capricorn
+    case 1:
+      return sunSignIndex + 8;  // fixed: Taurus, Leo, Scorpio, Aquarius
+    default:
+      return sunSignIndex + 4;  // dual: Gemini, Virgo, Sagittarius, Pisces
   }
 }
 
@@ -54,7 +57,8 @@ void Vighati2Degree(double x, PranapadaResult& result) {
   result.Minutes = static_cast<int>(std::floor(minutes));
 }
 
-PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText, std::int64_t elapsedSeconds, int ascSign) {
+PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText,
+                                      std::int64_t elapsedSeconds, int ascSign) {
   const ShortParts sun = ReadShortPosition(sunAtSunriseText);
 
   PranapadaResult result;

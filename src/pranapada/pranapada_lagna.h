@@ -27,6 +27,7 @@ void Vighati2Degree(double x, PranapadaResult& result);
 // the summed degrees and minutes themselves are not kept. A movable Sun sign adds its own
 // index, a fixed one its index + 8, a dual one its index + 4.
 // Throws std::invalid_argument for a text that is not a short position text.
-PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText, std::int64_t elapsedSeconds, int ascSign);
+PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText,
+                                      std::int64_t elapsedSeconds, int ascSign);
 
 }  // namespace velquor

@@ -13,7 +13,8 @@ LocalDateTime CutToMinute(LocalDateTime t) {
 
 }  // namespace
 
-ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD, const LocalDateTime& sunsetD) {
+ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD,
+                            const LocalDateTime& sunsetD) {
   if (birth < sunriseD) return ReferenceDay::Previous;
   if (birth > sunsetD) return ReferenceDay::Next;
   return ReferenceDay::Birth;

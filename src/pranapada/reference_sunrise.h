@@ -12,7 +12,8 @@ enum class ReferenceDay { Previous, Birth, Next };
 
 // Birth in the daylight of D, sunrise(D) <= birth <= sunset(D): D itself; before
 // sunrise(D): D − 1; after sunset(D): D + 1. The bounds count as daylight.
-ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD, const LocalDateTime& sunsetD);
+ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD,
+                            const LocalDateTime& sunsetD);
 
 struct ElapsedTime {
   std::int64_t seconds = 0;  // whole seconds, never negative

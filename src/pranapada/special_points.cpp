@@ -19,7 +19,8 @@ double FoldAbove360(double x) {
 
 int SignIndexOfText(std::string_view shortText) {
   const int index = SignIndexOfShortPosition(shortText);
-  if (index < 0) throw std::invalid_argument("not a short position text: \"" + std::string(shortText) + "\"");
+  if (index < 0)
+    throw std::invalid_argument("not a short position text: \"" + std::string(shortText) + "\"");
   return index;
 }
 
@@ -58,7 +59,8 @@ int SignIndexOfLongitude(double x) {
   return static_cast<int>((wholeDegrees / 30) % 12);
 }
 
-std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in, std::int64_t elapsedMinutes) {
+std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in,
+                                                      std::int64_t elapsedMinutes) {
   const double sun = in.sunAtSunrise;
   const auto minutes = static_cast<double>(elapsedMinutes);
   const double medium = FoldAbove360(sun + 0.5 * minutes);
@@ -72,7 +74,8 @@ std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& 
       OddEvenCombinationSign(in.ascendantDegree, std::floor(medium)),
       SignIndexOfText(in.moonText),
       SignIndexOfText(in.sunAtSunriseText),
-      SignIndexOfLongitude(FoldAbove360(in.ascendantSidereal + nakshatraProgress * (3.0 / 40.0) * 360.0)),
+      SignIndexOfLongitude(
+          FoldAbove360(in.ascendantSidereal + nakshatraProgress * (3.0 / 40.0) * 360.0)),
   };
 }
 

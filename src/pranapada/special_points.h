@@ -31,6 +31,7 @@ struct SpecialPointInputs {
   ArudhaState arudha;                 // as the twelve arudha calls left it
 };
 
-std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in, std::int64_t elapsedMinutes);
+std::array<int, kSpecialPointCount> SpecialPointSigns(const SpecialPointInputs& in,
+                                                      std::int64_t elapsedMinutes);
 
 }  // namespace velquor

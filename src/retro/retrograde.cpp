@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kRetrogradeMarker = " (R) ";
 
-constexpr std::array<std::string_view, 10> kPlainNames = {"Sun",    "Moon", "Mercury", "Venus", "Mars",
-                                                          "Jupiter", "Saturn", "Rahu", "Ketu",  "Asc"};
+constexpr std::array<std::string_view, 10> kPlainNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
 
 // Chart-name indices of the planets that may carry the marker, in the order they are judged.
 constexpr std::size_t kFirstMarkable = 2;  // Mercury
@@ -25,8 +25,9 @@ bool IsRetrograde(const LocalDateTime& birth, std::string_view planetName) {
   const int birthDay = CivilDateKey(birth.year, birth.month, birth.day);
   // Direct-station days rise strictly, so the only candidate is the first row whose
   // direct station falls on a later day than the birth.
-  const auto row = std::upper_bound(table.begin(), table.end(), birthDay,
-                                    [](int day, const StationRow& r) { return day < r.direct.DateKey(); });
+  const auto row =
+      std::upper_bound(table.begin(), table.end(), birthDay,
+                       [](int day, const StationRow& r) { return day < r.direct.DateKey(); });
   return row != table.end() && row->retrograde.DateKey() < birthDay;
 }
 

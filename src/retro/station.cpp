@@ -33,7 +33,8 @@ LocalDateTime ParseStation(std::string_view text) {
   std::string_view rest = text;
   for (int& value : values) {
     const std::size_t comma = rest.find(',');
-    if (comma == std::string_view::npos) RejectStation(text, "expected five numbers each followed by a comma");
+    if (comma == std::string_view::npos)
+      RejectStation(text, "expected five numbers each followed by a comma");
     const std::string_view part = rest.substr(0, comma);
     const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
     if (part.empty() || error != std::errc() || end != part.data() + part.size()) {
@@ -44,7 +45,8 @@ LocalDateTime ParseStation(std::string_view text) {
   if (!rest.empty()) RejectStation(text, "text after the fifth comma");
 
   const auto [month, day, year, hour, minute] = values;
-  if (year < 1000 || year > 9999 || !IsValidCivilDate(year, month, day)) RejectStation(text, "not a calendar date");
+  if (year < 1000 || year > 9999 || !IsValidCivilDate(year, month, day))
+    RejectStation(text, "not a calendar date");
   if (hour < 0 || hour > 23 || minute < 0 || minute > 59) RejectStation(text, "not a time of day");
   return {year, month, day, hour, minute, 0};
 }

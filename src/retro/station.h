@@ -10,16 +10,18 @@
 namespace velquor {
 
 // A calendar day as one ordered number, yyyymmdd, for comparing dates only.
-constexpr int CivilDateKey(int year, int month, int day) { return year * 10000 + month * 100 + day; }
+constexpr int CivilDateKey(int year, int month, int day) {
+  return year * 10000 + month * 100 + day;
+}
 
 // A station moment as the tables hold it: civil date and clock time, universal time,
 // whole minutes. Field order follows the text form.
 struct StationMoment {
-  int month = 1;   // 1..12
-  int day = 1;     // 1..31
-  int year = 1900; // four digits
-  int hour = 0;    // 0..23
-  int minute = 0;  // 0..59
+  int month = 1;    // 1..12
+  int day = 1;      // 1..31
+  int year = 1900;  // four digits
+  int hour = 0;     // 0..23
+  int minute = 0;   // 0..59
 
   constexpr int DateKey() const { return CivilDateKey(year, month, day); }
 

@@ -1,8 +1,8 @@
-#include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/angles.h"
 #include "astro/ayanamsa.h"
-#include "astro/signs.h"
 #include "astro/position_text.h"
+#include "astro/signs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,20 @@ namespace velquor {
 namespace {
 
 TEST(JulianDayNumber, PublishedDates) {
-  struct Case { int month, day, year; long want; };
+  struct Case {
+    int month, day, year;
+    long want;
+  };
   const Case cases[] = {
-      {1, 1, 2000, 2451545},   // J2000.0
-      {12, 31, 1899, 2415020}, // 1900 January 0
-      {10, 15, 1582, 2299171}, // still a Julian-calendar day number
-      {10, 16, 1582, 2299162}, // first Gregorian day number
-      {3, 1, 1900, 2415080},
-      {8, 15, 1990, 2448119},
+      {1, 1, 2000, 2451545},    // J2000.0
+      {12, 31, 1899, 2415020},  // 1900 January 0
+      {10, 15, 1582, 2299171},  // still a Julian-calendar day number
+      {10, 16, 1582, 2299162},  // first Gregorian day number
+      {3, 1, 1900, 2415080},   {8, 15, 1990, 2448119},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.want) << c.year << "-" << c.month << "-" << c.day;
+    EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.want)
+        << c.year << "-" << c.month << "-" << c.day;
   }
 }
 
@@ -41,7 +44,8 @@ TEST(AyanamsaCorrection, ReferenceValues) {
 }
 
 TEST(NormalizeDegrees, OneStepEachWay) {
-  const double cases[][2] = {{-10, 350}, {370, 10}, {360, 360}, {-400, -40}, {0, 0}, {720, 360}, {-360, 0}};
+  const double cases[][2] = {{-10, 350}, {370, 10},  {360, 360}, {-400, -40},
+                             {0, 0},     {720, 360}, {-360, 0}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(NormalizeDegrees(c[0]), c[1]) << c[0];
 }
 
@@ -53,29 +57,35 @@ TEST(ReduceRadians, IntoOneTurn) {
 }
 
 TEST(QuadrantAtan, Quadrants) {
-  struct Case { double y, x, want; };
+  struct Case {
+    double y, x, want;
+  };
   const Case cases[] = {
-      {1, -1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4}, {0, -1, 0.0}, {0, 0, 0.0},
+      {1, -1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4}, {0, -1, 0.0},    {0, 0, 0.0},
       {1, 0, kPi / 2},      {-2, 0, -kPi / 2},      {1, 1, kPi / 4},
   };
-  for (const auto& c : cases) EXPECT_NEAR(QuadrantAtan(c.y, c.x), c.want, 1e-13) << c.y << "," << c.x;
+  for (const auto& c : cases)
+    EXPECT_NEAR(QuadrantAtan(c.y, c.x), c.want, 1e-13) << c.y << "," << c.x;
 }
 
 TEST(FormatLongitude, Texts) {
-  struct Case { double x; const char* want; };
+  struct Case {
+    double x;
+    const char* want;
+  };
   const Case cases[] = {
-      {123.5, "3\u00B0 30' 0\" Leo"},
-      {-15.25, "15\u00B0 15' 0\" Ari"},
-      {359.99, "29\u00B0 59' 24\" Pis"},
-      {360.0, "0\u00B0 0' 0\" Ari"},
-      {0.0, "0\u00B0 0' 0\" Ari"},
-      {30.0, "0\u00B0 0' 0\" Tau"},
+      {123.5, "3\u00B0 30' 0\" Leo"},    {-15.25, "15\u00B0 15' 0\" Ari"},
+      {359.99, "29\u00B0 59' 24\" Pis"}, {360.0, "0\u00B0 0' 0\" Ari"},
+      {0.0, "0\u00B0 0' 0\" Ari"},       {30.0, "0\u00B0 0' 0\" Tau"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatLongitude(c.x), c.want) << c.x;
 }
 
 TEST(ShortPosition, Texts) {
-  struct Case { const char* in; const char* want; };
+  struct Case {
+    const char* in;
+    const char* want;
+  };
   const Case cases[] = {
       {"3\u00B0 30' 0\" Leo", "03 Leo 30"},
       {"5\u00B0 3' 59\" Tau", "05 Tau 03"},

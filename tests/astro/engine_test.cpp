@@ -3,13 +3,13 @@
 
 #include <cmath>
 
-#include "astro/ascendant.h"
 #include "astro/angles.h"
-#include "astro/calendar.h"
+#include "astro/ascendant.h"
 #include "astro/ayanamsa.h"
-#include "astro/position_text.h"
+#include "astro/calendar.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
+#include "astro/position_text.h"
 
 namespace velquor {
 namespace {
@@ -37,7 +37,8 @@ TEST(ComputeAscendant, PublishedBirths) {
       {At(2000, 1, 1, 12, 0, kIndian), kDelhi, -23.85398, 343.20516, 343, "13\u00B0 12' 18\" Pis"},
       // 06:30 EDT: the daylight hour taken off the zone's five.
       {At(1976, 7, 4, 6, 30, kEastern - 1.0), kNewYork,
-       AyanamsaCorrection(10.5 / 24 / 36525 + (static_cast<double>(JulianDayNumber(7, 4, 1976)) - 2415020.5) / 36525),
+       AyanamsaCorrection(10.5 / 24 / 36525 +
+                          (static_cast<double>(JulianDayNumber(7, 4, 1976)) - 2415020.5) / 36525),
        90.29801, 90, "0\u00B0 17' 52\" Can"},
   };
   for (const auto& c : cases) {
@@ -72,14 +73,15 @@ TEST(ComputePlanets, J2000Table) {
   constexpr double kAyanamsa = 23.853991;
   const PlanetLongitudes planets = ComputePlanets(At(2000, 1, 1, 12, 0, kGmt), kAyanamsa);
 
-  struct Case { int body; double tropical; const char* text; };
+  struct Case {
+    int body;
+    double tropical;
+    const char* text;
+  };
   const Case cases[] = {
-      {kEarthSun, 280.37963, "16\u00B0 31' 32\" Sag"},
-      {kMercury, 271.90602, "8\u00B0 3' 7\" Sag"},
-      {kVenus, 241.57807, "7\u00B0 43' 26\" Sco"},
-      {kMars, 327.98280, "4\u00B0 7' 43\" Aqu"},
-      {kJupiter, 25.36113, "1\u00B0 30' 25\" Ari"},
-      {kSaturn, 40.21466, "16\u00B0 21' 38\" Ari"},
+      {kEarthSun, 280.37963, "16\u00B0 31' 32\" Sag"}, {kMercury, 271.90602, "8\u00B0 3' 7\" Sag"},
+      {kVenus, 241.57807, "7\u00B0 43' 26\" Sco"},     {kMars, 327.98280, "4\u00B0 7' 43\" Aqu"},
+      {kJupiter, 25.36113, "1\u00B0 30' 25\" Ari"},    {kSaturn, 40.21466, "16\u00B0 21' 38\" Ari"},
   };
   for (const auto& c : cases) {
     const double sidereal = planets.bodies[static_cast<std::size_t>(c.body)];

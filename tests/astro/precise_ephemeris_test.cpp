@@ -1,8 +1,8 @@
 // The precise ephemeris against the library called directly, published values, the classic
 // almanac routines, the horizon geometry, and its per-thread set-up.
 #include <gtest/gtest.h>
-#include <swephexp.h>
 #include <stdlib.h>  // mkdtemp, setenv, unsetenv
+#include <swephexp.h>
 
 #include <array>
 #include <cmath>
@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "astro/moon.h"
 #include "astro/precise_ephemeris.h"
 #include "astro/precise_sunrise.h"
-#include "astro/moon.h"
 
 namespace velquor {
 namespace {
@@ -33,8 +33,10 @@ struct Instant {
   double jdUt, latitude, longitude;
 };
 const Instant kInstants[] = {
-    {JulianDayUt(1850, 3, 1, 4.25), 51.5, -0.1},   {JulianDayUt(1947, 8, 15, 0.0), 28.65, 77.2},
-    {kJ2000, -33.9, 151.2},                         {JulianDayUt(2024, 11, 5, 17.5), 40.7, -74.0},
+    {JulianDayUt(1850, 3, 1, 4.25), 51.5, -0.1},
+    {JulianDayUt(1947, 8, 15, 0.0), 28.65, 77.2},
+    {kJ2000, -33.9, 151.2},
+    {JulianDayUt(2024, 11, 5, 17.5), 40.7, -74.0},
     {JulianDayUt(2399, 12, 30, 23.0), 69.65, 18.95},
 };
 
@@ -42,9 +44,14 @@ TEST(PreciseEphemeris, MatchesTheLibraryAndItsTropicalPositions) {
   for (const Instant& at : kInstants) {
     const PreciseBodies got = PreciseLongitudes(at.jdUt);  // prepares this thread first
     const double ayanamsa = PreciseAyanamsa(at.jdUt);
-    const std::array<std::pair<int, double>, 8> bodies = {{{SE_SUN, got.sun}, {SE_MOON, got.moon},
-        {SE_MERCURY, got.mercury}, {SE_VENUS, got.venus}, {SE_MARS, got.mars}, {SE_JUPITER, got.jupiter},
-        {SE_SATURN, got.saturn}, {SE_MEAN_NODE, got.meanNode}}};
+    const std::array<std::pair<int, double>, 8> bodies = {{{SE_SUN, got.sun},
+                                                           {SE_MOON, got.moon},
+                                                           {SE_MERCURY, got.mercury},
+                                                           {SE_VENUS, got.venus},
+                                                           {SE_MARS, got.mars},
+                                                           {SE_JUPITER, got.jupiter},
+                                                           {SE_SATURN, got.saturn},
+                                                           {SE_MEAN_NODE, got.meanNode}}};
     for (const auto& [body, longitude] : bodies) {
       std::array<double, 6> x{};
       std::array<char, AS_MAXCH> err{};
@@ -58,7 +65,8 @@ TEST(PreciseEphemeris, MatchesTheLibraryAndItsTropicalPositions) {
     std::array<double, 13> cusps{};
     std::array<double, 10> points{};
     const double ascendant = PreciseAscendant(at.jdUt, at.latitude, at.longitude);
-    swe_houses_ex(at.jdUt, SEFLG_SIDEREAL, at.latitude, at.longitude, 'P', cusps.data(), points.data());
+    swe_houses_ex(at.jdUt, SEFLG_SIDEREAL, at.latitude, at.longitude, 'P', cusps.data(),
+                  points.data());
     EXPECT_NEAR(AngleDiff(ascendant, points[0]), 0.0, 1e-9) << at.jdUt;
     swe_houses_ex(at.jdUt, 0, at.latitude, at.longitude, 'P', cusps.data(), points.data());
     EXPECT_NEAR(AngleDiff(points[0] - ayanamsa, ascendant), 0.0, 1e-9) << at.jdUt;
@@ -74,10 +82,12 @@ TEST(PreciseEphemeris, PublishedValues) {
   };
   auto sun = [](double jd) { return PreciseLongitudes(jd).sun + PreciseAyanamsa(jd); };
   auto moon = [](double jd) { return PreciseLongitudes(jd).moon + PreciseAyanamsa(jd); };
-  const double apr = td1992Apr12 - swe_deltat(td1992Apr12), oct = td1992Oct13 - swe_deltat(td1992Oct13);
+  const double apr = td1992Apr12 - swe_deltat(td1992Apr12),
+               oct = td1992Oct13 - swe_deltat(td1992Oct13);
   const Case cases[] = {
       // The Calendar Reform Committee's definition: 23°15′00.658″ on 21 March 1956.
-      {"Lahiri 1956", PreciseAyanamsa(JulianDayUt(1956, 3, 21, 0.0)), Dms(23, 15, 0.658), 0.5 / 3600},
+      {"Lahiri 1956", PreciseAyanamsa(JulianDayUt(1956, 3, 21, 0.0)), Dms(23, 15, 0.658),
+       0.5 / 3600},
       // Mean 23°51′25.5″ at J2000, less 13.9″ of nutation.
       {"Lahiri J2000", PreciseAyanamsa(kJ2000), Dms(23, 51, 11.6), 1.0 / 3600},
       // Meeus, Astronomical Algorithms, examples 25.b and 47.a (full VSOP87; ELP-2000 terms).
@@ -110,15 +120,19 @@ TEST(PreciseSunrise, FollowsTheClassicAlmanacThroughTheYear) {
     SunPlace place;
     std::int64_t centreMost;  // seconds
   };
-  for (const Case& c : {Case{kDelhi, 360}, Case{kNewYork, 360}, Case{kLondon, 480}, Case{kSydney, 360}}) {
+  for (const Case& c :
+       {Case{kDelhi, 360}, Case{kNewYork, 360}, Case{kLondon, 480}, Case{kSydney, 360}}) {
     SunRiseSet previous{};
     for (int n = 0; n < 366; n += 5) {
       const LocalDateTime date = AddDays({2000, 1, 1}, n);
       const std::string when = std::to_string(c.place.latitude) + " " + FormatMinute(date);
-      const SunRiseSet got = ComputePreciseSunRiseSet(date.month, date.day, 2000, c.place, SunDisc::UpperLimb);
-      const SunRiseSet centre = ComputePreciseSunRiseSet(date.month, date.day, 2000, c.place, SunDisc::DiscCentre);
+      const SunRiseSet got =
+          ComputePreciseSunRiseSet(date.month, date.day, 2000, c.place, SunDisc::UpperLimb);
+      const SunRiseSet centre =
+          ComputePreciseSunRiseSet(date.month, date.day, 2000, c.place, SunDisc::DiscCentre);
       const SunRiseSet classic = ComputeSunRiseSet(date.month, date.day, 2000, c.place);
-      ASSERT_TRUE(got.sunrise.occurs() && got.sunset.occurs() && centre.sunrise.occurs() && centre.sunset.occurs());
+      ASSERT_TRUE(got.sunrise.occurs() && got.sunset.occurs() && centre.sunrise.occurs() &&
+                  centre.sunset.occurs());
       EXPECT_LE(std::abs(SecondsBetween(got.sunrise.time, classic.sunrise.time)), 150) << when;
       EXPECT_LE(std::abs(SecondsBetween(got.sunset.time, classic.sunset.time)), 150) << when;
       for (const auto later : {SecondsBetween(got.sunrise.time, centre.sunrise.time),
@@ -126,7 +140,8 @@ TEST(PreciseSunrise, FollowsTheClassicAlmanacThroughTheYear) {
         EXPECT_TRUE(later >= 120 && later <= c.centreMost) << when << ": " << later << " s";
       }
       if (n > 0) {
-        EXPECT_LE(std::abs(SecondsBetween(previous.sunrise.time, got.sunrise.time) - 5 * 86400), 5 * 180);
+        EXPECT_LE(std::abs(SecondsBetween(previous.sunrise.time, got.sunrise.time) - 5 * 86400),
+                  5 * 180);
       }
       previous = got;
     }
@@ -148,9 +163,24 @@ TEST(PreciseSunrise, PinsAndTheBoundsOfTheDay) {
   tromsoSummer.zoneOffset = 2.0;
   const Case cases[] = {
       // The almanac gives 06:04 and 18:11.
-      {"equator", {0, 0, 0}, 3, 21, kLimb, S::Occurs, S::Occurs, {2000, 3, 21, 6, 3, 39}, {2000, 3, 21, 18, 10, 31}},
-      {"New York, daylight hour", {kNewYork.latitude, kNewYork.longitude, -4.0}, 6, 21, kLimb, S::Occurs, S::Occurs,
-       {2000, 6, 21, 5, 24, 44}, {2000, 6, 21, 20, 30, 59}},
+      {"equator",
+       {0, 0, 0},
+       3,
+       21,
+       kLimb,
+       S::Occurs,
+       S::Occurs,
+       {2000, 3, 21, 6, 3, 39},
+       {2000, 3, 21, 18, 10, 31}},
+      {"New York, daylight hour",
+       {kNewYork.latitude, kNewYork.longitude, -4.0},
+       6,
+       21,
+       kLimb,
+       S::Occurs,
+       S::Occurs,
+       {2000, 6, 21, 5, 24, 44},
+       {2000, 6, 21, 20, 30, 59}},
       {"Tromso, polar day", kTromso, 6, 21, kLimb, S::SunStaysUp, S::SunStaysUp, {}, {}},
       {"Tromso, polar day", kTromso, 6, 21, kCentre, S::SunStaysUp, S::SunStaysUp, {}, {}},
       {"Tromso, polar night", kTromso, 12, 21, kLimb, S::SunStaysDown, S::SunStaysDown, {}, {}},
@@ -158,9 +188,23 @@ TEST(PreciseSunrise, PinsAndTheBoundsOfTheDay) {
       // The upper limb's first sunset after the polar day comes at 00:34 of the next clock
       // day, and that day the Sun sets before it rises. The centre set an hour earlier.
       {"Tromso, 25 July", tromsoSummer, 7, 25, kLimb, S::SunStaysUp, S::SunStaysUp, {}, {}},
-      {"Tromso, 26 July", tromsoSummer, 7, 26, kLimb, S::Occurs, S::Occurs, {2000, 7, 26, 1, 8, 20},
+      {"Tromso, 26 July",
+       tromsoSummer,
+       7,
+       26,
+       kLimb,
+       S::Occurs,
+       S::Occurs,
+       {2000, 7, 26, 1, 8, 20},
        {2000, 7, 26, 0, 33, 54}},
-      {"Tromso, 25 July", tromsoSummer, 7, 25, kCentre, S::Occurs, S::Occurs, {2000, 7, 25, 1, 54, 20},
+      {"Tromso, 25 July",
+       tromsoSummer,
+       7,
+       25,
+       kCentre,
+       S::Occurs,
+       S::Occurs,
+       {2000, 7, 25, 1, 54, 20},
        {2000, 7, 25, 23, 38, 48}},
   };
   for (const Case& c : cases) {
@@ -213,7 +257,8 @@ TEST(PreciseEphemeris, ThreadsComputingAtOnceAgreeWithOneThread) {
     std::vector<Result> results;
     for (const Instant& at : kInstants) {
       const SunPlace place{at.latitude, at.longitude, 0.0};
-      results.push_back({PreciseLongitudes(at.jdUt), PreciseAscendant(at.jdUt, at.latitude, at.longitude),
+      results.push_back({PreciseLongitudes(at.jdUt),
+                         PreciseAscendant(at.jdUt, at.latitude, at.longitude),
                          ComputePreciseSunRiseSet(6, 1, 2000, place, SunDisc::DiscCentre)});
     }
     return results;

@@ -24,20 +24,37 @@ void ExpectRiseSet(const RiseSetCase& c) {
   const SunRiseSet got = ComputeSunRiseSet(c.month, c.day, c.year, c.place);
   ASSERT_TRUE(got.sunrise.occurs()) << c.what;
   ASSERT_TRUE(got.sunset.occurs()) << c.what;
-  EXPECT_EQ(got.sunrise.time, c.sunrise) << c.what << ": want " << FormatMinute(c.sunrise) << " got "
-                                         << FormatMinute(got.sunrise.time);
-  EXPECT_EQ(got.sunset.time, c.sunset) << c.what << ": want " << FormatMinute(c.sunset) << " got "
-                                       << FormatMinute(got.sunset.time);
+  EXPECT_EQ(got.sunrise.time, c.sunrise) << c.what << ": want " << FormatMinute(c.sunrise)
+                                         << " got " << FormatMinute(got.sunrise.time);
+  EXPECT_EQ(got.sunset.time, c.sunset)
+      << c.what << ": want " << FormatMinute(c.sunset) << " got " << FormatMinute(got.sunset.time);
 }
 
 TEST(SunRiseSet, ReferenceDays) {
   const SunPlace delhi{Degrees(28, 39), Degrees(77, 13), kIst};
   const RiseSetCase cases[] = {
-      {"equator, Greenwich, equinox", 3, 21, 2000, {0, 0, 0}, {2000, 3, 21, 6, 4}, {2000, 3, 21, 18, 11}},
+      {"equator, Greenwich, equinox",
+       3,
+       21,
+       2000,
+       {0, 0, 0},
+       {2000, 3, 21, 6, 4},
+       {2000, 3, 21, 18, 11}},
       {"Delhi, June solstice", 6, 21, 2000, delhi, {2000, 6, 21, 5, 24}, {2000, 6, 21, 19, 22}},
-      {"Delhi, December solstice", 12, 21, 2000, delhi, {2000, 12, 21, 7, 9}, {2000, 12, 21, 17, 29}},
-      {"New York, EST, January", 1, 15, 2000, {Degrees(40, 43), -74.0, -5.0},
-       {2000, 1, 15, 7, 19}, {2000, 1, 15, 16, 52}},
+      {"Delhi, December solstice",
+       12,
+       21,
+       2000,
+       delhi,
+       {2000, 12, 21, 7, 9},
+       {2000, 12, 21, 17, 29}},
+      {"New York, EST, January",
+       1,
+       15,
+       2000,
+       {Degrees(40, 43), -74.0, -5.0},
+       {2000, 1, 15, 7, 19},
+       {2000, 1, 15, 16, 52}},
   };
   for (const auto& c : cases) ExpectRiseSet(c);
 }
@@ -57,13 +74,24 @@ TEST(SunRiseSet, DaylightHourMovesBothEventsOnAnyDate) {
 TEST(SunRiseSet, RightAscensionFollowsTheQuadrantOfTheLongitude) {
   // The Sun's true longitude at this sunset lies between pi/2 and the shortened bound
   // 1.5708; the shortened comparison would put the sunset at 07:14.
-  ExpectRiseSet({"28N 11E24, CET, June solstice", 6, 21, 2000, {28.0, Degrees(11, 24), 1.0},
-                 {2000, 6, 21, 5, 18}, {2000, 6, 21, 19, 14}});
+  ExpectRiseSet({"28N 11E24, CET, June solstice",
+                 6,
+                 21,
+                 2000,
+                 {28.0, Degrees(11, 24), 1.0},
+                 {2000, 6, 21, 5, 18},
+                 {2000, 6, 21, 19, 14}});
 }
 
 TEST(SunRiseSet, RoundedMinuteOfSixtyCarriesIntoTheHour) {
   // Sunrise at 5 h 59.84 min rounds up to the full hour.
-  ExpectRiseSet({"equator, Greenwich, 2 January", 1, 2, 2000, {0, 0, 0}, {2000, 1, 2, 6, 0}, {2000, 1, 2, 18, 7}});
+  ExpectRiseSet({"equator, Greenwich, 2 January",
+                 1,
+                 2,
+                 2000,
+                 {0, 0, 0},
+                 {2000, 1, 2, 6, 0},
+                 {2000, 1, 2, 18, 7}});
 }
 
 TEST(SunRiseSet, HourOfTwentyFourCarriesIntoTheNextDay) {
@@ -71,27 +99,50 @@ TEST(SunRiseSet, HourOfTwentyFourCarriesIntoTheNextDay) {
   // sunrise is midnight, on the day the local clock shows it.
   const SunRiseSet got = ComputeSunRiseSet(3, 21, 2000, {0.0, -Degrees(13, 59), -7.0});
   ASSERT_TRUE(got.sunrise.occurs());
-  EXPECT_EQ(got.sunrise.time, (LocalDateTime{2000, 3, 21, 0, 0, 0})) << FormatMinute(got.sunrise.time);
-  EXPECT_EQ(got.sunset.time, (LocalDateTime{2000, 3, 21, 12, 7, 0})) << FormatMinute(got.sunset.time);
+  EXPECT_EQ(got.sunrise.time, (LocalDateTime{2000, 3, 21, 0, 0, 0}))
+      << FormatMinute(got.sunrise.time);
+  EXPECT_EQ(got.sunset.time, (LocalDateTime{2000, 3, 21, 12, 7, 0}))
+      << FormatMinute(got.sunset.time);
 }
 
 TEST(SunRiseSet, EventsKeepTheDateOfTheLocalClock) {
   const RiseSetCase cases[] = {
       // Reykjavik in June: the sunset falls just after midnight.
-      {"Reykjavik, GMT", 6, 21, 2000, {Degrees(64, 8), -Degrees(21, 56), 0.0},
-       {2000, 6, 21, 2, 55}, {2000, 6, 22, 0, 4}},
+      {"Reykjavik, GMT",
+       6,
+       21,
+       2000,
+       {Degrees(64, 8), -Degrees(21, 56), 0.0},
+       {2000, 6, 21, 2, 55},
+       {2000, 6, 22, 0, 4}},
       // A clock ten hours ahead of its sun: sunset the next morning.
-      {"Greenwich on a +10 clock", 3, 21, 2000, {0, 0, 10.0}, {2000, 3, 21, 16, 4}, {2000, 3, 22, 4, 11}},
+      {"Greenwich on a +10 clock",
+       3,
+       21,
+       2000,
+       {0, 0, 10.0},
+       {2000, 3, 21, 16, 4},
+       {2000, 3, 22, 4, 11}},
       // A clock ten hours behind its sun: sunrise the evening before.
-      {"Greenwich on a -10 clock", 3, 21, 2000, {0, 0, -10.0}, {2000, 3, 20, 20, 4}, {2000, 3, 21, 8, 11}},
+      {"Greenwich on a -10 clock",
+       3,
+       21,
+       2000,
+       {0, 0, -10.0},
+       {2000, 3, 20, 20, 4},
+       {2000, 3, 21, 8, 11}},
   };
   for (const auto& c : cases) ExpectRiseSet(c);
 }
 
 TEST(SunRiseSet, PolarDayAndNightSayWhereTheSunStays) {
-  struct Case { int month; SunEventStatus want; };
+  struct Case {
+    int month;
+    SunEventStatus want;
+  };
   const SunPlace tromso{Degrees(69, 39), Degrees(18, 57), 1.0};
-  for (const Case c : {Case{12, SunEventStatus::SunStaysDown}, Case{6, SunEventStatus::SunStaysUp}}) {
+  for (const Case c :
+       {Case{12, SunEventStatus::SunStaysDown}, Case{6, SunEventStatus::SunStaysUp}}) {
     const SunRiseSet got = ComputeSunRiseSet(c.month, 21, 2000, tromso);
     EXPECT_EQ(got.sunrise.status, c.want) << c.month;
     EXPECT_EQ(got.sunset.status, c.want) << c.month;
@@ -110,8 +161,8 @@ TEST(SunRiseSet, SunriseBeforeSunsetEverywhereTheSunRisesAndSets) {
       for (int zone = -13; zone <= 12; zone += 5) {
         for (int doy = 0; doy < 365; doy += 10) {
           const LocalDateTime date = AddDays({2001, 1, 1, 0, 0, 0}, doy);
-          const SunRiseSet got = ComputeSunRiseSet(date.month, date.day, date.year, {double(lat), double(lon),
-                                                                                     double(zone)});
+          const SunRiseSet got = ComputeSunRiseSet(date.month, date.day, date.year,
+                                                   {double(lat), double(lon), double(zone)});
           if (!got.sunrise.occurs() || !got.sunset.occurs()) continue;
           const auto span = SecondsBetween(got.sunrise.time, got.sunset.time);
           EXPECT_GT(span, 0) << lat << " " << lon << " " << zone << " " << FormatMinute(date);
@@ -123,7 +174,9 @@ TEST(SunRiseSet, SunriseBeforeSunsetEverywhereTheSunRisesAndSets) {
 }
 
 TEST(SunAtan2, Branches) {
-  struct Case { double y, x, want; };
+  struct Case {
+    double y, x, want;
+  };
   const Case cases[] = {
       {1, 1, kPi / 4}, {1, -1, 3 * kPi / 4}, {-1, -1, -3 * kPi / 4}, {0, -1, 0},
       {0, 0, 0},       {2, 0, kPi / 2},      {-2, 0, -kPi / 2},

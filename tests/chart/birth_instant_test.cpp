@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kEastern = 27;  // "Eastern Standard Time,EST,-5.0"
 constexpr int kGmt = 29;
-constexpr int kCet = 20;      // "Central European Time,CET,+1.0"
+constexpr int kCet = 20;  // "Central European Time,CET,+1.0"
 
 BirthData Birth(int year, int month, int day, int hour, int minute, int zoneIndex, bool dst) {
   BirthData b;
@@ -64,8 +64,10 @@ TEST(BirthInstant, WesternPlaceOnAnEasternZone) {
 TEST(BirthInstant, DaylightSavingMovesEveryInstantBackOneHour) {
   const BirthData ticked = Birth(1976, 7, 4, 7, 30, kEastern, true);
   const BirthData plain = Birth(1976, 7, 4, 6, 30, kEastern, false);
-  ExpectSameInstant(RunEngine(ticked, BirthMomentOf(ticked)), RunEngine(plain, BirthMomentOf(plain)));
-  ExpectSameInstant(RunEngine(ticked, {1976, 7, 4, 6, 0, 0}), RunEngine(plain, {1976, 7, 4, 5, 0, 0}));
+  ExpectSameInstant(RunEngine(ticked, BirthMomentOf(ticked)),
+                    RunEngine(plain, BirthMomentOf(plain)));
+  ExpectSameInstant(RunEngine(ticked, {1976, 7, 4, 6, 0, 0}),
+                    RunEngine(plain, {1976, 7, 4, 5, 0, 0}));
 }
 
 TEST(BirthInstant, PlaceSignsAndSunClock) {

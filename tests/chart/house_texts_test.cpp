@@ -11,12 +11,15 @@ namespace {
 
 TEST(HouseTexts, NamedHouses) {
   EXPECT_EQ(HouseSignificance(11),
-            "You will achieve a lot of fame and respect. You will be well-liked, wise, wealthy and well renowned.");
+            "You will achieve a lot of fame and respect. You will be well-liked, wise, wealthy and "
+            "well renowned.");
   EXPECT_EQ(HouseSignificance(1),
-            "You may be physically very weak and sick. You will be mentally dull and not active at all. You may be "
+            "You may be physically very weak and sick. You will be mentally dull and not active at "
+            "all. You may be "
             "malnourished and suffer from body limb defects.");
   EXPECT_EQ(HouseSignificance(12),
-            "You may have a very disagreeable nature. People will find you rude, cruel and unbearable. You may "
+            "You may have a very disagreeable nature. People will find you rude, cruel and "
+            "unbearable. You may "
             "suffer from problems of the eye.");
 }
 

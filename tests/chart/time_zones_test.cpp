@@ -8,7 +8,11 @@ namespace velquor {
 namespace {
 
 TEST(TimeZones, NamedRows) {
-  struct Case { int index; const char* label; int hours, minutes; };
+  struct Case {
+    int index;
+    const char* label;
+    int hours, minutes;
+  };
   const Case cases[] = {
       {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
       {29, "Greenwich Mean Time,GMT,0.0", 0, 0},

@@ -67,45 +67,134 @@ TEST(ValidateBirthData, EachCheckWithItsMessageIconAndFocus) {
   const Case cases[] = {
       {"valid", [](BirthData&) {}, nullptr, Critical, Name},
       {"empty name", [](BirthData& f) { f.personName = ""; }, "Please Enter Name", Critical, Name},
-      {"blank name", [](BirthData& f) { f.personName = "   "; }, "Please Enter Name", Critical, Name},
-      {"no longitude degrees", [](BirthData& f) { f.lonDegrees = BoxNumber(""); }, kLonDeg, Critical, LonDegrees},
-      {"blank longitude degrees", [](BirthData& f) { f.lonDegrees = BoxNumber("  "); }, kLonDeg, Critical, LonDegrees},
-      {"longitude 180", [](BirthData& f) { f.lonDegrees = BoxNumber("180"); }, kLonDeg, Critical, LonDegrees},
-      {"longitude 179", [](BirthData& f) { f.lonDegrees = BoxNumber("179"); }, nullptr, Critical, Name},
-      {"longitude 0", [](BirthData& f) { f.lonDegrees = BoxNumber(std::string("0")); }, nullptr, Critical, Name},
-      {"pasted -5", [](BirthData& f) { f.lonDegrees = BoxNumber("-5"); }, kLonDeg, Critical, LonDegrees},
-      {"pasted letters", [](BirthData& f) { f.lonDegrees = BoxNumber("east"); }, kLonDeg, Critical, LonDegrees},
-      {"pasted 12abc reads 12", [](BirthData& f) { f.lonDegrees = BoxNumber("12abc"); }, nullptr, Critical, Name},
-      {"longitude minutes 60", [](BirthData& f) { f.lonMinutes = BoxNumber("60"); }, kLonMin, Critical, LonMinutes},
-      {"longitude minutes empty", [](BirthData& f) { f.lonMinutes = BoxNumber(""); }, kLonMin, Critical, LonMinutes},
-      {"longitude minutes 59", [](BirthData& f) { f.lonMinutes = BoxNumber(" 59 "); }, nullptr, Critical, Name},
-      {"latitude 90", [](BirthData& f) { f.latDegrees = BoxNumber("90"); }, kLatDeg, Critical, LatDegrees},
-      {"latitude 89", [](BirthData& f) { f.latDegrees = BoxNumber("89"); }, nullptr, Critical, Name},
-      {"latitude minutes 60", [](BirthData& f) { f.latMinutes = BoxNumber("60"); }, kLatMin, Critical, LatMinutes},
-      {"latitude minutes empty", [](BirthData& f) { f.latMinutes = BoxNumber(""); }, kLatMin, Critical, LatMinutes},
-      {"29 February 2000", [](BirthData& f) { f.monthNumber = 2; f.dayNumber = 29; f.yearNumber = 2000; },
+      {"blank name", [](BirthData& f) { f.personName = "   "; }, "Please Enter Name", Critical,
+       Name},
+      {"no longitude degrees", [](BirthData& f) { f.lonDegrees = BoxNumber(""); }, kLonDeg,
+       Critical, LonDegrees},
+      {"blank longitude degrees", [](BirthData& f) { f.lonDegrees = BoxNumber("  "); }, kLonDeg,
+       Critical, LonDegrees},
+      {"longitude 180", [](BirthData& f) { f.lonDegrees = BoxNumber("180"); }, kLonDeg, Critical,
+       LonDegrees},
+      {"longitude 179", [](BirthData& f) { f.lonDegrees = BoxNumber("179"); }, nullptr, Critical,
+       Name},
+      {"longitude 0", [](BirthData& f) { f.lonDegrees = BoxNumber(std::string("0")); }, nullptr,
+       Critical, Name},
+      {"pasted -5", [](BirthData& f) { f.lonDegrees = BoxNumber("-5"); }, kLonDeg, Critical,
+       LonDegrees},
+      {"pasted letters", [](BirthData& f) { f.lonDegrees = BoxNumber("east"); }, kLonDeg, Critical,
+       LonDegrees},
+      {"pasted 12abc reads 12", [](BirthData& f) { f.lonDegrees = BoxNumber("12abc"); }, nullptr,
+       Critical, Name},
+      {"longitude minutes 60", [](BirthData& f) { f.lonMinutes = BoxNumber("60"); }, kLonMin,
+       Critical, LonMinutes},
+      {"longitude minutes empty", [](BirthData& f) { f.lonMinutes = BoxNumber(""); }, kLonMin,
+       Critical, LonMinutes},
+      {"longitude minutes 59", [](BirthData& f) { f.lonMinutes = BoxNumber(" 59 "); }, nullptr,
+       Critical, Name},
+      {"latitude 90", [](BirthData& f) { f.latDegrees = BoxNumber("90"); }, kLatDeg, Critical,
+       LatDegrees},
+      {"latitude 89", [](BirthData& f) { f.latDegrees = BoxNumber("89"); }, nullptr, Critical,
+       Name},
+      {"latitude minutes 60", [](BirthData& f) { f.latMinutes = BoxNumber("60"); }, kLatMin,
+       Critical, LatMinutes},
+      {"latitude minutes empty", [](BirthData& f) { f.latMinutes = BoxNumber(""); }, kLatMin,
+       Critical, LatMinutes},
+      {"29 February 2000",
+       [](BirthData& f) {
+         f.monthNumber = 2;
+         f.dayNumber = 29;
+         f.yearNumber = 2000;
+       },
        nullptr, Critical, Name},
-      {"29 February 1999", [](BirthData& f) { f.monthNumber = 2; f.dayNumber = 29; f.yearNumber = 1999; },
+      {"29 February 1999",
+       [](BirthData& f) {
+         f.monthNumber = 2;
+         f.dayNumber = 29;
+         f.yearNumber = 1999;
+       },
        kFebruary, Information, Day},
-      {"30 February 2000", [](BirthData& f) { f.monthNumber = 2; f.dayNumber = 30; f.yearNumber = 2000; },
+      {"30 February 2000",
+       [](BirthData& f) {
+         f.monthNumber = 2;
+         f.dayNumber = 30;
+         f.yearNumber = 2000;
+       },
        kFebruary, Information, Day},
-      {"31 February 1904", [](BirthData& f) { f.monthNumber = 2; f.dayNumber = 31; f.yearNumber = 1904; },
+      {"31 February 1904",
+       [](BirthData& f) {
+         f.monthNumber = 2;
+         f.dayNumber = 31;
+         f.yearNumber = 1904;
+       },
        kFebruary, Information, Day},
-      {"28 February 1901", [](BirthData& f) { f.monthNumber = 2; f.dayNumber = 28; f.yearNumber = 1901; },
+      {"28 February 1901",
+       [](BirthData& f) {
+         f.monthNumber = 2;
+         f.dayNumber = 28;
+         f.yearNumber = 1901;
+       },
        nullptr, Critical, Name},
-      {"31 April", [](BirthData& f) { f.monthNumber = 4; f.dayNumber = 31; }, kThirtyDays, Information, Day},
-      {"31 June", [](BirthData& f) { f.monthNumber = 6; f.dayNumber = 31; }, kThirtyDays, Information, Day},
-      {"31 September", [](BirthData& f) { f.monthNumber = 9; f.dayNumber = 31; }, kThirtyDays, Information, Day},
-      {"31 November", [](BirthData& f) { f.monthNumber = 11; f.dayNumber = 31; }, kThirtyDays, Information, Day},
-      {"30 April", [](BirthData& f) { f.monthNumber = 4; f.dayNumber = 30; }, nullptr, Critical, Name},
-      {"31 March", [](BirthData& f) { f.monthNumber = 3; f.dayNumber = 31; }, nullptr, Critical, Name},
-      {"31 December", [](BirthData& f) { f.monthNumber = 12; f.dayNumber = 31; }, nullptr, Critical, Name},
+      {"31 April",
+       [](BirthData& f) {
+         f.monthNumber = 4;
+         f.dayNumber = 31;
+       },
+       kThirtyDays, Information, Day},
+      {"31 June",
+       [](BirthData& f) {
+         f.monthNumber = 6;
+         f.dayNumber = 31;
+       },
+       kThirtyDays, Information, Day},
+      {"31 September",
+       [](BirthData& f) {
+         f.monthNumber = 9;
+         f.dayNumber = 31;
+       },
+       kThirtyDays, Information, Day},
+      {"31 November",
+       [](BirthData& f) {
+         f.monthNumber = 11;
+         f.dayNumber = 31;
+       },
+       kThirtyDays, Information, Day},
+      {"30 April",
+       [](BirthData& f) {
+         f.monthNumber = 4;
+         f.dayNumber = 30;
+       },
+       nullptr, Critical, Name},
+      {"31 March",
+       [](BirthData& f) {
+         f.monthNumber = 3;
+         f.dayNumber = 31;
+       },
+       nullptr, Critical, Name},
+      {"31 December",
+       [](BirthData& f) {
+         f.monthNumber = 12;
+         f.dayNumber = 31;
+       },
+       nullptr, Critical, Name},
       // The first failing check wins.
-      {"name before longitude", [](BirthData& f) { f.personName = ""; f.lonDegrees = BoxNumber("500"); },
+      {"name before longitude",
+       [](BirthData& f) {
+         f.personName = "";
+         f.lonDegrees = BoxNumber("500");
+       },
        "Please Enter Name", Critical, Name},
-      {"latitude minutes before the date", [](BirthData& f) { f.latMinutes = BoxNumber("99"); f.monthNumber = 4; f.dayNumber = 31; },
+      {"latitude minutes before the date",
+       [](BirthData& f) {
+         f.latMinutes = BoxNumber("99");
+         f.monthNumber = 4;
+         f.dayNumber = 31;
+       },
        kLatMin, Critical, LatMinutes},
-      {"longitude degrees before minutes", [](BirthData& f) { f.lonDegrees = BoxNumber(""); f.lonMinutes = BoxNumber(""); },
+      {"longitude degrees before minutes",
+       [](BirthData& f) {
+         f.lonDegrees = BoxNumber("");
+         f.lonMinutes = BoxNumber("");
+       },
        kLonDeg, Critical, LonDegrees},
   };
   for (const auto& c : cases) Check(c, &ValidateBirthData);
@@ -114,10 +203,22 @@ TEST(ValidateBirthData, EachCheckWithItsMessageIconAndFocus) {
 TEST(ValidatePlaceQuery, CityStateCountryInOrder) {
   const Case cases[] = {
       {"all filled", [](BirthData&) {}, nullptr, Critical, Name},
-      {"only the city", [](BirthData& f) { f.stateText = ""; f.countryText = ""; }, "Please Enter State", Information, State},
-      {"no city", [](BirthData& f) { f.cityText = ""; f.stateText = ""; }, "Please Enter City", Information, City},
-      {"no country", [](BirthData& f) { f.countryText = ""; }, "Please Enter Country", Information, Country},
-      {"a blank state is a state", [](BirthData& f) { f.stateText = std::string(" "); }, nullptr, Critical, Name},
+      {"only the city",
+       [](BirthData& f) {
+         f.stateText = "";
+         f.countryText = "";
+       },
+       "Please Enter State", Information, State},
+      {"no city",
+       [](BirthData& f) {
+         f.cityText = "";
+         f.stateText = "";
+       },
+       "Please Enter City", Information, City},
+      {"no country", [](BirthData& f) { f.countryText = ""; }, "Please Enter Country", Information,
+       Country},
+      {"a blank state is a state", [](BirthData& f) { f.stateText = std::string(" "); }, nullptr,
+       Critical, Name},
   };
   for (const auto& c : cases) Check(c, &ValidatePlaceQuery);
 }
@@ -132,11 +233,21 @@ TEST(PlaceQueryText, JoinsThePlaceAsTyped) {
 }
 
 TEST(LeadingNumber, ReadsTheLeadingDigitsOfTheTrimmedText) {
-  struct NumberCase { const char* text; std::optional<int> want; };
+  struct NumberCase {
+    const char* text;
+    std::optional<int> want;
+  };
   const NumberCase cases[] = {
-      {"", std::nullopt},  {"   ", std::nullopt}, {"-5", std::nullopt},  {"x1", std::nullopt},
-      {"0", 0},            {"179", 179},          {" 007 ", 7},          {"12abc", 12},
-      {"1 2", 1},          {"99999999999999", INT_MAX},
+      {"", std::nullopt},
+      {"   ", std::nullopt},
+      {"-5", std::nullopt},
+      {"x1", std::nullopt},
+      {"0", 0},
+      {"179", 179},
+      {" 007 ", 7},
+      {"12abc", 12},
+      {"1 2", 1},
+      {"99999999999999", INT_MAX},
   };
   for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.want) << '"' << c.text << '"';
 }
@@ -152,14 +263,25 @@ TEST(BoxNumber, ABoxWithoutDigitsReadsMinusOne) {
 // own checks; a chart run needs every check but the name's.
 TEST(ValidateBirthData, DomainChecksComeFirst) {
   const Case cases[] = {
-      {"year 1900", [](BirthData& f) { f.yearNumber = 1900; }, "year 1900 is not within 1901 to 2050", Critical, Year},
-      {"month 13", [](BirthData& f) { f.monthNumber = 13; }, "month 13 is not within 1 to 12", Critical, Month},
-      {"day 32", [](BirthData& f) { f.dayNumber = 32; }, "day 32 is not within 1 to 31", Critical, Day},
-      {"hour 24", [](BirthData& f) { f.hourNumber = 24; }, "hour 24 is not within 0 to 23", Critical, Hour},
-      {"minute -1", [](BirthData& f) { f.minuteNumber = -1; }, "minute -1 is not within 0 to 59", Critical, Minute},
-      {"second 60", [](BirthData& f) { f.secondNumber = 60; }, "second 60 is not within 0 to 59", Critical, Second},
-      {"zone 71", [](BirthData& f) { f.zoneIndex = 71; }, "time-zone row 71 is not within 0 to 70", Critical, Zone},
-      {"year before an empty name", [](BirthData& f) { f.yearNumber = 2051; f.personName = ""; },
+      {"year 1900", [](BirthData& f) { f.yearNumber = 1900; },
+       "year 1900 is not within 1901 to 2050", Critical, Year},
+      {"month 13", [](BirthData& f) { f.monthNumber = 13; }, "month 13 is not within 1 to 12",
+       Critical, Month},
+      {"day 32", [](BirthData& f) { f.dayNumber = 32; }, "day 32 is not within 1 to 31", Critical,
+       Day},
+      {"hour 24", [](BirthData& f) { f.hourNumber = 24; }, "hour 24 is not within 0 to 23",
+       Critical, Hour},
+      {"minute -1", [](BirthData& f) { f.minuteNumber = -1; }, "minute -1 is not within 0 to 59",
+       Critical, Minute},
+      {"second 60", [](BirthData& f) { f.secondNumber = 60; }, "second 60 is not within 0 to 59",
+       Critical, Second},
+      {"zone 71", [](BirthData& f) { f.zoneIndex = 71; }, "time-zone row 71 is not within 0 to 70",
+       Critical, Zone},
+      {"year before an empty name",
+       [](BirthData& f) {
+         f.yearNumber = 2051;
+         f.personName = "";
+       },
        "year 2051 is not within 1901 to 2050", Critical, Year},
   };
   for (const auto& c : cases) Check(c, &ValidateBirthData);

@@ -20,10 +20,9 @@ TEST(BatchInput, ReadsEveryKeyAndDefaultsTheOptionalOnes) {
       R"("zone":34,"lat_deg":33,"lat_min":52,"south":true,"lon_deg":77,"lon_min":13,)"
       R"("east":false,"dst":true,"city":"Zürich","state":"ZH","country":"CH"})");
   EXPECT_EQ(full, (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false,
-                              true, "Zürich", "ZH", "CH")));
-  EXPECT_EQ(ParseBatchLine(kRequiredOnly),
-            (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37, false, 77, 13, true, false,
-                        "", "", "")));
+                                 true, "Zürich", "ZH", "CH")));
+  EXPECT_EQ(ParseBatchLine(kRequiredOnly), (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37,
+                                                          false, 77, 13, true, false, "", "", "")));
 }
 
 // The required line with one key's value replaced, added, or (for an empty value) removed.
@@ -42,7 +41,11 @@ std::string WithKey(const std::string& key, const std::string& value) {
 }
 
 TEST(BatchInput, FaultsNameTheKey) {
-  struct Case { std::string line; const char* field; const char* message; };
+  struct Case {
+    std::string line;
+    const char* field;
+    const char* message;
+  };
   const Case cases[] = {
       {"", "line", "empty"},
       {"{", "line", "malformed JSON"},

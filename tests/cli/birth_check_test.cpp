@@ -13,20 +13,22 @@ namespace velquor {
 namespace {
 
 BirthData ValidInput() {
-  return test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 28, 37, false, 77, 13, true, false, "", "", "");
+  return test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 28, 37, false, 77, 13, true, false, "",
+                       "", "");
 }
 
 struct Fault {
   const char* what;
   void (*change)(BirthData&);
-  const char* option;    // as the chart command names the field
-  const char* key;       // as the batch command names it
-  const char* message;   // a part of the message
+  const char* option;   // as the chart command names the field
+  const char* key;      // as the batch command names it
+  const char* message;  // a part of the message
 };
 
 const Fault kFaults[] = {
     {"year before 1901", [](BirthData& b) { b.yearNumber = 1900; }, "--date", "year", "year 1900"},
-    {"year after 2050", [](BirthData& b) { b.yearNumber = 2051; }, "--date", "year", "1901 to 2050"},
+    {"year after 2050", [](BirthData& b) { b.yearNumber = 2051; }, "--date", "year",
+     "1901 to 2050"},
     {"month 0", [](BirthData& b) { b.monthNumber = 0; }, "--date", "month", "month 0"},
     {"month 13", [](BirthData& b) { b.monthNumber = 13; }, "--date", "month", "1 to 12"},
     {"day 0", [](BirthData& b) { b.dayNumber = 0; }, "--date", "day", "day 0"},
@@ -35,7 +37,8 @@ const Fault kFaults[] = {
     {"minute 60", [](BirthData& b) { b.minuteNumber = 60; }, "--time", "minute", "0 to 59"},
     {"second -1", [](BirthData& b) { b.secondNumber = -1; }, "--time", "second", "0 to 59"},
     {"zone 71", [](BirthData& b) { b.zoneIndex = 71; }, "--zone", "zone", "0 to 70"},
-    {"blank name", [](BirthData& b) { b.personName = "   "; }, "--name", "name", "Please Enter Name"},
+    {"blank name", [](BirthData& b) { b.personName = "   "; }, "--name", "name",
+     "Please Enter Name"},
     {"longitude 180", [](BirthData& b) { b.lonDegrees = 180; }, "--lon", "lon_deg",
      "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
     {"longitude -1", [](BirthData& b) { b.lonDegrees = -1; }, "--lon", "lon_deg",
@@ -46,22 +49,40 @@ const Fault kFaults[] = {
      "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
     {"latitude minutes 60", [](BirthData& b) { b.latMinutes = 60; }, "--lat", "lat_min",
      "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
-    {"29 February 1999", [](BirthData& b) { b.yearNumber = 1999; b.monthNumber = 2; b.dayNumber = 29; }, "--date",
-     "day", "Please Enter Correct Date Or Month!"},
-    {"30 February 2000", [](BirthData& b) { b.yearNumber = 2000; b.monthNumber = 2; b.dayNumber = 30; }, "--date",
-     "day", "Please Enter Correct Date Or Month!"},
-    {"31 April", [](BirthData& b) { b.monthNumber = 4; b.dayNumber = 31; }, "--date", "day",
-     "Please Enter Correct Date Or Month !"},
-    {"31 November", [](BirthData& b) { b.monthNumber = 11; b.dayNumber = 31; }, "--date", "day",
-     "Please Enter Correct Date Or Month !"},
+    {"29 February 1999",
+     [](BirthData& b) {
+       b.yearNumber = 1999;
+       b.monthNumber = 2;
+       b.dayNumber = 29;
+     },
+     "--date", "day", "Please Enter Correct Date Or Month!"},
+    {"30 February 2000",
+     [](BirthData& b) {
+       b.yearNumber = 2000;
+       b.monthNumber = 2;
+       b.dayNumber = 30;
+     },
+     "--date", "day", "Please Enter Correct Date Or Month!"},
+    {"31 April",
+     [](BirthData& b) {
+       b.monthNumber = 4;
+       b.dayNumber = 31;
+     },
+     "--date", "day", "Please Enter Correct Date Or Month !"},
+    {"31 November",
+     [](BirthData& b) {
+       b.monthNumber = 11;
+       b.dayNumber = 31;
+     },
+     "--date", "day", "Please Enter Correct Date Or Month !"},
 };
 
 TEST(ChartRequest, FaultsNameTheFieldInEachFrontEndsWords) {
   for (const Fault& fault : kFaults) {
     BirthData input = ValidInput();
     fault.change(input);
-    for (const auto& [names, field] : {std::pair{&kChartOptionNames, fault.option},
-                                       std::pair{&kBatchFieldNames, fault.key}}) {
+    for (const auto& [names, field] :
+         {std::pair{&kChartOptionNames, fault.option}, std::pair{&kBatchFieldNames, fault.key}}) {
       try {
         RequireValidBirth(input, *names);
         ADD_FAILURE() << fault.what << " accepted";
@@ -88,12 +109,26 @@ TEST(ChartRequest, TheFirstFormCheckWins) {
 
 TEST(ChartRequest, TheEdgesOfEveryDomainPass) {
   const std::pair<const char*, void (*)(BirthData&)> cases[] = {
-      {"29 February 2000", [](BirthData& b) { b.yearNumber = 2000; b.monthNumber = 2; b.dayNumber = 29; }},
-      {"31 March", [](BirthData& b) { b.monthNumber = 3; b.dayNumber = 31; }},
-      {"highest", [](BirthData& b) {
-         b = test::BirthOf("A", 2050, 12, 31, 23, 59, 59, 70, 89, 59, true, 179, 59, false, true, "", "", ""); }},
-      {"lowest", [](BirthData& b) {
-         b = test::BirthOf("A", 1901, 1, 1, 0, 0, 0, 0, 0, 0, false, 0, 0, true, false, "", "", ""); }},
+      {"29 February 2000",
+       [](BirthData& b) {
+         b.yearNumber = 2000;
+         b.monthNumber = 2;
+         b.dayNumber = 29;
+       }},
+      {"31 March",
+       [](BirthData& b) {
+         b.monthNumber = 3;
+         b.dayNumber = 31;
+       }},
+      {"highest",
+       [](BirthData& b) {
+         b = test::BirthOf("A", 2050, 12, 31, 23, 59, 59, 70, 89, 59, true, 179, 59, false, true,
+                           "", "", "");
+       }},
+      {"lowest",
+       [](BirthData& b) {
+         b = test::BirthOf("A", 1901, 1, 1, 0, 0, 0, 0, 0, 0, false, 0, 0, true, false, "", "", "");
+       }},
   };
   for (const auto& [what, change] : cases) {
     BirthData input = ValidInput();

@@ -8,9 +8,10 @@
 
 namespace velquor::test {
 
-inline BirthData BirthOf(std::string name, int year, int month, int day, int hour, int minute, int second,
-                         int zone, int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, bool dst,
-                         std::string city, std::string state, std::string country) {
+inline BirthData BirthOf(std::string name, int year, int month, int day, int hour, int minute,
+                         int second, int zone, int latDeg, int latMin, bool south, int lonDeg,
+                         int lonMin, bool east, bool dst, std::string city, std::string state,
+                         std::string country) {
   BirthData b;
   b.personName = std::move(name);
   b.yearNumber = year;

@@ -21,8 +21,8 @@ ChartResult SampleChart() {
                          "05 Pis 06", "06 Pis 07", "07 Pis 08", "08 Pis 09", "09 Leo 10"};
   chart.SunrisePositionTexts = {"10 Ari 01", "11 Ari 02", "12 Ari 03", "13 Ari 04", "14 Ari 05",
                                 "15 Ari 06", "16 Ari 07", "17 Ari 08", "18 Ari 09", "19 Leo 10"};
-  chart.ChartNames = {"Sun", "Moon", "Mercury", "Venus", "Mars (R) ", "Jupiter",
-                      "Saturn", "Rahu", "Ketu", "Asc"};
+  chart.ChartNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars (R) ",
+                      "Jupiter", "Saturn", "Rahu",    "Ketu",  "Asc"};
   chart.AscSign = 5;
   chart.SignCells[4] = "\r\nAsc";
   chart.SpecialCells[7] = "\r\n\r\nPpL";
@@ -37,8 +37,8 @@ ChartResult SampleChart() {
   chart.SunAtSunriseText = "28 Can 00";
   chart.pranapada = {7, 12, 34, 8, 4};
   chart.HouseText = "A \"quoted\" text.";
-  chart.details = {"ASHA", "August/15/1990", "6:30", "28 37' N", "77 13' E",
-                   "New Delhi", "Delhi", "India"};
+  chart.details = {"ASHA",     "August/15/1990", "6:30",  "28 37' N",
+                   "77 13' E", "New Delhi",      "Delhi", "India"};
   return chart;
 }
 

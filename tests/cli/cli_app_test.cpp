@@ -37,10 +37,10 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-const std::vector<std::string> kDelhi = {
-    "chart", "--name", "ASHA", "--date", "1990-08-15", "--time", "06:30:15", "--zone", "34",
-    "--lat", "28N37", "--lon", "77E13", "--city", "New Delhi", "--state", "Delhi",
-    "--country", "India"};
+const std::vector<std::string> kDelhi = {"chart",   "--name",   "ASHA",      "--date", "1990-08-15",
+                                         "--time",  "06:30:15", "--zone",    "34",     "--lat",
+                                         "28N37",   "--lon",    "77E13",     "--city", "New Delhi",
+                                         "--state", "Delhi",    "--country", "India"};
 
 // The arguments with an option's value replaced, or the option removed.
 std::vector<std::string> With(std::vector<std::string> args, const std::string& option,
@@ -70,7 +70,12 @@ TEST(CliZones, ListsTheSeventyOneRows) {
 }
 
 TEST(CliStations, ListsAPlanetsRowsInTheStationFormat) {
-  struct Case { const char* planet; std::size_t rows; const char* first; const char* last; };
+  struct Case {
+    const char* planet;
+    std::size_t rows;
+    const char* first;
+    const char* last;
+  };
   const Case cases[] = {
       {"Mercury", 476, "3,15,1900,13,19, 4,7,1900,18,42,", "12,1,2050,17,17, 12,21,2050,11,33,"},
       {"Pluto", 151, "9,16,1899,5,48, 2,27,1900,7,36,", "6,10,2050,3,49, 11,21,2050,16,16,"},
@@ -89,7 +94,10 @@ TEST(CliStations, ListsAPlanetsRowsInTheStationFormat) {
 }
 
 TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
-  struct Case { std::vector<std::string> args; const char* expected; };
+  struct Case {
+    std::vector<std::string> args;
+    const char* expected;
+  };
   const Case cases[] = {
       {{}, "subcommand"},
       {{"horoscope"}, "subcommand"},
@@ -152,13 +160,18 @@ TEST(CliChart, JsonCarriesTheWholeChartOfTheOptions) {
   ASSERT_EQ(Lines(run.out).size(), 1u);
   const Json chart = Json::parse(run.out);
   ExpectConsistentChart(chart);
-  EXPECT_EQ(chart["zone"], (Json{{"index", 34}, {"label", "Indian Time, IST, +5.3"},
-                                 {"hours", -5}, {"minutes", -30}}));
+  EXPECT_EQ(
+      chart["zone"],
+      (Json{{"index", 34}, {"label", "Indian Time, IST, +5.3"}, {"hours", -5}, {"minutes", -30}}));
   EXPECT_EQ(chart["dst"], true);
   EXPECT_EQ(chart["birth_moment"], "1990-08-15 06:30:15");
-  EXPECT_EQ(chart["details"], (Json{{"name", "ASHA"}, {"dob", "August/15/1990"}, {"tob", "6:30"},
-                                    {"latitude", "28 37' N"}, {"longitude", "77 13' E"},
-                                    {"city", "New Delhi"}, {"state", "Delhi"},
+  EXPECT_EQ(chart["details"], (Json{{"name", "ASHA"},
+                                    {"dob", "August/15/1990"},
+                                    {"tob", "6:30"},
+                                    {"latitude", "28 37' N"},
+                                    {"longitude", "77 13' E"},
+                                    {"city", "New Delhi"},
+                                    {"state", "Delhi"},
                                     {"country", "India"}}));
 }
 
@@ -174,11 +187,32 @@ TEST(CliChart, ReadableChartShowsDetailsTableGridAndHouse) {
   ASSERT_EQ(text.status, kExitOk) << text.err;
   const Json chart = Json::parse(Cli(Plus(kDelhi, "--json")).out);
   const std::string captions[] = {
-      "Your Details", "Date of Birth :", "August/15/1990", "Time of Birth :", "6:30",
-      "Longitude :", "77 13' E", "Latitude   :", "28 37' N", "New Delhi", "India",
-      "Vedic Planetary Position", "Surya/Sun", "Chandra/Moon", "Budha/Mercury",
-      "Shukra/Venus", "Mangala/Mars", "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node",
-      "Ketu/South node", "Asc/Lagna", "┌", "Pisces", "Virgo", "PpL",
+      "Your Details",
+      "Date of Birth :",
+      "August/15/1990",
+      "Time of Birth :",
+      "6:30",
+      "Longitude :",
+      "77 13' E",
+      "Latitude   :",
+      "28 37' N",
+      "New Delhi",
+      "India",
+      "Vedic Planetary Position",
+      "Surya/Sun",
+      "Chandra/Moon",
+      "Budha/Mercury",
+      "Shukra/Venus",
+      "Mangala/Mars",
+      "Guru/Jupiter",
+      "Shani/Saturn",
+      "Rahu/North Node",
+      "Ketu/South node",
+      "Asc/Lagna",
+      "┌",
+      "Pisces",
+      "Virgo",
+      "PpL",
       "Pranapada Lagna Present House Significance",
       "House " + std::to_string(chart["pranapada"]["house"].get<int>())};
   for (const std::string& caption : captions) {
@@ -227,8 +261,9 @@ TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   EXPECT_EQ(springfield.status, kExitOk) << springfield.err;
   const auto lines = Lines(springfield.out);
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0], "Springfield\tMissouri\tUnited States of America\t37N13\t93W18\t"
-                      "America/Chicago\t21 Central Standard Time,CST,-6.0 and daylight saving");
+  EXPECT_EQ(lines[0],
+            "Springfield\tMissouri\tUnited States of America\t37N13\t93W18\t"
+            "America/Chicago\t21 Central Standard Time,CST,-6.0 and daylight saving");
   EXPECT_NE(springfield.err.find("6 more matches"), std::string::npos) << springfield.err;
 
   const CliRun nothing = Cli({"places", "Xqzzy"});
@@ -236,9 +271,9 @@ TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   EXPECT_NE(nothing.err.find("no place in the atlas matches \"Xqzzy\""), std::string::npos);
 }
 
-const std::vector<std::string> kNewYorkByPlace = {
-    "chart", "--name", "ASHA", "--date", "1976-07-04", "--time", "06:30", "--place",
-    "New York, USA", "--json"};
+const std::vector<std::string> kNewYorkByPlace = {"chart",         "--name", "ASHA",  "--date",
+                                                  "1976-07-04",    "--time", "06:30", "--place",
+                                                  "New York, USA", "--json"};
 
 TEST(CliChart, APlaceGivesTheCoordinatesTheZoneAndDaylightSaving) {
   const CliRun byPlace = Cli(kNewYorkByPlace);
@@ -247,10 +282,12 @@ TEST(CliChart, APlaceGivesTheCoordinatesTheZoneAndDaylightSaving) {
             "velquor-cli: place New York, New York, United States of America (40N43 74W00, "
             "America/New_York); zone Eastern Standard Time,EST,-5.0, with daylight saving on "
             "4 July 1976\n");
-  const CliRun byHand = Cli({"chart", "--name", "ASHA", "--date", "1976-07-04", "--time", "06:30",
-                             "--lat", "40N43", "--lon", "74W00", "--zone", "27", "--dst",
-                             "--city", "New York", "--state", "New York", "--country",
-                             "United States of America", "--json"});
+  const CliRun byHand =
+      Cli({"chart",    "--name",  "ASHA",     "--date",    "1976-07-04",
+           "--time",   "06:30",   "--lat",    "40N43",     "--lon",
+           "74W00",    "--zone",  "27",       "--dst",     "--city",
+           "New York", "--state", "New York", "--country", "United States of America",
+           "--json"});
   EXPECT_EQ(byPlace.out, byHand.out);
 
   // A zone given by hand wins, and so does the daylight tick that comes with it.
@@ -261,7 +298,10 @@ TEST(CliChart, APlaceGivesTheCoordinatesTheZoneAndDaylightSaving) {
 }
 
 TEST(CliChart, APlaceThatCannotBeTakenIsBadInput) {
-  struct Case { std::vector<std::string> args; const char* expected; };
+  struct Case {
+    std::vector<std::string> args;
+    const char* expected;
+  };
   const Case cases[] = {
       // Nepal has kept +5:45 since 1986 (in 1976 it was +5:30, Indian Time).
       {With(With(kNewYorkByPlace, "--place", "Kathmandu"), "--date", "1990-08-15"),
@@ -323,9 +363,9 @@ TEST(CliBatch, OneLineOutPerLineInWithErrorsInPlace) {
 }
 
 TEST(CliBatch, SameChartAsTheChartCommand) {
-  const CliRun batch =
-      Cli({"batch", "-"}, BatchLine("ASHA", 6, R"(,"second":15,"city":"New Delhi",)"
-                                               R"("state":"Delhi","country":"India")"));
+  const CliRun batch = Cli({"batch", "-"}, BatchLine("ASHA", 6,
+                                                     R"(,"second":15,"city":"New Delhi",)"
+                                                     R"("state":"Delhi","country":"India")"));
   EXPECT_EQ(batch.status, kExitOk) << batch.out;
   EXPECT_EQ(batch.out, Cli(Plus(kDelhi, "--json")).out);
 }

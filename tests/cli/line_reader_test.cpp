@@ -29,7 +29,10 @@ std::vector<ReadLine> ReadAll(const std::string& input, std::size_t maxLine, std
 }
 
 TEST(LineReader, SplitsLinesWhateverTheBlockSize) {
-  struct Case { std::string input; std::vector<ReadLine> lines; };
+  struct Case {
+    std::string input;
+    std::vector<ReadLine> lines;
+  };
   const Case cases[] = {
       {"", {}},
       {"\n", {{"", false}}},
@@ -50,8 +53,8 @@ TEST(LineReader, SplitsLinesWhateverTheBlockSize) {
 TEST(LineReader, CutsOverlongLinesAndGoesOn) {
   for (const std::size_t block : {1u, 3u, 5u, 4096u}) {
     const auto lines = ReadAll("12345\n123456\n1234567890123\nok\n12345\r\n123456\r\n", 5, block);
-    const std::vector<ReadLine> expected = {
-        {"12345", false}, {"12345", true}, {"12345", true}, {"ok", false}, {"12345", false}, {"12345", true}};
+    const std::vector<ReadLine> expected = {{"12345", false}, {"12345", true},  {"12345", true},
+                                            {"ok", false},    {"12345", false}, {"12345", true}};
     EXPECT_EQ(lines, expected) << "block " << block;
   }
 }

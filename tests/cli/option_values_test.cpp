@@ -23,10 +23,15 @@ void ExpectFault(const std::function<void()>& parse, const std::string& field,
 }
 
 TEST(OptionForms, DateAndTime) {
-  struct Case { const char* date; const char* time; int values[6]; };
-  const Case cases[] = {{"1990-08-15", "06:30", {1990, 8, 15, 6, 30, 0}},
-                        {"2050-12-31", "6:30:07", {2050, 12, 31, 6, 30, 7}},
-                        {"1800-13-32", "24:60:60", {1800, 13, 32, 24, 60, 60}}};  // ranges come later
+  struct Case {
+    const char* date;
+    const char* time;
+    int values[6];
+  };
+  const Case cases[] = {
+      {"1990-08-15", "06:30", {1990, 8, 15, 6, 30, 0}},
+      {"2050-12-31", "6:30:07", {2050, 12, 31, 6, 30, 7}},
+      {"1800-13-32", "24:60:60", {1800, 13, 32, 24, 60, 60}}};  // ranges come later
   for (const auto& c : cases) {
     const DateOption d = ParseDateOption(c.date);
     const TimeOption t = ParseTimeOption(c.time);
@@ -44,19 +49,24 @@ TEST(OptionForms, DateAndTime) {
 }
 
 TEST(OptionForms, LatitudeAndLongitude) {
-  struct Case { const char* text; bool latitude; int degrees, minutes; bool positive; };
-  const Case cases[] = {
-      {"28N37", true, 28, 37, true},    {"33s52", true, 33, 52, false}, {"0N0", true, 0, 0, true},
-      {"120S75", true, 120, 75, false}, {"77E13", false, 77, 13, true},
-      {"122w25", false, 122, 25, false}, {"007E05", false, 7, 5, true}};
+  struct Case {
+    const char* text;
+    bool latitude;
+    int degrees, minutes;
+    bool positive;
+  };
+  const Case cases[] = {{"28N37", true, 28, 37, true},  {"33s52", true, 33, 52, false},
+                        {"0N0", true, 0, 0, true},      {"120S75", true, 120, 75, false},
+                        {"77E13", false, 77, 13, true}, {"122w25", false, 122, 25, false},
+                        {"007E05", false, 7, 5, true}};
   for (const auto& c : cases) {
     const AngleOption a = c.latitude ? ParseLatitudeOption(c.text) : ParseLongitudeOption(c.text);
     EXPECT_EQ(a.degrees, c.degrees) << c.text;
     EXPECT_EQ(a.minutes, c.minutes) << c.text;
     EXPECT_EQ(a.positive, c.positive) << c.text;
   }
-  for (const char* text : {"", "28", "28N", "N37", "28E37", "28.5N", "28N370", "1000N00",
-                           "-28N37", "28 N 37"}) {
+  for (const char* text :
+       {"", "28", "28N", "N37", "28E37", "28.5N", "28N370", "1000N00", "-28N37", "28 N 37"}) {
     ExpectFault([&] { ParseLatitudeOption(text); }, "--lat", text);
   }
   for (const char* text : {"77N13", "77E", "E13", "77e13e"}) {
@@ -65,9 +75,16 @@ TEST(OptionForms, LatitudeAndLongitude) {
 }
 
 TEST(OptionForms, ZoneByIndexOrExactLabel) {
-  struct Case { const char* text; int index; };
-  const Case cases[] = {{"0", 0}, {"34", 34}, {"70", 70}, {"07", 7},
-                        {"Indian Time, IST, +5.3", 34}, {"Yukon War Time,YWT,-8.0", 70}};
+  struct Case {
+    const char* text;
+    int index;
+  };
+  const Case cases[] = {{"0", 0},
+                        {"34", 34},
+                        {"70", 70},
+                        {"07", 7},
+                        {"Indian Time, IST, +5.3", 34},
+                        {"Yukon War Time,YWT,-8.0", 70}};
   for (const auto& c : cases) EXPECT_EQ(ParseZoneOption(c.text), c.index) << c.text;
   for (const char* text : {"71", "-1", "", "IST", "indian time, ist, +5.3", " 34"}) {
     ExpectFault([&] { ParseZoneOption(text); }, "--zone", text);
@@ -90,13 +107,15 @@ ChartOptions DelhiOptions() {
 TEST(ChartOptionsReading, FillsEveryField) {
   EXPECT_EQ(BirthDataOfOptions(DelhiOptions()),
             (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false, true,
-                        "Zürich", "", "")));
+                           "Zürich", "", "")));
 }
 
 TEST(ChartOptionsReading, RefusesTextsThatAreNotUtf8) {
   const std::pair<std::string ChartOptions::*, const char*> texts[] = {
-      {&ChartOptions::name, "--name"}, {&ChartOptions::city, "--city"},
-      {&ChartOptions::state, "--state"}, {&ChartOptions::country, "--country"}};
+      {&ChartOptions::name, "--name"},
+      {&ChartOptions::city, "--city"},
+      {&ChartOptions::state, "--state"},
+      {&ChartOptions::country, "--country"}};
   for (const auto& [field, option] : texts) {
     ChartOptions options = DelhiOptions();
     options.*field = "Z\xFCrich";  // Latin-1

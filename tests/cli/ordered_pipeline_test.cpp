@@ -74,7 +74,8 @@ TEST(OrderedPipeline, HoldsOnlyABoundedNumberOfLines) {
   const LineProcessor process = [&](const InputLine& line, std::string& out) {
     const std::uint64_t ahead = line.number - written.load();
     std::uint64_t seen = widest.load();
-    while (ahead > seen && !widest.compare_exchange_weak(seen, ahead)) {}
+    while (ahead > seen && !widest.compare_exchange_weak(seen, ahead)) {
+    }
     out += "x\n";
     return true;
   };

@@ -12,11 +12,16 @@ namespace {
 
 const PlaceAtlas& SmallAtlas() {
   static const PlaceAtlas atlas({
-      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041, 1164404},
-      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206, 1442271},
-      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611, 10021295},
-      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533, -93.29824, 166810},
-      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.10148, -72.58981, 154341},
+      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041,
+       1164404},
+      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206,
+       1442271},
+      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611,
+       10021295},
+      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533,
+       -93.29824, 166810},
+      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York",
+       42.10148, -72.58981, 154341},
   });
   return atlas;
 }
@@ -46,25 +51,25 @@ TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
   withDst.cityText = "KASHI";
   const Case cases[] = {
       {"Varanasi, India", Birth(1990, 8, 15), false,
-       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, false, "Varanasi",
-        "State of Uttar Pradesh", "India"),
+       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, false,
+                     "Varanasi", "State of Uttar Pradesh", "India"),
        "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
        "Time, IST, +5.3, no daylight saving on 15 August 1990"},
       // South and West; the suggestion ticks daylight saving in the southern summer.
       {"sao paulo", Birth(1990, 1, 15), false,
-       test::BirthOf("ASHA", 1990, 1, 15, 6, 30, 0, 14, 23, 33, true, 46, 38, false, true, "São Paulo",
-        "São Paulo", "Brazil"),
+       test::BirthOf("ASHA", 1990, 1, 15, 6, 30, 0, 14, 23, 33, true, 46, 38, false, true,
+                     "São Paulo", "São Paulo", "Brazil"),
        "place São Paulo, São Paulo, Brazil (23S33 46W38, America/Sao_Paulo); zone Brazil Zone "
        "2,BZT2,-3.0, with daylight saving on 15 January 1990"},
       // --zone given: the zone and the daylight tick stay as given, even without a row.
       {"Kathmandu", Birth(1990, 8, 15), true,
-       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false, "Kathmandu",
-        "Bagmati Province", "Nepal"),
+       test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false,
+                     "Kathmandu", "Bagmati Province", "Nepal"),
        "place Kathmandu, Bagmati Province, Nepal (27N42 85E19, Asia/Kathmandu)"},
       // --dst given and names given: they stay.
       {"Varanasi", withDst, false,
        test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, true, "KASHI",
-        "State of Uttar Pradesh", "India"),
+                     "State of Uttar Pradesh", "India"),
        "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
        "Time, IST, +5.3, no daylight saving on 15 August 1990"},
   };
@@ -76,7 +81,12 @@ TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
 }
 
 TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
-  struct Case { const char* place; BirthData birth; const char* field; std::string message; };
+  struct Case {
+    const char* place;
+    BirthData birth;
+    const char* field;
+    std::string message;
+  };
   const Case cases[] = {
       {"Springfield", Birth(1990, 8, 15), "--place",
        "--place: Several cities are called \"Springfield\"; name the state or country to "
@@ -92,7 +102,8 @@ TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
       {"Varanasi, Nepal", Birth(1990, 8, 15), "--place",
        "--place: No city called \"Varanasi\" lies in \"Nepal\"; the best matches:\n"
        "  Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata)"},
-      {"Atlantis", Birth(1990, 8, 15), "--place", "--place: The atlas has no city called \"Atlantis\""},
+      {"Atlantis", Birth(1990, 8, 15), "--place",
+       "--place: The atlas has no city called \"Atlantis\""},
       {", India", Birth(1990, 8, 15), "--place",
        "--place: A place needs a city: CITY[, STATE][, COUNTRY]"},
       {"Varanasi", Birth(1990, 2, 30), "--date", "--date: 30 February 1990 is not a date"},

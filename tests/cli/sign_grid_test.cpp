@@ -10,13 +10,14 @@ namespace {
 TEST(SignGrid, DrawsTheFixedSignPlacesWithBodiesAndTag) {
   std::array<std::string, 12> signs;
   std::array<std::string, 12> special;
-  signs[0] = "\r\nMoon\r\nVenus\r\nRahu";    // Aries: its row grows to fit
-  signs[10] = "\r\nSun\r\nMercury";          // Aquarius
-  signs[6] = "\r\nSaturn (R) \r\nKetu";      // Libra
-  signs[4] = "\r\nAsc";                      // Leo
-  special[8] = "\r\n\r\n\r\nPpL";            // Sagittarius, after two empty tags
-  special[3] = "\r\n\r\n";                   // Cancer: empty tags show nothing
-  EXPECT_EQ(DrawSignGrid(signs, special), R"(┌─────────────────┬─────────────────┬─────────────────┬─────────────────┐
+  signs[0] = "\r\nMoon\r\nVenus\r\nRahu";  // Aries: its row grows to fit
+  signs[10] = "\r\nSun\r\nMercury";        // Aquarius
+  signs[6] = "\r\nSaturn (R) \r\nKetu";    // Libra
+  signs[4] = "\r\nAsc";                    // Leo
+  special[8] = "\r\n\r\n\r\nPpL";          // Sagittarius, after two empty tags
+  special[3] = "\r\n\r\n";                 // Cancer: empty tags show nothing
+  EXPECT_EQ(DrawSignGrid(signs, special),
+            R"(┌─────────────────┬─────────────────┬─────────────────┬─────────────────┐
 │ Pisces          │ Aries           │ Taurus          │ Gemini          │
 │                 │ Moon            │                 │                 │
 │                 │ Venus           │                 │                 │

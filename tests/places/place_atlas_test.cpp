@@ -14,11 +14,16 @@ namespace {
 // A small atlas whose ranking every test can read at a glance.
 PlaceAtlas SmallAtlas() {
   return PlaceAtlas({
-      {"Springfield", "Illinois", "United States of America", "US", "America/Chicago", 39.8, -89.6, 116565},
-      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.2, -93.3, 166810},
-      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.1, -72.6, 154341},
-      {"Springfield Gardens", "New York", "United States of America", "US", "America/New_York", 40.7, -73.8, 30515},
-      {"West Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.1, -72.6, 28000},
+      {"Springfield", "Illinois", "United States of America", "US", "America/Chicago", 39.8, -89.6,
+       116565},
+      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.2, -93.3,
+       166810},
+      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.1,
+       -72.6, 154341},
+      {"Springfield Gardens", "New York", "United States of America", "US", "America/New_York",
+       40.7, -73.8, 30515},
+      {"West Springfield", "Massachusetts", "United States of America", "US", "America/New_York",
+       42.1, -72.6, 28000},
       {"Madrid", "Madrid", "Spain", "ES", "Europe/Madrid", 40.4, -3.7, 3255944},
       {"Madrid", "Cundinamarca", "Colombia", "CO", "America/Bogota", 4.7, -74.3, 50437},
       {"Zürich", "Canton of Zurich", "Switzerland", "CH", "Europe/Zurich", 47.4, 8.5, 341730},
@@ -39,15 +44,21 @@ using Lines = std::vector<std::string>;
 
 TEST(PlaceAtlas, RanksByCityThenRegionsThenPopulation) {
   const PlaceAtlas atlas = SmallAtlas();
-  struct Case { PlaceQuery query; Lines expected; Lines unmatched; };
+  struct Case {
+    PlaceQuery query;
+    Lines expected;
+    Lines unmatched;
+  };
   const Case cases[] = {
       // Whole name, then names beginning with it, then later words; population orders each.
       {{"springfield", {}},
        {"Springfield, Missouri", "Springfield, Massachusetts", "Springfield, Illinois",
-        "Springfield Gardens, New York", "West Springfield, Massachusetts"}, {}},
+        "Springfield Gardens, New York", "West Springfield, Massachusetts"},
+       {}},
       // A region that some matches lie in drops the others.
       {{"Springfield", {"Massachusetts"}},
-       {"Springfield, Massachusetts", "West Springfield, Massachusetts"}, {}},
+       {"Springfield, Massachusetts", "West Springfield, Massachusetts"},
+       {}},
       // State words, country names, codes and everyday short names all place a city.
       {{"varanasi", {"uttar pradesh", "INDIA"}}, {"Varanasi, State of Uttar Pradesh"}, {}},
       {{"Madrid", {"Colombia"}}, {"Madrid, Cundinamarca"}, {}},
@@ -78,7 +89,10 @@ TEST(PlaceAtlas, LimitKeepsTheBestAndCountsAll) {
 }
 
 TEST(PlaceAtlas, ParsesPlaceText) {
-  struct Case { const char* text; PlaceQuery expected; };
+  struct Case {
+    const char* text;
+    PlaceQuery expected;
+  };
   const Case cases[] = {
       {"Varanasi", {"Varanasi", {}}},
       {" Varanasi , India ", {"Varanasi", {"India"}}},
@@ -96,14 +110,18 @@ TEST(PlaceAtlas, ParsesPlaceText) {
 TEST(PlaceAtlas, ResolvesOnlyAClearBestMatch) {
   const PlaceAtlas atlas = SmallAtlas();
   using Kind = PlaceResolution::Kind;
-  struct Case { const char* text; Kind kind; const char* state; };
+  struct Case {
+    const char* text;
+    Kind kind;
+    const char* state;
+  };
   const Case cases[] = {
       {"Varanasi, India", Kind::Found, "State of Uttar Pradesh"},
       {"Springfield, Illinois", Kind::Found, "Illinois"},
-      {"Springfield", Kind::Ambiguous, ""},             // populations too close to choose
-      {"Madrid", Kind::Found, "Madrid"},                // 3.3 million against 50,000
-      {"Springfield, Narnia", Kind::NotFound, ""},      // a region that nothing lies in
-      {"Varan", Kind::NotFound, ""},                    // only the start of a name
+      {"Springfield", Kind::Ambiguous, ""},         // populations too close to choose
+      {"Madrid", Kind::Found, "Madrid"},            // 3.3 million against 50,000
+      {"Springfield, Narnia", Kind::NotFound, ""},  // a region that nothing lies in
+      {"Varan", Kind::NotFound, ""},                // only the start of a name
       {"Atlantis", Kind::NotFound, ""},
   };
   for (const auto& c : cases) {
@@ -135,21 +153,25 @@ TEST_F(SystemAtlasTest, FindsKnownCities) {
     const char* zone;
   };
   const Case cases[] = {
-      {"New Delhi, India", "New Delhi", "National Capital Territory of Delhi", "28N38", "77E13", "Asia/Kolkata"},
-      {"Varanasi, Uttar Pradesh, India", "Varanasi", "State of Uttar Pradesh", "25N19", "83E01", "Asia/Kolkata"},
+      {"New Delhi, India", "New Delhi", "National Capital Territory of Delhi", "28N38", "77E13",
+       "Asia/Kolkata"},
+      {"Varanasi, Uttar Pradesh, India", "Varanasi", "State of Uttar Pradesh", "25N19", "83E01",
+       "Asia/Kolkata"},
       {"Madrid", "Madrid", "Madrid", "40N25", "3W42", "Europe/Madrid"},
       {"Madrid, Colombia", "Madrid", "Cundinamarca", "4N44", "74W16", "America/Bogota"},
       {"Sao Paulo", "São Paulo", "São Paulo", "23S33", "46W38", "America/Sao_Paulo"},
       {"Springfield, Illinois", "Springfield", "Illinois", "39N48", "89W39", "America/Chicago"},
       {"Springfield, Missouri", "Springfield", "Missouri", "37N13", "93W18", "America/Chicago"},
       {"Springfield, Ohio", "Springfield", "Ohio", "39N55", "83W49", "America/New_York"},
-      {"Springfield, Massachusetts, USA", "Springfield", "Massachusetts", "42N06", "72W35", "America/New_York"},
+      {"Springfield, Massachusetts, USA", "Springfield", "Massachusetts", "42N06", "72W35",
+       "America/New_York"},
       {"Springfield, Oregon", "Springfield", "Oregon", "44N03", "123W01", "America/Los_Angeles"},
   };
   for (const auto& c : cases) {
     const PlaceQuery query = ParsePlaceText(c.text);
     const PlaceResolution resolution = ResolvePlace(query, Atlas().Search(query, 10));
-    ASSERT_EQ(resolution.kind, PlaceResolution::Kind::Found) << c.text << ": " << resolution.problem;
+    ASSERT_EQ(resolution.kind, PlaceResolution::Kind::Found)
+        << c.text << ": " << resolution.problem;
     const Place& place = *resolution.place;
     EXPECT_EQ(place.city, c.city) << c.text;
     EXPECT_EQ(place.state, c.state) << c.text;

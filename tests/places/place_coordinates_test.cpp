@@ -6,16 +6,20 @@ namespace velquor {
 namespace {
 
 TEST(PlaceCoordinates, RoundsToTheNearestMinuteAndCarriesIntoTheDegree) {
-  struct Case { double degrees; int wholeDegrees, minutes; bool negative; };
+  struct Case {
+    double degrees;
+    int wholeDegrees, minutes;
+    bool negative;
+  };
   const Case cases[] = {
-      {25.31668, 25, 19, false},               // Varanasi
-      {-3.70256, 3, 42, true},                 // Madrid, West
-      {28.99999, 29, 0, false},                // 59.9994' carries into the degree
-      {12.0 + 30.5 / 60.0, 12, 31, false},     // half a minute rounds up
+      {25.31668, 25, 19, false},            // Varanasi
+      {-3.70256, 3, 42, true},              // Madrid, West
+      {28.99999, 29, 0, false},             // 59.9994' carries into the degree
+      {12.0 + 30.5 / 60.0, 12, 31, false},  // half a minute rounds up
       {12.0 + 30.49 / 60.0, 12, 30, false},
       {-(77.0 + 59.6 / 60.0), 78, 0, true},
       {179.999, 180, 0, false},
-      {-0.001, 0, 0, false},                   // no "South" for 0° 0'
+      {-0.001, 0, 0, false},  // no "South" for 0° 0'
   };
   for (const auto& c : cases) {
     const DegreesMinutes angle = RoundToMinute(c.degrees);

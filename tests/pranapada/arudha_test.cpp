@@ -10,8 +10,8 @@
 namespace velquor {
 namespace {
 
-constexpr std::array<const char*, 10> kPlainNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
-                                                     "Jupiter", "Saturn", "Rahu",    "Ketu",  "Asc"};
+constexpr std::array<const char*, 10> kPlainNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
 
 // The arudha scan of a chart whose ten bodies stand in the given signs (index 0 = Aries),
 // in body order Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu, ascendant;

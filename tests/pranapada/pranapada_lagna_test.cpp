@@ -8,13 +8,16 @@ namespace velquor {
 namespace {
 
 TEST(Vighati2Degree, SplitsSignsIntoDegreesAndMinutes) {
-  struct Case { double x; int signs, degrees, minutes; };
+  struct Case {
+    double x;
+    int signs, degrees, minutes;
+  };
   const Case cases[] = {
       {0.0, 0, 0, 0},
       {1.0, 1, 0, 0},
       {0.5, 0, 15, 0},
-      {2.5625, 2, 16, 52},   // 0.5625 sign = 16.875 degrees
-      {-2.5625, 2, 16, 52},  // a negative arc counts by its size
+      {2.5625, 2, 16, 52},              // 0.5625 sign = 16.875 degrees
+      {-2.5625, 2, 16, 52},             // a negative arc counts by its size
       {92.41666666666667, 92, 12, 30},  // 33270 s: 9 h 14 min 30 s
   };
   for (const auto& c : cases) {

@@ -66,7 +66,8 @@ TEST(SpecialPoints, WorkedCharts) {
   for (const auto& c : cases) {
     const auto got = SpecialPointSigns(ChartOf(c.in), c.elapsedMinutes);
     for (int p = 0; p < kSpecialPointCount; ++p) {
-      EXPECT_EQ(got[static_cast<std::size_t>(p)], c.want[static_cast<std::size_t>(p)]) << c.what << ", point " << p + 1;
+      EXPECT_EQ(got[static_cast<std::size_t>(p)], c.want[static_cast<std::size_t>(p)])
+          << c.what << ", point " << p + 1;
     }
   }
 }
@@ -86,10 +87,12 @@ TEST(SpecialPoints, FactorPointStaysOnTheChartForEveryAscendantAndMoon) {
 
 TEST(SpecialPoints, LongitudeSignAgreesWithThePositionText) {
   for (double x = 0.0; x <= 360.0; x += 0.37) {
-    EXPECT_EQ(SignIndexOfLongitude(x), SignIndexOfShortPosition(ShortPosition(FormatLongitude(x)))) << x;
+    EXPECT_EQ(SignIndexOfLongitude(x), SignIndexOfShortPosition(ShortPosition(FormatLongitude(x))))
+        << x;
   }
   for (const double x : {0.0, 29.999999, 30.0, 359.999999, 360.0}) {
-    EXPECT_EQ(SignIndexOfLongitude(x), SignIndexOfShortPosition(ShortPosition(FormatLongitude(x)))) << x;
+    EXPECT_EQ(SignIndexOfLongitude(x), SignIndexOfShortPosition(ShortPosition(FormatLongitude(x))))
+        << x;
   }
 }
 

@@ -12,18 +12,27 @@ namespace {
 
 using Names = std::array<std::string, 10>;
 
-const Names kPlain = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
+const Names kPlain = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
+                      "Jupiter", "Saturn", "Rahu",    "Ketu",  "Asc"};
 
 TEST(IsRetrograde, StationDaysThemselvesCountAsDirect) {
   // Mercury turns retrograde 14 October 2020 00:56 and direct 3 November 2020 17:58.
-  struct Case { LocalDateTime birth; bool want; };
+  struct Case {
+    LocalDateTime birth;
+    bool want;
+  };
   const Case cases[] = {
-      {{2020, 10, 13, 12, 0, 0}, false}, {{2020, 10, 14, 23, 59, 0}, false}, {{2020, 10, 15, 0, 0, 0}, true},
-      {{2020, 11, 2, 23, 59, 0}, true},  {{2020, 11, 3, 0, 0, 0}, false},   {{2020, 11, 4, 12, 0, 0}, false},
+      {{2020, 10, 13, 12, 0, 0}, false},
+      {{2020, 10, 14, 23, 59, 0}, false},
+      {{2020, 10, 15, 0, 0, 0}, true},
+      {{2020, 11, 2, 23, 59, 0}, true},
+      {{2020, 11, 3, 0, 0, 0}, false},
+      {{2020, 11, 4, 12, 0, 0}, false},
       // Judged by the local date as entered, not by universal time.
       {{2020, 10, 13, 23, 30, 0}, false},
   };
-  for (const auto& c : cases) EXPECT_EQ(IsRetrograde(c.birth, "Mercury"), c.want) << FormatMinute(c.birth);
+  for (const auto& c : cases)
+    EXPECT_EQ(IsRetrograde(c.birth, "Mercury"), c.want) << FormatMinute(c.birth);
 }
 
 TEST(IsRetrograde, NothingOutsideATable) {
@@ -33,8 +42,10 @@ TEST(IsRetrograde, NothingOutsideATable) {
     const LocalDateTime last = ToLocalDateTime(table.back().direct);
     EXPECT_TRUE(IsRetrograde(AddDays(first, 1), planet)) << planet;
     EXPECT_TRUE(IsRetrograde(AddDays(last, -1), planet)) << planet;
-    for (const std::int64_t days : {0, -1, -400}) EXPECT_FALSE(IsRetrograde(AddDays(first, days), planet)) << planet;
-    for (const std::int64_t days : {0, 1, 400}) EXPECT_FALSE(IsRetrograde(AddDays(last, days), planet)) << planet;
+    for (const std::int64_t days : {0, -1, -400})
+      EXPECT_FALSE(IsRetrograde(AddDays(first, days), planet)) << planet;
+    for (const std::int64_t days : {0, 1, 400})
+      EXPECT_FALSE(IsRetrograde(AddDays(last, days), planet)) << planet;
     EXPECT_FALSE(IsRetrograde({1800, 1, 1, 0, 0, 0}, planet)) << planet;
   }
 }
@@ -47,8 +58,10 @@ TEST(IsRetrograde, AgreesWithARowByRowScan) {
       const std::int64_t birthDay = DaysFromCivil(day.year, day.month, day.day);
       bool scanned = false;
       for (const StationRow& row : table) {
-        const std::int64_t dR = DaysFromCivil(row.retrograde.year, row.retrograde.month, row.retrograde.day) - birthDay;
-        const std::int64_t dD = DaysFromCivil(row.direct.year, row.direct.month, row.direct.day) - birthDay;
+        const std::int64_t dR =
+            DaysFromCivil(row.retrograde.year, row.retrograde.month, row.retrograde.day) - birthDay;
+        const std::int64_t dD =
+            DaysFromCivil(row.direct.year, row.direct.month, row.direct.day) - birthDay;
         if (dR < 0 && dD > 0) {
           scanned = true;
           break;

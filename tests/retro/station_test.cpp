@@ -8,12 +8,13 @@ namespace velquor {
 namespace {
 
 TEST(Station, ParsesTextAsWritten) {
-  struct Case { const char* text; LocalDateTime want; };
+  struct Case {
+    const char* text;
+    LocalDateTime want;
+  };
   const Case cases[] = {
-      {"3,15,1900,13,19,", {1900, 3, 15, 13, 19, 0}},
-      {"2,21,2000,0,39,", {2000, 2, 21, 0, 39, 0}},
-      {"10,14,2020,0,56,", {2020, 10, 14, 0, 56, 0}},
-      {"9,16,1899,5,48,", {1899, 9, 16, 5, 48, 0}},
+      {"3,15,1900,13,19,", {1900, 3, 15, 13, 19, 0}}, {"2,21,2000,0,39,", {2000, 2, 21, 0, 39, 0}},
+      {"10,14,2020,0,56,", {2020, 10, 14, 0, 56, 0}}, {"9,16,1899,5,48,", {1899, 9, 16, 5, 48, 0}},
       {"2,29,2000,23,59,", {2000, 2, 29, 23, 59, 0}},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseStation(c.text), c.want) << c.text;
@@ -42,9 +43,10 @@ TEST(Station, RejectsMalformedText) {
 }
 
 TEST(Station, FormatsWithoutLeadingZerosAndRoundTrips) {
-  const StationMoment moments[] = {{3, 15, 1900, 13, 19}, {10, 14, 2020, 0, 56}, {1, 1, 2000, 0, 0},
-                                   {12, 31, 2050, 23, 59}};
-  const char* const texts[] = {"3,15,1900,13,19,", "10,14,2020,0,56,", "1,1,2000,0,0,", "12,31,2050,23,59,"};
+  const StationMoment moments[] = {
+      {3, 15, 1900, 13, 19}, {10, 14, 2020, 0, 56}, {1, 1, 2000, 0, 0}, {12, 31, 2050, 23, 59}};
+  const char* const texts[] = {"3,15,1900,13,19,", "10,14,2020,0,56,", "1,1,2000,0,0,",
+                               "12,31,2050,23,59,"};
   for (std::size_t i = 0; i < std::size(moments); ++i) {
     EXPECT_EQ(FormatStation(moments[i]), texts[i]);
     EXPECT_EQ(ParseStation(FormatStation(moments[i])), ToLocalDateTime(moments[i])) << texts[i];

@@ -4,10 +4,14 @@ namespace velquor::test {
 
 std::vector<std::pair<QString, std::string>> ExpectedLabelTexts(const ChartResult& chart) {
   std::vector<std::pair<QString, std::string>> expected = {
-      {"lblName", chart.details.name},           {"lblDOB", chart.details.dob},
-      {"lblTOB", chart.details.tob},             {"lblLatitude", chart.details.latitude},
-      {"lblLongitude", chart.details.longitude}, {"lblCity", chart.details.city},
-      {"lblState", chart.details.state},         {"lblCountry", chart.details.country},
+      {"lblName", chart.details.name},
+      {"lblDOB", chart.details.dob},
+      {"lblTOB", chart.details.tob},
+      {"lblLatitude", chart.details.latitude},
+      {"lblLongitude", chart.details.longitude},
+      {"lblCity", chart.details.city},
+      {"lblState", chart.details.state},
+      {"lblCountry", chart.details.country},
       {"lblHouseDesc", chart.HouseText},
   };
   for (std::size_t i = 0; i < chart.PositionTexts.size(); ++i)

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "astro/signs.h"
 #include "astro/date_time.h"
+#include "astro/signs.h"
 #include "chart/house_texts.h"
 #include "chart/time_zones.h"
 
@@ -14,8 +14,8 @@ namespace velquor {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kBodyNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
-                                                         "Jupiter", "Saturn", "Rahu",    "Ketu",  "Asc"};
+constexpr std::array<std::string_view, 10> kBodyNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc"};
 constexpr std::string_view kRetrogradeMark = " (R) ";
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::int64_t kSecondsPerDay = 86400;
@@ -61,13 +61,15 @@ int PlainNumber(std::string_view text, int max) {
 }
 
 bool IsTwoDigits(std::string_view text, int max) {
-  return text.size() == 2 && IsDigit(text[0]) && IsDigit(text[1]) && (text[0] - '0') * 10 + (text[1] - '0') <= max;
+  return text.size() == 2 && IsDigit(text[0]) && IsDigit(text[1]) &&
+         (text[0] - '0') * 10 + (text[1] - '0') <= max;
 }
 
 // "DD Abc MM": degrees 00..29 within the sign, minutes 00..59.
 bool IsShortPosition(std::string_view text) {
   return text.size() == 9 && IsTwoDigits(text.substr(0, 2), 29) && text[2] == ' ' &&
-         SignIndexOfAbbreviation(text.substr(3, 3)) >= 0 && text[6] == ' ' && IsTwoDigits(text.substr(7, 2), 59);
+         SignIndexOfAbbreviation(text.substr(3, 3)) >= 0 && text[6] == ' ' &&
+         IsTwoDigits(text.substr(7, 2), 59);
 }
 
 // Reads the number before `separator` and moves past both; -1 when it is not there.
@@ -85,7 +87,9 @@ bool IsLongPosition(std::string_view text) {
          TakeNumber(text, "\" ", 59) >= 0 && text.size() == 3 && SignIndexOfAbbreviation(text) >= 0;
 }
 
-int SignIndexOf(std::string_view shortPosition) { return SignIndexOfAbbreviation(shortPosition.substr(3, 3)); }
+int SignIndexOf(std::string_view shortPosition) {
+  return SignIndexOfAbbreviation(shortPosition.substr(3, 3));
+}
 
 bool IsChartName(std::string_view name, std::size_t body) {
   const bool markable = body >= 2 && body <= 6;  // Mercury .. Saturn
@@ -106,15 +110,19 @@ std::string Coordinate(int degrees, int minutes, char hemisphere) {
 
 void CheckNumbers(const ChartResult& r, FaultList& f) {
   const double ayanamsa = r.ascendant.AyanamsaOffset;
-  f.ExpectNumber(std::isfinite(ayanamsa) && ayanamsa < -22.0 && ayanamsa > -25.0, "ayanamsa of 1901..2050", ayanamsa);
+  f.ExpectNumber(std::isfinite(ayanamsa) && ayanamsa < -22.0 && ayanamsa > -25.0,
+                 "ayanamsa of 1901..2050", ayanamsa);
   const double asc = r.ascendant.AscendantSidereal;
   f.ExpectNumber(asc >= 0.0 && asc <= 360.0, "ascendant in 0..360", asc);
   f.Expect(std::isfinite(asc) && r.ascendant.AscendantDegree == static_cast<int>(std::floor(asc)),
            "ascendant degree is the ascendant's whole degrees");
-  f.ExpectNumber(r.moon.MoonSidereal >= 0.0 && r.moon.MoonSidereal < 360.0, "Moon in 0..360", r.moon.MoonSidereal);
-  f.ExpectNumber(r.moon.MoonNakshatraStart >= 0.0 && r.moon.MoonNakshatraStart <= r.moon.MoonSidereal,
-                 "nakshatra start at or before the Moon", r.moon.MoonNakshatraStart);
-  f.ExpectNumber(r.SunAtSunrise >= 0.0 && r.SunAtSunrise <= 360.0, "Sun at sunrise in 0..360", r.SunAtSunrise);
+  f.ExpectNumber(r.moon.MoonSidereal >= 0.0 && r.moon.MoonSidereal < 360.0, "Moon in 0..360",
+                 r.moon.MoonSidereal);
+  f.ExpectNumber(
+      r.moon.MoonNakshatraStart >= 0.0 && r.moon.MoonNakshatraStart <= r.moon.MoonSidereal,
+      "nakshatra start at or before the Moon", r.moon.MoonNakshatraStart);
+  f.ExpectNumber(r.SunAtSunrise >= 0.0 && r.SunAtSunrise <= 360.0, "Sun at sunrise in 0..360",
+                 r.SunAtSunrise);
 }
 
 void CheckPositionTexts(const ChartResult& r, FaultList& f) {
@@ -122,12 +130,14 @@ void CheckPositionTexts(const ChartResult& r, FaultList& f) {
   f.Expect(IsLongPosition(r.moon.MoonText), "Moon text", r.moon.MoonText);
   for (std::size_t b = 0; b < 10; ++b) {
     f.Expect(IsShortPosition(r.PositionTexts[b]), "birth position text", r.PositionTexts[b]);
-    f.Expect(IsShortPosition(r.SunrisePositionTexts[b]), "sunrise position text", r.SunrisePositionTexts[b]);
+    f.Expect(IsShortPosition(r.SunrisePositionTexts[b]), "sunrise position text",
+             r.SunrisePositionTexts[b]);
     f.Expect(IsChartName(r.ChartNames[b], b), "chart name", r.ChartNames[b]);
   }
-  f.Expect(r.SunrisePositionTexts[0] == r.SunAtSunriseText, "the Sun at sunrise heads the sunrise texts",
-           r.SunAtSunriseText);
-  f.Expect(r.SunrisePositionTexts[1] == r.PositionTexts[1] && r.SunrisePositionTexts[9] == r.PositionTexts[9],
+  f.Expect(r.SunrisePositionTexts[0] == r.SunAtSunriseText,
+           "the Sun at sunrise heads the sunrise texts", r.SunAtSunriseText);
+  f.Expect(r.SunrisePositionTexts[1] == r.PositionTexts[1] &&
+               r.SunrisePositionTexts[9] == r.PositionTexts[9],
            "the sunrise run repeats the Moon and the ascendant");
 }
 
@@ -141,7 +151,8 @@ void CheckSignCells(const ChartResult& r, FaultList& f) {
     if (sign < 0) continue;  // reported with the texts
     const std::string& cell = r.SignCells[static_cast<std::size_t>(sign)];
     bool found = false;
-    for (std::size_t at = cell.find(name); at != std::string::npos && !found; at = cell.find(name, at + 1)) {
+    for (std::size_t at = cell.find(name); at != std::string::npos && !found;
+         at = cell.find(name, at + 1)) {
       const bool opensLine = at >= 2 && cell.compare(at - 2, 2, kLineBreak) == 0;
       const std::size_t end = at + name.size();
       found = opensLine && (end == cell.size() || cell.compare(end, 2, kLineBreak) == 0);
@@ -165,7 +176,8 @@ void CheckSpecialCells(const ChartResult& r, FaultList& f) {
     if (ppl) {
       cell.remove_suffix(3);
       ++pplCells;
-      f.Expect(static_cast<int>(s) + 1 == r.pranapada.PpLSign, "PpL tag in the Pranapada sign's cell");
+      f.Expect(static_cast<int>(s) + 1 == r.pranapada.PpLSign,
+               "PpL tag in the Pranapada sign's cell");
     }
     while (cell.starts_with(kLineBreak)) {
       cell.remove_prefix(kLineBreak.size());
@@ -181,32 +193,38 @@ void CheckPranapada(const ChartResult& r, FaultList& f) {
   const PranapadaResult& p = r.pranapada;
   f.Expect(p.PpLSign >= 1 && p.PpLSign <= 12, "Pranapada sign 1..12", std::to_string(p.PpLSign));
   f.Expect(p.House >= 1 && p.House <= 12, "house 1..12", std::to_string(p.House));
-  f.Expect(p.House == (p.PpLSign - r.AscSign + 12) % 12 + 1, "house counted from the ascendant's sign");
+  f.Expect(p.House == (p.PpLSign - r.AscSign + 12) % 12 + 1,
+           "house counted from the ascendant's sign");
   f.Expect(p.Signs >= 0 && p.Degrees >= 0 && p.Degrees <= 29 && p.Minutes >= 0 && p.Minutes <= 59,
            "Pranapada arc in signs, degrees 0..29, minutes 0..59");
-  if (p.House >= 1 && p.House <= 12) f.Expect(r.HouseText == HouseSignificance(p.House), "text of the house");
+  if (p.House >= 1 && p.House <= 12)
+    f.Expect(r.HouseText == HouseSignificance(p.House), "text of the house");
 }
 
 void CheckDetails(const BirthData& b, const ChartResult& r, FaultList& f) {
   const int zoneIndex = b.zoneIndex;
   const DetailTexts& d = r.details;
-  f.Expect(d.name == b.personName && d.city == b.cityText && d.state == b.stateText && d.country == b.countryText,
+  f.Expect(d.name == b.personName && d.city == b.cityText && d.state == b.stateText &&
+               d.country == b.countryText,
            "name and place as typed");
-  f.Expect(d.dob == std::string(MonthName(b.monthNumber)) + '/' + std::to_string(b.dayNumber) + '/' +
-                        std::to_string(b.yearNumber),
+  f.Expect(d.dob == std::string(MonthName(b.monthNumber)) + '/' + std::to_string(b.dayNumber) +
+                        '/' + std::to_string(b.yearNumber),
            "date of birth text", d.dob);
-  f.Expect(d.tob == std::to_string(b.hourNumber) + ':' + std::to_string(b.minuteNumber), "time of birth text", d.tob);
-  f.Expect(d.latitude == Coordinate(b.latDegrees, b.latMinutes, b.isSouth ? 'S' : 'N'), "latitude text", d.latitude);
-  f.Expect(d.longitude == Coordinate(b.lonDegrees, b.lonMinutes, b.isEast ? 'E' : 'W'), "longitude text",
-           d.longitude);
+  f.Expect(d.tob == std::to_string(b.hourNumber) + ':' + std::to_string(b.minuteNumber),
+           "time of birth text", d.tob);
+  f.Expect(d.latitude == Coordinate(b.latDegrees, b.latMinutes, b.isSouth ? 'S' : 'N'),
+           "latitude text", d.latitude);
+  f.Expect(d.longitude == Coordinate(b.lonDegrees, b.lonMinutes, b.isEast ? 'E' : 'W'),
+           "longitude text", d.longitude);
   const TimeZoneRow& row = TimeZoneTable()[static_cast<std::size_t>(zoneIndex)];
-  f.Expect(r.zoneIndex == zoneIndex && r.zone.ZoneHours == row.zoneHours && r.zone.ZoneMinutes == row.zoneMinutes &&
-               r.dst == b.isDst,
+  f.Expect(r.zoneIndex == zoneIndex && r.zone.ZoneHours == row.zoneHours &&
+               r.zone.ZoneMinutes == row.zoneMinutes && r.dst == b.isDst,
            "zone and daylight flag of the input");
 }
 
 void CheckSunriseAndElapsedTime(const BirthData& b, const ChartResult& r, FaultList& f) {
-  const LocalDateTime birth{b.yearNumber, b.monthNumber, b.dayNumber, b.hourNumber, b.minuteNumber, b.secondNumber};
+  const LocalDateTime birth{b.yearNumber, b.monthNumber,  b.dayNumber,
+                            b.hourNumber, b.minuteNumber, b.secondNumber};
   f.Expect(r.BirthMoment == birth, "birth moment as typed", FormatSecond(r.BirthMoment));
   // The events of a day fall on its date on the local clock, or on the date before or
   // after when the clock runs far from the place's sun.
@@ -216,7 +234,8 @@ void CheckSunriseAndElapsedTime(const BirthData& b, const ChartResult& r, FaultL
       if (!event) continue;
       f.Expect(IsSoundEvent(*event), "sunrise or sunset at a whole minute", FormatSecond(*event));
       const std::int64_t offset = DayNumber(*event) - DayNumber(birth) - (k - 1);
-      f.Expect(offset >= -1 && offset <= 1, "sunrise or sunset within a day of its date", FormatSecond(*event));
+      f.Expect(offset >= -1 && offset <= 1, "sunrise or sunset within a day of its date",
+               FormatSecond(*event));
     }
   }
   const SunDay& today = r.sunDays[1];
@@ -235,10 +254,11 @@ void CheckSunriseAndElapsedTime(const BirthData& b, const ChartResult& r, FaultL
            FormatSecond(r.ReferenceSunrise));
 
   const std::int64_t seconds = r.ElapsedSeconds;
-  f.Expect(seconds >= 0 && seconds < 2 * kSecondsPerDay, "elapsed seconds in 0 .. 2 days", std::to_string(seconds));
-  const std::int64_t between = SecondsBetween(r.ReferenceSunrise, birth);
-  f.Expect(seconds == (between < 0 ? -between : between), "elapsed seconds between reference sunrise and birth",
+  f.Expect(seconds >= 0 && seconds < 2 * kSecondsPerDay, "elapsed seconds in 0 .. 2 days",
            std::to_string(seconds));
+  const std::int64_t between = SecondsBetween(r.ReferenceSunrise, birth);
+  f.Expect(seconds == (between < 0 ? -between : between),
+           "elapsed seconds between reference sunrise and birth", std::to_string(seconds));
   const std::int64_t minuteGap = r.ElapsedMinutes * 60 - seconds;
   f.Expect(minuteGap > -60 && minuteGap < 60, "elapsed minutes agree with the seconds",
            std::to_string(r.ElapsedMinutes));
@@ -250,7 +270,9 @@ std::string PolarMessage(const LocalDateTime& day, std::string_view event, std::
   text += " at the birth place on " + std::to_string(day.day) + ' ' + MonthName(day.month) + ' ' +
           std::to_string(day.year) + ": the Sun stays ";
   text += where;
-  text += " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be made for this birth.";
+  text +=
+      " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be made "
+      "for this birth.";
   return text;
 }
 
@@ -260,7 +282,8 @@ void CheckStop(const BirthData& b, const std::string& message, FaultList& f) {
   for (const int offset : {-1, 0, 1}) {
     const LocalDateTime day = AddDays(birthDay, offset);
     for (const std::string_view event : {"sunrise", "sunset"}) {
-      for (const std::string_view where : {"above", "below"}) known = known || message == PolarMessage(day, event, where);
+      for (const std::string_view where : {"above", "below"})
+        known = known || message == PolarMessage(day, event, where);
     }
   }
   f.Expect(known, "a stop with the polar message of D-1, D or D+1", message);

@@ -44,16 +44,22 @@ TEST(ChartChecks, EachPlantedFaultIsSeen) {
       {"infinite Sun at sunrise",
        [](ChartResult& r) { r.SunAtSunrise = std::numeric_limits<double>::infinity(); }},
       {"minutes of 60 in a short text", [](ChartResult& r) { r.PositionTexts[3] = "16 Sag 60"; }},
-      {"unknown sign in a long text", [](ChartResult& r) { r.moon.MoonText = "3\u00B0 30' 0\" Xyz"; }},
+      {"unknown sign in a long text",
+       [](ChartResult& r) { r.moon.MoonText = "3\u00B0 30' 0\" Xyz"; }},
       {"retrograde Sun", [](ChartResult& r) { r.ChartNames[0] = "Sun (R) "; }},
       {"body in the wrong cell", [](ChartResult& r) { std::swap(r.SignCells[0], r.SignCells[1]); }},
       {"extra line in a sign cell", [](ChartResult& r) { r.SignCells[5] += "\r\n"; }},
-      {"missing special tag", [](ChartResult& r) { r.SpecialCells[static_cast<std::size_t>(r.pranapada.PpLSign - 1)].erase(0, 2); }},
+      {"missing special tag",
+       [](ChartResult& r) {
+         r.SpecialCells[static_cast<std::size_t>(r.pranapada.PpLSign - 1)].erase(0, 2);
+       }},
       {"house 13", [](ChartResult& r) { r.pranapada.House = 13; }},
-      {"house not counted from the ascendant", [](ChartResult& r) { r.pranapada.House = r.pranapada.House % 12 + 1; }},
+      {"house not counted from the ascendant",
+       [](ChartResult& r) { r.pranapada.House = r.pranapada.House % 12 + 1; }},
       {"negative elapsed time", [](ChartResult& r) { r.ElapsedSeconds = -1; }},
       {"elapsed minutes off", [](ChartResult& r) { r.ElapsedMinutes += 1; }},
-      {"reference sunrise of the wrong day", [](ChartResult& r) { r.ReferenceSunrise = *r.sunDays[0].sunrise; }},
+      {"reference sunrise of the wrong day",
+       [](ChartResult& r) { r.ReferenceSunrise = *r.sunDays[0].sunrise; }},
       {"no sunset on the birth day", [](ChartResult& r) { r.sunDays[1].sunset.reset(); }},
       {"time of birth with seconds", [](ChartResult& r) { r.details.tob = "6:30:0"; }},
   };
@@ -82,7 +88,8 @@ TEST(ChartChecks, OnlyThePolarStopIsAllowed) {
   EXPECT_FALSE(ChartOutcomeFaults(tromso, otherMessage).empty());
   ChartOutcome otherReason = polar;
   otherReason.stopReason = StopReason::NoSunset;
-  EXPECT_FALSE(ChartOutcomeFaults(tromso, otherReason).empty()) << "the reason agrees with the message";
+  EXPECT_FALSE(ChartOutcomeFaults(tromso, otherReason).empty())
+      << "the reason agrees with the message";
   const BirthData delhi = DelhiBirth();
   EXPECT_FALSE(ChartOutcomeFaults(delhi, polar).empty()) << "a polar stop at 28° N";
 }

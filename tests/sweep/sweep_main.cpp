@@ -54,7 +54,8 @@ struct Coverage {
   }
 
   void Merge(const Coverage& o) {
-    for (std::size_t i = 0; i < zoneAndFlag.size(); ++i) zoneAndFlag[i] = zoneAndFlag[i] || o.zoneAndFlag[i];
+    for (std::size_t i = 0; i < zoneAndFlag.size(); ++i)
+      zoneAndFlag[i] = zoneAndFlag[i] || o.zoneAndFlag[i];
     for (std::size_t i = 0; i < 4; ++i) {
       latitudeEdges[i] = latitudeEdges[i] || o.latitudeEdges[i];
       longitudeEdges[i] = longitudeEdges[i] || o.longitudeEdges[i];
@@ -92,10 +93,12 @@ struct Tally {
 
 std::string Describe(std::uint64_t index, const BirthData& b) {
   char text[160];
-  std::snprintf(text, sizeof text, "chart %llu: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s",
-                static_cast<unsigned long long>(index), b.yearNumber, b.monthNumber, b.dayNumber, b.hourNumber,
-                b.minuteNumber, b.secondNumber, b.latDegrees, b.isSouth ? 'S' : 'N', b.latMinutes, b.lonDegrees,
-                b.isEast ? 'E' : 'W', b.lonMinutes, b.zoneIndex, b.isDst ? "on" : "off");
+  std::snprintf(text, sizeof text,
+                "chart %llu: %04d-%02d-%02d %02d:%02d:%02d, %d%c%02d %d%c%02d, zone %d, dst %s",
+                static_cast<unsigned long long>(index), b.yearNumber, b.monthNumber, b.dayNumber,
+                b.hourNumber, b.minuteNumber, b.secondNumber, b.latDegrees, b.isSouth ? 'S' : 'N',
+                b.latMinutes, b.lonDegrees, b.isEast ? 'E' : 'W', b.lonMinutes, b.zoneIndex,
+                b.isDst ? "on" : "off");
   return text;
 }
 
@@ -106,7 +109,8 @@ class Sweep {
   Tally Run(unsigned threads) {
     std::vector<std::thread> workers;
     std::vector<Tally> tallies(threads);
-    for (unsigned t = 0; t < threads; ++t) workers.emplace_back([this, &tallies, t] { Work(tallies[t]); });
+    for (unsigned t = 0; t < threads; ++t)
+      workers.emplace_back([this, &tallies, t] { Work(tallies[t]); });
     for (std::thread& w : workers) w.join();
     Tally total;
     for (const Tally& t : tallies) {
@@ -158,9 +162,10 @@ class Sweep {
 };
 
 int Usage() {
-  std::fputs("usage: velquor_sweep reduced|full [--threads N] [--day-step N] [--charts-per-cell N] "
-             "[--cell-step N]\n",
-             stderr);
+  std::fputs(
+      "usage: velquor_sweep reduced|full [--threads N] [--day-step N] [--charts-per-cell N] "
+      "[--cell-step N]\n",
+      stderr);
   return 2;
 }
 
@@ -188,11 +193,16 @@ int main(int argc, char** argv) {
     } catch (const std::exception&) {
       return Usage();
     }
-    if (option == "--threads" && value > 0) threads = static_cast<unsigned>(value);
-    else if (option == "--day-step") size.dayStep = value;
-    else if (option == "--charts-per-cell") size.chartsPerCell = value;
-    else if (option == "--cell-step") size.cellStep = value;
-    else return Usage();
+    if (option == "--threads" && value > 0)
+      threads = static_cast<unsigned>(value);
+    else if (option == "--day-step")
+      size.dayStep = value;
+    else if (option == "--charts-per-cell")
+      size.chartsPerCell = value;
+    else if (option == "--cell-step")
+      size.cellStep = value;
+    else
+      return Usage();
   }
   if (argc % 2 != 0) return Usage();
 
@@ -201,14 +211,18 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     Sweep sweep(plan);
     const Tally tally = sweep.Run(threads);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    std::printf("sweep %s: %zu days x %d zones x 2 daylight flags, every %d-th cell, %d chart(s) each\n",
-                argv[1], plan.DayCount(), kTimeZoneCount, size.cellStep, size.chartsPerCell);
-    std::printf("%llu charts in %.1f s on %u thread(s): %llu completed, %llu polar stops, %llu faulty\n",
-                static_cast<unsigned long long>(tally.charts), seconds, threads,
-                static_cast<unsigned long long>(tally.completed), static_cast<unsigned long long>(tally.stopped),
-                static_cast<unsigned long long>(tally.faulty));
+    std::printf(
+        "sweep %s: %zu days x %d zones x 2 daylight flags, every %d-th cell, %d chart(s) each\n",
+        argv[1], plan.DayCount(), kTimeZoneCount, size.cellStep, size.chartsPerCell);
+    std::printf(
+        "%llu charts in %.1f s on %u thread(s): %llu completed, %llu polar stops, %llu faulty\n",
+        static_cast<unsigned long long>(tally.charts), seconds, threads,
+        static_cast<unsigned long long>(tally.completed),
+        static_cast<unsigned long long>(tally.stopped),
+        static_cast<unsigned long long>(tally.faulty));
     for (const std::string& fault : sweep.Faults()) std::printf("FAULT %s\n", fault.c_str());
     const std::vector<std::string> gaps = tally.coverage.Gaps();
     for (const std::string& gap : gaps) std::printf("NOT REACHED %s\n", gap.c_str());

@@ -36,8 +36,9 @@ void AddTurningDays(int year, std::vector<std::int64_t>& days) {
   // Daylight saving begins and ends: Europe (last Sundays of March and October) and the
   // United States over the years (last Sunday of April, first Sunday of April, second
   // Sunday of March; last Sunday of October, first Sunday of November).
-  const std::int64_t changes[] = {LastSunday(year, 3),     LastSunday(year, 10),  LastSunday(year, 4),
-                                  NthSunday(year, 4, 1),   NthSunday(year, 3, 2), NthSunday(year, 11, 1)};
+  const std::int64_t changes[] = {LastSunday(year, 3),   LastSunday(year, 10),
+                                  LastSunday(year, 4),   NthSunday(year, 4, 1),
+                                  NthSunday(year, 3, 2), NthSunday(year, 11, 1)};
   for (const std::int64_t change : changes) {
     for (const int offset : {-1, 0, 1}) days.push_back(change + offset);
   }
@@ -54,9 +55,12 @@ std::uint64_t Mix(std::uint64_t index, std::uint64_t stream) {
 // A value 0 .. count-1 that is the first or last of the range one time in sixteen each.
 int SpreadWithEdges(std::uint64_t random, int count) {
   switch (random % 32) {
-    case 0: return 0;
-    case 1: return count - 1;
-    default: return static_cast<int>((random >> 5) % static_cast<std::uint64_t>(count));
+    case 0:
+      return 0;
+    case 1:
+      return count - 1;
+    default:
+      return static_cast<int>((random >> 5) % static_cast<std::uint64_t>(count));
   }
 }
 
@@ -65,8 +69,9 @@ int SpreadWithEdges(std::uint64_t random, int count) {
 SweepPlan::SweepPlan(const SweepSize& size) : size_(size) {
   if (size.dayStep < 0 || size.chartsPerCell < 1 || size.cellStep < 1 ||
       std::gcd(static_cast<std::uint64_t>(size.cellStep), kCellsPerDay) != 1) {
-    throw std::invalid_argument("sweep size: day step >= 0, charts per cell >= 1, cell step >= 1 sharing no factor "
-                                "with 142 (so that every zone and flag comes round)");
+    throw std::invalid_argument(
+        "sweep size: day step >= 0, charts per cell >= 1, cell step >= 1 sharing no factor "
+        "with 142 (so that every zone and flag comes round)");
   }
   for (int year = kFirstYear; year <= kLastYear; ++year) AddTurningDays(year, days_);
   const std::int64_t first = DaysFromCivil(kFirstYear, 1, 1);
@@ -77,7 +82,8 @@ SweepPlan::SweepPlan(const SweepSize& size) : size_(size) {
   std::sort(days_.begin(), days_.end());
   days_.erase(std::unique(days_.begin(), days_.end()), days_.end());
   // The days around a change early in January 1901 or late in December 2050 stay inside.
-  days_.erase(std::remove_if(days_.begin(), days_.end(), [&](std::int64_t d) { return d < first || d > last; }),
+  days_.erase(std::remove_if(days_.begin(), days_.end(),
+                             [&](std::int64_t d) { return d < first || d > last; }),
               days_.end());
 
   const std::uint64_t cells = days_.size() * kCellsPerDay;

@@ -16,7 +16,7 @@ namespace velquor {
 struct SweepSize {
   int dayStep = 0;        // besides the turning days, every dayStep-th day (0: turning days only)
   int chartsPerCell = 1;  // charts per day, zone and daylight flag
-  int cellStep = 1;       // only every cellStep-th (day, zone, flag) cell; must share no factor with 142
+  int cellStep = 1;  // only every cellStep-th (day, zone, flag) cell; must share no factor with 142
 };
 
 class SweepPlan {

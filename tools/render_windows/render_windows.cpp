@@ -16,12 +16,12 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "gui/entry/frm_main.h"
+#include "gui/entry/place_search_dialog.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
-#include "gui/entry/frm_main.h"
-#include "gui/entry/place_search_dialog.h"
 
 namespace {
 

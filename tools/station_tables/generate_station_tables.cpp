@@ -64,10 +64,10 @@ struct ReferenceRow {
 };
 
 struct PlanetSpec {
-  const char* name;       // as the program names it
-  const char* constant;   // name of the generated array
-  int body;               // Swiss Ephemeris body number
-  int rows;               // required number of rows
+  const char* name;                     // as the program names it
+  const char* constant;                 // name of the generated array
+  int body;                             // Swiss Ephemeris body number
+  int rows;                             // required number of rows
   std::vector<ReferenceRow> reference;  // first row, last row, then any others
 };
 
@@ -75,7 +75,10 @@ struct PlanetSpec {
 // and 2020, by row index from 0.
 std::vector<PlanetSpec> Planets() {
   return {
-      {"Mercury", "kMercuryStations", SE_MERCURY, 476,
+      {"Mercury",
+       "kMercuryStations",
+       SE_MERCURY,
+       476,
        {{0, {3, 15, 1900, 13, 19}, {4, 7, 1900, 18, 42}},
         {475, {12, 1, 2050, 17, 17}, {12, 21, 2050, 11, 33}},
         {315, {2, 21, 2000, 0, 39}, {3, 14, 2000, 20, 28}},
@@ -84,33 +87,54 @@ std::vector<PlanetSpec> Planets() {
         {378, {2, 17, 2020, 0, 41}, {3, 10, 2020, 3, 37}},
         {379, {6, 18, 2020, 4, 47}, {7, 12, 2020, 8, 25}},
         {380, {10, 14, 2020, 0, 56}, {11, 3, 2020, 17, 58}}}},
-      {"Venus", "kVenusStations", SE_VENUS, 95,
+      {"Venus",
+       "kVenusStations",
+       SE_VENUS,
+       95,
        {{0, {6, 16, 1900, 22, 56}, {7, 30, 1900, 2, 44}},
         {94, {9, 25, 2050, 22, 15}, {11, 6, 2050, 19, 4}},
         {75, {5, 13, 2020, 7, 3}, {6, 25, 2020, 7, 5}}}},
-      {"Mars", "kMarsStations", SE_MARS, 71,
+      {"Mars",
+       "kMarsStations",
+       SE_MARS,
+       71,
        {{0, {1, 13, 1901, 6, 16}, {4, 4, 1901, 7, 21}},
         {70, {7, 15, 2050, 5, 50}, {9, 13, 2050, 9, 41}},
         {56, {9, 9, 2020, 21, 32}, {11, 13, 2020, 23, 6}}}},
-      {"Jupiter", "kJupiterStations", SE_JUPITER, 139,
+      {"Jupiter",
+       "kJupiterStations",
+       SE_JUPITER,
+       139,
        {{0, {3, 27, 1900, 20, 39}, {7, 29, 1900, 1, 35}},
         {138, {12, 21, 2050, 13, 21}, {4, 21, 2051, 23, 46}},
         {92, {9, 29, 2000, 0, 45}, {1, 25, 2001, 14, 49}},
         {110, {5, 14, 2020, 13, 18}, {9, 12, 2020, 23, 37}}}},
-      {"Saturn", "kSaturnStations", SE_SATURN, 146,
+      {"Saturn",
+       "kSaturnStations",
+       SE_SATURN,
+       146,
        {{0, {4, 14, 1900, 6, 2}, {9, 2, 1900, 14, 39}},
         {145, {5, 18, 2050, 13, 6}, {10, 6, 2050, 11, 5}},
         {97, {9, 12, 2000, 10, 33}, {1, 24, 2001, 23, 10}},
         {116, {5, 11, 2020, 1, 48}, {9, 29, 2020, 3, 52}}}},
-      {"Uranus", "kUranusStations", SE_URANUS, 150,
+      {"Uranus",
+       "kUranusStations",
+       SE_URANUS,
+       150,
        {{0, {3, 17, 1900, 17, 36}, {8, 17, 1900, 15, 27}},
         {149, {12, 30, 2050, 15, 40}, {5, 29, 2051, 6, 22}},
         {119, {8, 15, 2020, 10, 41}, {1, 14, 2021, 6, 29}}}},
-      {"Neptune", "kNeptuneStations", SE_NEPTUNE, 150,
+      {"Neptune",
+       "kNeptuneStations",
+       SE_NEPTUNE,
+       150,
        {{0, {10, 2, 1900, 13, 58}, {3, 8, 1901, 0, 45}},
         {149, {8, 31, 2050, 13, 52}, {2, 4, 2051, 10, 41}},
         {119, {6, 22, 2020, 23, 26}, {11, 28, 2020, 21, 16}}}},
-      {"Pluto", "kPlutoStations", SE_PLUTO, 151,
+      {"Pluto",
+       "kPlutoStations",
+       SE_PLUTO,
+       151,
        {{0, {9, 16, 1899, 5, 48}, {2, 27, 1900, 7, 36}},
         {150, {6, 10, 2050, 3, 49}, {11, 21, 2050, 16, 16}},
         {120, {4, 25, 2020, 14, 15}, {10, 4, 2020, 7, 29}}}},
@@ -127,7 +151,8 @@ Vector6 Calc(double jdUt, int body, int flags) {
   const int returned = swe_calc_ut(jdUt, body, flags, out.v.data(), error);
   if (returned < 0) throw std::runtime_error(std::string("swe_calc_ut failed: ") + error);
   if ((returned & SEFLG_SWIEPH) == 0) {
-    throw std::runtime_error(std::string("Swiss Ephemeris data files not found (use --ephe-path): ") + error);
+    throw std::runtime_error(
+        std::string("Swiss Ephemeris data files not found (use --ephe-path): ") + error);
   }
   return out;
 }
@@ -196,7 +221,8 @@ Moment MomentOfMinutes(long minutes) {
   int year = 0, month = 0, day = 0;
   double hours = 0;
   // Noon of the day keeps the calendar conversion clear of day boundaries.
-  swe_revjul(kUnixEpochJd + static_cast<double>(days) + 0.5, SE_GREG_CAL, &year, &month, &day, &hours);
+  swe_revjul(kUnixEpochJd + static_cast<double>(days) + 0.5, SE_GREG_CAL, &year, &month, &day,
+             &hours);
   return {month, day, year, static_cast<int>(minuteOfDay / 60), static_cast<int>(minuteOfDay % 60)};
 }
 
@@ -233,13 +259,15 @@ std::size_t NearestRow(const std::vector<ComputedRow>& rows, const Moment& m, bo
   std::size_t best = 0;
   long bestDistance = -1;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const long distance = std::labs(MinutesSinceEpoch(retrograde ? rows[i].retrogradeJd : rows[i].directJd) - target);
+    const long distance =
+        std::labs(MinutesSinceEpoch(retrograde ? rows[i].retrogradeJd : rows[i].directJd) - target);
     if (bestDistance < 0 || distance < bestDistance) {
       best = i;
       bestDistance = distance;
     }
   }
-  if (bestDistance < 0 || bestDistance > 1440) throw std::runtime_error("no computed station near " + Text(m));
+  if (bestDistance < 0 || bestDistance > 1440)
+    throw std::runtime_error("no computed station near " + Text(m));
   return best;
 }
 
@@ -251,7 +279,8 @@ struct Statistics {
 
 // The planet's rows as they go into the table: computed, with the reference rows
 // replacing their computed counterparts.
-std::vector<std::pair<Moment, Moment>> BuildTable(const PlanetSpec& planet, Statistics& statistics) {
+std::vector<std::pair<Moment, Moment>> BuildTable(const PlanetSpec& planet,
+                                                  Statistics& statistics) {
   const double fromJd = swe_julday(1899, 1, 1, 0.0, SE_GREG_CAL);
   const double toJd = swe_julday(2052, 1, 1, 0.0, SE_GREG_CAL);
   const std::vector<ComputedRow> all = PairStations(FindStations(planet.body, fromJd, toJd));
@@ -261,8 +290,8 @@ std::vector<std::pair<Moment, Moment>> BuildTable(const PlanetSpec& planet, Stat
   const std::size_t begin = NearestRow(all, first.retrograde, true);
   const std::size_t end = NearestRow(all, last.direct, false) + 1;
   if (static_cast<int>(end - begin) != planet.rows || last.index != planet.rows - 1) {
-    throw std::runtime_error(std::string(planet.name) + ": " + std::to_string(end - begin) + " rows, expected " +
-                             std::to_string(planet.rows));
+    throw std::runtime_error(std::string(planet.name) + ": " + std::to_string(end - begin) +
+                             " rows, expected " + std::to_string(planet.rows));
   }
 
   std::vector<std::pair<Moment, Moment>> table;
@@ -275,18 +304,21 @@ std::vector<std::pair<Moment, Moment>> BuildTable(const PlanetSpec& planet, Stat
 
   for (const ReferenceRow& reference : planet.reference) {
     const ComputedRow& computed = all[begin + static_cast<std::size_t>(reference.index)];
-    const std::array<std::pair<double, Moment>, 2> pairs = {std::pair{computed.retrogradeJd, reference.retrograde},
-                                                            std::pair{computed.directJd, reference.direct}};
+    const std::array<std::pair<double, Moment>, 2> pairs = {
+        std::pair{computed.retrogradeJd, reference.retrograde},
+        std::pair{computed.directJd, reference.direct}};
     for (const auto& [jd, published] : pairs) {
       const long difference = MinutesSinceEpoch(jd) - MinutesSinceEpoch(published);
       statistics.referenceDifferences.push_back(std::labs(difference));
-      std::fprintf(stderr, "%-8s row %3d  published %-18s computed %-18s  %+ld min\n", planet.name, reference.index,
-                   Text(published).c_str(), Text(MomentOfMinutes(MinutesSinceEpoch(jd))).c_str(), difference);
+      std::fprintf(stderr, "%-8s row %3d  published %-18s computed %-18s  %+ld min\n", planet.name,
+                   reference.index, Text(published).c_str(),
+                   Text(MomentOfMinutes(MinutesSinceEpoch(jd))).c_str(), difference);
       const Moment rounded = MomentOfMinutes(MinutesSinceEpoch(jd));
-      const bool sameDate =
-          rounded.year == published.year && rounded.month == published.month && rounded.day == published.day;
+      const bool sameDate = rounded.year == published.year && rounded.month == published.month &&
+                            rounded.day == published.day;
       if (!sameDate && std::labs(difference) > kReferenceTolerance) {
-        throw std::runtime_error("reference station " + Text(published) + " is not on its computed date");
+        throw std::runtime_error("reference station " + Text(published) +
+                                 " is not on its computed date");
       }
     }
     table[static_cast<std::size_t>(reference.index)] = {reference.retrograde, reference.direct};
@@ -311,10 +343,12 @@ std::string Render(const std::vector<PlanetSpec>& planets,
          "#include \"retro/station.h\"\n\n"
          "namespace velquor {\n";
   for (std::size_t p = 0; p < planets.size(); ++p) {
-    out << "\ninline constexpr std::array<StationRow, " << tables[p].size() << "> " << planets[p].constant << " = {{\n";
+    out << "\ninline constexpr std::array<StationRow, " << tables[p].size() << "> "
+        << planets[p].constant << " = {{\n";
     for (const auto& [r, d] : tables[p]) {
-      out << "    {{" << r.month << ", " << r.day << ", " << r.year << ", " << r.hour << ", " << r.minute << "}, {"
-          << d.month << ", " << d.day << ", " << d.year << ", " << d.hour << ", " << d.minute << "}},\n";
+      out << "    {{" << r.month << ", " << r.day << ", " << r.year << ", " << r.hour << ", "
+          << r.minute << "}, {" << d.month << ", " << d.day << ", " << d.year << ", " << d.hour
+          << ", " << d.minute << "}},\n";
     }
     out << "}};\n";
   }
@@ -345,10 +379,11 @@ int Run(int argc, char** argv) {
   std::vector<long> differences = statistics.referenceDifferences;
   std::sort(differences.begin(), differences.end());
   const std::size_t n = differences.size();
-  const double median = n % 2 ? static_cast<double>(differences[n / 2])
-                              : 0.5 * static_cast<double>(differences[n / 2 - 1] + differences[n / 2]);
-  std::fprintf(stderr, "reference stations: %zu, median difference %.1f min, largest %ld min\n", n, median,
-               differences.back());
+  const double median =
+      n % 2 ? static_cast<double>(differences[n / 2])
+            : 0.5 * static_cast<double>(differences[n / 2 - 1] + differences[n / 2]);
+  std::fprintf(stderr, "reference stations: %zu, median difference %.1f min, largest %ld min\n", n,
+               median, differences.back());
   std::fprintf(stderr, "stations within %ld min of midnight: %d of %d\n", kNearMidnightMinutes,
                statistics.nearMidnight, statistics.stations);
 

@@ -10,8 +10,8 @@ namespace velquor {
 namespace {
 
 LocalMoment BirthMomentOf(const BirthData& birth) {
-  return {birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber, birth.minuteNumber,
-          birth.secondNumber};
+  return {birth.yearNumber, birth.monthNumber,  birth.dayNumber,
+          birth.hourNumber, birth.minuteNumber, birth.secondNumber};
 }
 
 }  // namespace

@@ -16,6 +16,11 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "astro/date_time.h"
+#include "chart/chart_run.h"
+#include "chart/time_zones.h"
+#include "gui/entry/atlas_place_search.h"
+#include "gui/entry/typed_key_filter.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
 #include "gui/shell/link_label.h"
@@ -26,11 +31,6 @@
 #include "gui/shell/program_title.h"
 #include "gui/shell/scaled_font.h"
 #include "gui/shell/text_colour.h"
-#include "astro/date_time.h"
-#include "gui/entry/atlas_place_search.h"
-#include "chart/chart_run.h"
-#include "chart/time_zones.h"
-#include "gui/entry/typed_key_filter.h"
 
 namespace velquor {
 
@@ -97,10 +97,12 @@ struct CoordinateFrameLayout {
   std::array<const char*, 2> choiceCaptions;  // element 0 is selected at load
 };
 
-constexpr CoordinateFrameLayout kLongitudeFrame{
-    "Frame4", "Longitude", "txtLonD", 3, "Label6", "txtLonM", "Label8", "optLong", {"East", "West"}};
-constexpr CoordinateFrameLayout kLatitudeFrame{
-    "Frame3", "Latitude", "txtLatD", 2, "Label7", "txtLatM", "Label9", "optLat", {"North", "South"}};
+constexpr CoordinateFrameLayout kLongitudeFrame{"Frame4", "Longitude", "txtLonD",
+                                                3,        "Label6",    "txtLonM",
+                                                "Label8", "optLong",   {"East", "West"}};
+constexpr CoordinateFrameLayout kLatitudeFrame{"Frame3", "Latitude", "txtLatD",
+                                               2,        "Label7",   "txtLatM",
+                                               "Label9", "optLat",   {"North", "South"}};
 
 }  // namespace
 
@@ -110,7 +112,8 @@ FrmMain::FrmMain(QWidget* parent)
   setWindowTitle(QString::fromUtf8(kProgramTitle));
   setWindowIcon(ProgramIcon());
 
-  auto* headline = NewLabel("Label2", QStringLiteral("Know more about your energy in life with Velquor"));
+  auto* headline =
+      NewLabel("Label2", QStringLiteral("Know more about your energy in life with Velquor"));
   headline->setFont(ScaledFont(headline->font(), 1.35, Weight::Bold));
   headline->setAlignment(Qt::AlignCenter);
   headline->setForegroundRole(QPalette::Highlight);
@@ -238,8 +241,8 @@ QGroupBox* FrmMain::buildZone() {
 QGroupBox* FrmMain::buildCoordinates(bool longitude, CoordinateControls& controls) {
   const CoordinateFrameLayout& names = longitude ? kLongitudeFrame : kLatitudeFrame;
   const QString caption = QString::fromLatin1(names.caption);
-  controls.degrees = NewTextBox(names.degreesBox, caption + QStringLiteral(" degrees"),
-                                names.degreesLength);
+  controls.degrees =
+      NewTextBox(names.degreesBox, caption + QStringLiteral(" degrees"), names.degreesLength);
   controls.minutes = NewTextBox(names.minutesBox, caption + QStringLiteral(" minutes"), 2);
   for (QLineEdit* box : {controls.degrees, controls.minutes})
     TypedKeyFilter::Install(box, &FilterNumberKey);
@@ -299,18 +302,36 @@ QWidget* FrmMain::buildPromotions() {
 void FrmMain::setTabOrderAndNames() {
   // Top to bottom through the personal details and the place, then the zone and the
   // coordinates, the chart button last among the inputs.
-  const std::vector<QWidget*> order = {
-      txtName_,  cboDate_,           cboMonth_,           cboYear_,          cboHH_,
-      cboMM_,    cboSS_,             txtMCity_,           txtMState_,        txtMCountry_,
-      cmdBrowser_, cmbTimeZone_,     chkDST_,             longitude_.degrees, longitude_.minutes,
-      longitude_.choices[0], longitude_.choices[1], latitude_.degrees, latitude_.minutes,
-      latitude_.choices[0], latitude_.choices[1], cmdRashi_};
+  const std::vector<QWidget*> order = {txtName_,
+                                       cboDate_,
+                                       cboMonth_,
+                                       cboYear_,
+                                       cboHH_,
+                                       cboMM_,
+                                       cboSS_,
+                                       txtMCity_,
+                                       txtMState_,
+                                       txtMCountry_,
+                                       cmdBrowser_,
+                                       cmbTimeZone_,
+                                       chkDST_,
+                                       longitude_.degrees,
+                                       longitude_.minutes,
+                                       longitude_.choices[0],
+                                       longitude_.choices[1],
+                                       latitude_.degrees,
+                                       latitude_.minutes,
+                                       latitude_.choices[0],
+                                       latitude_.choices[1],
+                                       cmdRashi_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 BirthData FrmMain::readBirthData() const {
   const auto box = [](const auto* widget) { return BoxNumber(widget->text().toStdString()); };
-  const auto list = [](const QComboBox* widget) { return BoxNumber(widget->currentText().toStdString()); };
+  const auto list = [](const QComboBox* widget) {
+    return BoxNumber(widget->currentText().toStdString());
+  };
   BirthData birth;
   birth.personName = txtName_->text().toStdString();
   birth.monthNumber = cboMonth_->currentIndex() + 1;
@@ -358,7 +379,8 @@ void FrmMain::cmdBrowser_Click() {
       report(*failure);
       return;
     }
-    placeSearch_->search(QString::fromStdString(PlaceQueryText(birth)), PageUrl(PageRole::HomePage));
+    placeSearch_->search(QString::fromStdString(PlaceQueryText(birth)),
+                         PageUrl(PageRole::HomePage));
   });
 }
 
@@ -370,15 +392,24 @@ void FrmMain::report(const ValidationFailure& failure) {
 // The field a failed check moves the focus to; the checks of the date leave it where it is.
 QWidget* FrmMain::fieldWidget(BirthField field) const {
   switch (field) {
-    case BirthField::Name: return txtName_;
-    case BirthField::LonDegrees: return longitude_.degrees;
-    case BirthField::LonMinutes: return longitude_.minutes;
-    case BirthField::LatDegrees: return latitude_.degrees;
-    case BirthField::LatMinutes: return latitude_.minutes;
-    case BirthField::City: return txtMCity_;
-    case BirthField::State: return txtMState_;
-    case BirthField::Country: return txtMCountry_;
-    default: return nullptr;
+    case BirthField::Name:
+      return txtName_;
+    case BirthField::LonDegrees:
+      return longitude_.degrees;
+    case BirthField::LonMinutes:
+      return longitude_.minutes;
+    case BirthField::LatDegrees:
+      return latitude_.degrees;
+    case BirthField::LatMinutes:
+      return latitude_.minutes;
+    case BirthField::City:
+      return txtMCity_;
+    case BirthField::State:
+      return txtMState_;
+    case BirthField::Country:
+      return txtMCountry_;
+    default:
+      return nullptr;
   }
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "chart/chart_result.h"
-#include "gui/entry/place_search.h"
 #include "chart/validation.h"
+#include "gui/entry/place_search.h"
 
 class QCheckBox;
 class QComboBox;

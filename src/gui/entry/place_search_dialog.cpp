@@ -15,9 +15,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
+#include "chart/validation.h"
 #include "gui/shell/named_widget.h"
 #include "places/place_coordinates.h"
-#include "chart/validation.h"
 
 namespace velquor {
 
@@ -57,7 +57,8 @@ QString MatchCountText(const PlaceSearchResult& result) {
 }  // namespace
 
 PlaceSearchDialog::PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request,
-                                     const PlaceFormFields& form, WebSearch webSearch, QWidget* parent)
+                                     const PlaceFormFields& form, WebSearch webSearch,
+                                     QWidget* parent)
     : QDialog(parent),
       atlas_(std::move(atlas)),
       birth_(request.birth),
@@ -157,9 +158,9 @@ void PlaceSearchDialog::atlasReady() {
 
 void PlaceSearchDialog::search() {
   if (readyAtlas_ == nullptr) return;  // searched again once the atlas is read
-  const PlaceQuery query{txtPlaceCity_->text().toStdString(),
-                         {txtPlaceState_->text().toStdString(),
-                          txtPlaceCountry_->text().toStdString()}};
+  const PlaceQuery query{
+      txtPlaceCity_->text().toStdString(),
+      {txtPlaceState_->text().toStdString(), txtPlaceCountry_->text().toStdString()}};
   const PlaceSearchResult result = readyAtlas_->Search(query, kMaxListed);
 
   lstPlaces_->clear();
@@ -199,7 +200,8 @@ void PlaceSearchDialog::showSuggestion() {
   const bool hasRow = suggestion_->row.has_value();
   lblZoneSuggestion_->setText(
       hasRow ? Text(suggestion_->text)
-             : Text(suggestion_->text) + QStringLiteral("; the time zone on the form is left as it is."));
+             : Text(suggestion_->text) +
+                   QStringLiteral("; the time zone on the form is left as it is."));
   chkSetZone_->setEnabled(hasRow);
 }
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "places/place_atlas.h"
 #include "gui/entry/place_form_fields.h"
+#include "places/place_atlas.h"
 #include "places/system_atlas.h"
 #include "places/zone_suggestion.h"
 
@@ -36,8 +36,8 @@ class PlaceSearchDialog : public QDialog {
   using WebSearch = std::function<void(const QString& query)>;
 
   // The atlas may still be being read; the dialog searches as soon as it is ready.
-  PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request, const PlaceFormFields& form,
-                    WebSearch webSearch, QWidget* parent = nullptr);
+  PlaceSearchDialog(SharedAtlas atlas, const PlaceSearchRequest& request,
+                    const PlaceFormFields& form, WebSearch webSearch, QWidget* parent = nullptr);
 
   // Most places listed at once; the status says how many more matched.
   static constexpr std::size_t kMaxListed = 100;
@@ -57,7 +57,7 @@ class PlaceSearchDialog : public QDialog {
   LocalMoment birth_;
   PlaceFormFields form_;
   WebSearch webSearch_;
-  std::vector<const Place*> listed_;         // the rows of the list, in order
+  std::vector<const Place*> listed_;          // the rows of the list, in order
   std::optional<ZoneSuggestion> suggestion_;  // for the selected place
 
   QLineEdit* txtPlaceCity_ = nullptr;

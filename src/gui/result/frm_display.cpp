@@ -6,16 +6,16 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "chart/sign_names.h"
+#include "gui/result/chart_cell_label.h"
+#include "gui/result/chart_style.h"
+#include "gui/result/sign_chart.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/named_widget.h"
 #include "gui/shell/scaled_font.h"
 #include "gui/shell/text_colour.h"
-#include "gui/result/chart_cell_label.h"
-#include "gui/result/chart_style.h"
-#include "gui/result/sign_chart.h"
-#include "chart/sign_names.h"
 
 namespace velquor {
 
@@ -42,11 +42,12 @@ constexpr std::array<const char*, 10> kPlanetCaptions = {
     "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
     "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // Index 0..11 of a sign number 1..12, or -1 outside.
-int SignIndexOf(int signNumber) { return signNumber >= 1 && signNumber <= 12 ? signNumber - 1 : -1; }
+int SignIndexOf(int signNumber) {
+  return signNumber >= 1 && signNumber <= 12 ? signNumber - 1 : -1;
+}
 
 }  // namespace
 
@@ -103,8 +104,8 @@ QWidget* FrmDisplay::buildPositions() {
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSizeF(font().pointSizeF());
   for (int i = 0; i < 10; ++i) {
-    auto* caption = Named<QLabel>(ArrayElementName("PlanetName", i),
-                                  QString::fromLatin1(kPlanetCaptions[i]));
+    auto* caption =
+        Named<QLabel>(ArrayElementName("PlanetName", i), QString::fromLatin1(kPlanetCaptions[i]));
     auto* value = Named<QLabel>(ArrayElementName("planet", i));
     value->setTextFormat(Qt::PlainText);
     value->setFont(fixed);
@@ -144,7 +145,8 @@ QWidget* FrmDisplay::buildChart() {
 
 QWidget* FrmDisplay::buildHouse() {
   auto* frame = Named<QGroupBox>("fraHouse");
-  auto* title = Named<QLabel>("Label8", QStringLiteral("Pranapada Lagna Present House Significance"));
+  auto* title =
+      Named<QLabel>("Label8", QStringLiteral("Pranapada Lagna Present House Significance"));
   title->setFont(ScaledFont(font(), 1.1, Weight::Bold));
   auto* energy = Named<QLabel>(
       "Label10", QStringLiteral("Pranapada Lagna signifies the energy that you have in life."));
@@ -197,11 +199,11 @@ void FrmDisplay::showChart(const ChartResult& chart) {
   const int pranapadaSign = SignIndexOf(chart.pranapada.PpLSign);
   chart_->setMarkedSigns(SignIndexOf(chart.AscSign), pranapadaSign);
   centreName_->setText(Text(chart.details.name));
-  centrePranapada_->setText(
-      pranapadaSign < 0 ? QString()
-                        : QStringLiteral("PpL: %1, house %2")
-                              .arg(QString::fromLatin1(kSignNames[pranapadaSign]))
-                              .arg(chart.pranapada.House));
+  centrePranapada_->setText(pranapadaSign < 0
+                                ? QString()
+                                : QStringLiteral("PpL: %1, house %2")
+                                      .arg(QString::fromLatin1(kSignNames[pranapadaSign]))
+                                      .arg(chart.pranapada.House));
 }
 
 }  // namespace velquor

@@ -3,12 +3,12 @@
 #include <QGridLayout>
 #include <QPainter>
 
+#include "chart/sign_names.h"
+#include "gui/result/chart_cell_label.h"
+#include "gui/result/chart_style.h"
 #include "gui/shell/named_widget.h"
 #include "gui/shell/scaled_font.h"
 #include "gui/shell/text_colour.h"
-#include "gui/result/chart_cell_label.h"
-#include "gui/result/chart_style.h"
-#include "chart/sign_names.h"
 
 namespace velquor {
 
@@ -16,12 +16,22 @@ namespace {
 
 // By sign index, Aries first.
 constexpr std::array<const char*, 12> kSignLabelNames = {
-    "lblAries", "lblTaurus",      "lblGemini",    "lblCancer",    "lblLeo",     "lblVirgo",
-    "lblLibra", "lblScorpio",     "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+    "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
+    "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
 // Row and column of each sign's cell: clockwise around the square from Aries, second cell
 // of the top row.
-constexpr std::array<std::array<int, 2>, 12> kCellPlaces = {{
-    {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0}}};
+constexpr std::array<std::array<int, 2>, 12> kCellPlaces = {{{0, 1},
+                                                             {0, 2},
+                                                             {0, 3},
+                                                             {1, 3},
+                                                             {2, 3},
+                                                             {3, 3},
+                                                             {3, 2},
+                                                             {3, 1},
+                                                             {3, 0},
+                                                             {2, 0},
+                                                             {1, 0},
+                                                             {0, 0}}};
 
 }  // namespace
 

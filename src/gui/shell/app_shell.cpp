@@ -1,8 +1,8 @@
 #include "gui/shell/app_shell.h"
 
+#include "gui/entry/frm_main.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
-#include "gui/entry/frm_main.h"
 
 namespace velquor {
 

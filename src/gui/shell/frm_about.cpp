@@ -30,8 +30,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   auto* tagline = new QLabel(tr("Pranapada Lagna and the sidereal birth chart"));
   MuteText(tagline);
 
-  auto* lblHomePage =
-      Named<LinkLabel>("lblHomePage", PageUrl(PageRole::HomePage).toString());
+  auto* lblHomePage = Named<LinkLabel>("lblHomePage", PageUrl(PageRole::HomePage).toString());
   auto* label3 = Named<QLabel>(
       "Label3",
       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
@@ -60,8 +59,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   label3->setFixedWidth(340);
 
   ConnectGuarded(lblHomePage, &LinkLabel::activated, this, [] { OpenPage(PageRole::HomePage); });
-  ConnectGuarded(lblCoBrand, &LinkLabel::activated, this,
-                 [] { OpenPage(PageRole::FullBranding); });
+  ConnectGuarded(lblCoBrand, &LinkLabel::activated, this, [] { OpenPage(PageRole::FullBranding); });
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -39,8 +39,8 @@ QMenu* AddHelpMenu(QMenuBar* menuBar, QWidget* window, const HelpMenuNames& name
   AddLinkItem(help, window, "mnuUpdate", QStringLiteral("Check for Software &Update"),
               PageRole::Update);
   AddSeparator(help, names.secondSeparator);
-  ConnectGuarded(AddItem(help, "mnuAbout", QStringLiteral("&About Software")),
-                 &QAction::triggered, window, std::move(showAbout));
+  ConnectGuarded(AddItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+                 window, std::move(showAbout));
   AddLinkItem(help, window, "mnuDonate", QStringLiteral("&Donate"), PageRole::Donate);
   AddLinkItem(help, window, names.makeMoney, QStringLiteral("Make Money &Online"),
               PageRole::FullBranding);

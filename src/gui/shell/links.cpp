@@ -15,12 +15,18 @@ namespace {
 
 QUrl WebAddress(PageRole role) {
   switch (role) {
-    case PageRole::OnlineHelp: return QUrl(QString::fromUtf8(build::kOnlineHelpUrl));
-    case PageRole::HomePage: return QUrl(QString::fromUtf8(build::kHomePageUrl));
-    case PageRole::Update: return QUrl(QString::fromUtf8(build::kDownloadUrl));
-    case PageRole::Donate: return QUrl(QString::fromUtf8(build::kDonateUrl));
-    case PageRole::CoBranding: return QUrl(QString::fromUtf8(build::kCoBrandingUrl));
-    case PageRole::FullBranding: return QUrl(QString::fromUtf8(build::kFullBrandingUrl));
+    case PageRole::OnlineHelp:
+      return QUrl(QString::fromUtf8(build::kOnlineHelpUrl));
+    case PageRole::HomePage:
+      return QUrl(QString::fromUtf8(build::kHomePageUrl));
+    case PageRole::Update:
+      return QUrl(QString::fromUtf8(build::kDownloadUrl));
+    case PageRole::Donate:
+      return QUrl(QString::fromUtf8(build::kDonateUrl));
+    case PageRole::CoBranding:
+      return QUrl(QString::fromUtf8(build::kCoBrandingUrl));
+    case PageRole::FullBranding:
+      return QUrl(QString::fromUtf8(build::kFullBrandingUrl));
   }
   throw std::logic_error("unknown page role");
 }

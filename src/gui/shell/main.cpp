@@ -22,8 +22,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(shell.get(), &velquor::AppShell::finished, &app, &QCoreApplication::quit);
     return QApplication::exec();
   } catch (const std::exception& e) {
-    velquor::ShowMessage(nullptr, QStringLiteral("Velquor cannot start: %1").arg(QString::fromUtf8(e.what())),
-                         velquor::MessageIcon::Critical);
+    velquor::ShowMessage(
+        nullptr, QStringLiteral("Velquor cannot start: %1").arg(QString::fromUtf8(e.what())),
+        velquor::MessageIcon::Critical);
     return 1;
   }
 }

@@ -1,17 +1,18 @@
 #include "gui/shell/mdi.h"
 
 #include <QCloseEvent>
-#include <QLayout>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "gui/result/frm_display.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
 #include "gui/shell/link_label.h"
@@ -22,7 +23,6 @@
 #include "gui/shell/program_title.h"
 #include "gui/shell/scaled_font.h"
 #include "gui/shell/twips.h"
-#include "gui/result/frm_display.h"
 
 namespace velquor {
 
@@ -139,7 +139,8 @@ void Mdi::buildMenus() {
   connect(back, &QAction::triggered, this, &Mdi::backRequested);
   connect(exit, &QAction::triggered, this, &Mdi::shutDownRequested);
 
-  AddHelpMenu(menuBar(), this, {"mnuHelpSep1", "mnuHelpSep2", "mm"}, [this] { ShowAboutBox(this); });
+  AddHelpMenu(menuBar(), this, {"mnuHelpSep1", "mnuHelpSep2", "mm"},
+              [this] { ShowAboutBox(this); });
 }
 
 void Mdi::resizeEvent(QResizeEvent* event) {

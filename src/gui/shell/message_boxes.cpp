@@ -12,8 +12,9 @@ namespace {
 class QtMessageBoxes final : public MessageBoxes {
  public:
   void show(QWidget* parent, const QString& text, MessageIcon icon) override {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromUtf8(kProgramTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        QString::fromUtf8(kProgramTitle), text, QMessageBox::Ok, parent);
     box.exec();
   }
 };

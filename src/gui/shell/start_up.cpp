@@ -8,7 +8,8 @@ namespace velquor {
 std::unique_ptr<AppShell> StartUp(SingleInstance& instance) {
   if (!instance.acquire()) {
     instance.askRunningInstanceToShow();
-    ShowMessage(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
+    ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                MessageIcon::Information);
     return nullptr;
   }
   auto shell = std::make_unique<AppShell>();

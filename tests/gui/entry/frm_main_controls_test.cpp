@@ -15,8 +15,8 @@
 #include <QSet>
 #include <QTest>
 
-#include "gui/entry/frm_main.h"
 #include "chart/time_zones.h"
+#include "gui/entry/frm_main.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {
@@ -98,9 +98,12 @@ struct ComboList {
 
 TEST(FrmMainControls, ListsAndTheirDefaults) {
   const ComboList lists[] = {
-      {"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
-      {"cboYear", 150, "1901", "2050"},        {"cboHH", 24, "0", "23"},
-      {"cboMM", 60, "0", "59"},                {"cboSS", 60, "0", "59"},
+      {"cboMonth", 12, "January", "December"},
+      {"cboDate", 31, "1", "31"},
+      {"cboYear", 150, "1901", "2050"},
+      {"cboHH", 24, "0", "23"},
+      {"cboMM", 60, "0", "59"},
+      {"cboSS", 60, "0", "59"},
   };
   FrmMain form;
   for (const ComboList& list : lists) {
@@ -148,10 +151,10 @@ TEST(FrmMainControls, TabWalksTheFormTopToBottom) {
   QWidget& name = Child<QWidget>(form, QStringLiteral("txtName"));
   name.setFocus();
   // An option pair is one stop: Tab lands on its selected button.
-  const QStringList expected = {"txtName",  "cboDate",   "cboMonth",    "cboYear",    "cboHH",
-                                "cboMM",    "cboSS",     "txtMCity",    "txtMState",  "txtMCountry",
-                                "cmdBrowser", "cmbTimeZone", "chkDST",  "txtLonD",    "txtLonM",
-                                "optLong_0", "txtLatD",  "txtLatM",     "optLat_0",   "cmdRashi"};
+  const QStringList expected = {"txtName",    "cboDate",     "cboMonth", "cboYear",   "cboHH",
+                                "cboMM",      "cboSS",       "txtMCity", "txtMState", "txtMCountry",
+                                "cmdBrowser", "cmbTimeZone", "chkDST",   "txtLonD",   "txtLonM",
+                                "optLong_0",  "txtLatD",     "txtLatM",  "optLat_0",  "cmdRashi"};
   QStringList visited = {QApplication::focusWidget()->objectName()};
   for (qsizetype i = 1; i < expected.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <memory>
 
-#include "gui/shell/links.h"
 #include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
+#include "gui/shell/links.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -156,17 +156,23 @@ TEST_F(FrmMainChecks, EachCheckWithItsMessageIconAndFocus) {
     };
   };
   const Check checks[] = {
-      {"blank name", setText("txtName", "   "), "Please Enter Name", MessageIcon::Critical, "txtName"},
+      {"blank name", setText("txtName", "   "), "Please Enter Name", MessageIcon::Critical,
+       "txtName"},
       {"no longitude degrees", setText("txtLonD", ""),
-       "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical, "txtLonD"},
+       "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical,
+       "txtLonD"},
       {"longitude 180", setText("txtLonD", "180"),
-       "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical, "txtLonD"},
+       "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical,
+       "txtLonD"},
       {"longitude minutes 60", setText("txtLonM", "60"),
-       "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Critical, "txtLonM"},
+       "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Critical,
+       "txtLonM"},
       {"latitude 90", setText("txtLatD", "90"),
-       "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Critical, "txtLatD"},
+       "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Critical,
+       "txtLatD"},
       {"no latitude minutes", setText("txtLatM", " "),
-       "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Critical, "txtLatM"},
+       "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Critical,
+       "txtLatM"},
       {"29 February 1999", setDate(1, 29, 1999), "Please Enter Correct Date Or Month!",
        MessageIcon::Information, "cboYear"},
       {"30 February 2000", setDate(1, 30, 2000), "Please Enter Correct Date Or Month!",

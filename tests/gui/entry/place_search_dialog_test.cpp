@@ -16,8 +16,8 @@
 #include <future>
 #include <memory>
 
-#include "gui/entry/frm_main.h"
 #include "chart/time_zones.h"
+#include "gui/entry/frm_main.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -34,11 +34,16 @@ SharedAtlas ReadyAtlas(std::vector<Place> places) {
 
 SharedAtlas TestAtlas() {
   return ReadyAtlas({
-      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041, 1164404},
-      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206, 1442271},
-      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611, 10021295},
-      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533, -93.29824, 166810},
-      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York", 42.10148, -72.58981, 154341},
+      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041,
+       1164404},
+      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206,
+       1442271},
+      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611,
+       10021295},
+      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533,
+       -93.29824, 166810},
+      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York",
+       42.10148, -72.58981, 154341},
       // On a minute's edge: 40° 59.9994' rounds to 41° 0'.
       {"Edgeton", "Nowhere", "Testland", "TL", "America/New_York", 40.99999, -73.99999, 1000},
   });
@@ -54,8 +59,8 @@ class PlaceSearchOnTheForm : public ::testing::Test {
   }
 
   // Opens the dialog over the form as its place look-up does, with a given atlas.
-  void open(const QString& city, const QString& state, const QString& country,
-            LocalMoment birth, SharedAtlas atlas = TestAtlas()) {
+  void open(const QString& city, const QString& state, const QString& country, LocalMoment birth,
+            SharedAtlas atlas = TestAtlas()) {
     dialog = std::make_unique<PlaceSearchDialog>(
         std::move(atlas), PlaceSearchRequest{city, state, country, birth},
         PlaceFormFields::FindIn(&form), [this](const QString& query) { webQueries << query; },
@@ -70,7 +75,9 @@ class PlaceSearchOnTheForm : public ::testing::Test {
   bool formChecked(const char* name) const {
     return Child<QAbstractButton>(form, QString::fromLatin1(name)).isChecked();
   }
-  int formZone() const { return Child<QComboBox>(form, QStringLiteral("cmbTimeZone")).currentIndex(); }
+  int formZone() const {
+    return Child<QComboBox>(form, QStringLiteral("cmbTimeZone")).currentIndex();
+  }
 
   template <typename Widget>
   Widget& inDialog(const char* name) const {
@@ -97,15 +104,59 @@ TEST_F(PlaceSearchOnTheForm, UseFillsThePlaceTheCoordinatesAndTheZone) {
     bool dst;
   };
   const Case cases[] = {
-      {"varanasi", "UP", "India", {1990, 8, 15, 6, 30, 0}, "25", "19", "optLat_0", "83", "1",
-       "optLong_0", "Varanasi", 34, false},
+      {"varanasi",
+       "UP",
+       "India",
+       {1990, 8, 15, 6, 30, 0},
+       "25",
+       "19",
+       "optLat_0",
+       "83",
+       "1",
+       "optLong_0",
+       "Varanasi",
+       34,
+       false},
       // Southern summer: Brazil kept daylight saving in January 1990.
-      {"Sao Paulo", "", "", {1990, 1, 15, 12, 0, 0}, "23", "33", "optLat_1", "46", "38",
-       "optLong_1", "São Paulo", 14, true},
-      {"Springfield", "Massachusetts", "USA", {1976, 7, 4, 6, 30, 0}, "42", "6", "optLat_0",
-       "72", "35", "optLong_1", "Springfield", 27, true},
-      {"Edgeton", "", "", {1976, 1, 15, 6, 30, 0}, "41", "0", "optLat_0", "74", "0",
-       "optLong_1", "Edgeton", 27, false},
+      {"Sao Paulo",
+       "",
+       "",
+       {1990, 1, 15, 12, 0, 0},
+       "23",
+       "33",
+       "optLat_1",
+       "46",
+       "38",
+       "optLong_1",
+       "São Paulo",
+       14,
+       true},
+      {"Springfield",
+       "Massachusetts",
+       "USA",
+       {1976, 7, 4, 6, 30, 0},
+       "42",
+       "6",
+       "optLat_0",
+       "72",
+       "35",
+       "optLong_1",
+       "Springfield",
+       27,
+       true},
+      {"Edgeton",
+       "",
+       "",
+       {1976, 1, 15, 6, 30, 0},
+       "41",
+       "0",
+       "optLat_0",
+       "74",
+       "0",
+       "optLong_1",
+       "Edgeton",
+       27,
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.city.toStdString());
@@ -127,8 +178,8 @@ TEST_F(PlaceSearchOnTheForm, UseFillsThePlaceTheCoordinatesAndTheZone) {
 TEST_F(PlaceSearchOnTheForm, ShowsTheCandidatesAndTheZoneSuggestionInWords) {
   open("Varanasi", "Uttar Pradesh", "India", {1990, 8, 15, 6, 30, 0});
   ASSERT_EQ(list().topLevelItemCount(), 1);
-  const QStringList row = {"Varanasi", "State of Uttar Pradesh", "India", "25° 19' N",
-                           "83° 01' E", "Asia/Kolkata"};
+  const QStringList row = {
+      "Varanasi", "State of Uttar Pradesh", "India", "25° 19' N", "83° 01' E", "Asia/Kolkata"};
   for (int column = 0; column < row.size(); ++column) {
     EXPECT_EQ(list().topLevelItem(0)->text(column), row[column]);
   }

@@ -29,10 +29,9 @@ TEST(FrmDisplay, FixedCaptions) {
       {"fraWestern", "Vedic Planetary Position"},
       {"fraBirthchart", "Hora"},
   };
-  const char* planetCaptions[] = {"Surya/Sun",    "Chandra/Moon", "Budha/Mercury",
-                                  "Shukra/Venus", "Mangala/Mars", "Guru/Jupiter",
-                                  "Shani/Saturn", "Rahu/North Node", "Ketu/South node",
-                                  "Asc/Lagna"};
+  const char* planetCaptions[] = {
+      "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
+      "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
   const std::pair<const char*, const char*> labels[] = {
       {"Label8", "Pranapada Lagna Present House Significance"},
       {"Label11", "Significance"},
@@ -45,15 +44,18 @@ TEST(FrmDisplay, FixedCaptions) {
     EXPECT_EQ(Child<QGroupBox>(window, QString::fromLatin1(name)).title(), title);
   for (int i = 0; i < 10; ++i)
     EXPECT_EQ(Label(window, QStringLiteral("PlanetName_%1").arg(i)).text(), planetCaptions[i]);
-  for (const auto& [name, text] : labels) EXPECT_EQ(Label(window, QString::fromLatin1(name)).text(), text);
+  for (const auto& [name, text] : labels)
+    EXPECT_EQ(Label(window, QString::fromLatin1(name)).text(), text);
   // The captions of the details, "Latitude" with three blanks before its colon.
   std::set<QString> captions;
-  for (const QLabel* label : Child<QGroupBox>(window, QStringLiteral("fraDetails")).findChildren<QLabel*>())
+  for (const QLabel* label :
+       Child<QGroupBox>(window, QStringLiteral("fraDetails")).findChildren<QLabel*>())
     captions.insert(label->text());
   for (const char* caption : {"Date of Birth :", "Time of Birth :", "Longitude :", "Latitude   :",
                               "City :", "State :", "Country :"})
     EXPECT_EQ(captions.count(QString::fromLatin1(caption)), 1u) << caption;
-  for (const char* link : {"Label6", "Label7"}) EXPECT_FALSE(Label(window, QString::fromLatin1(link)).text().isEmpty());
+  for (const char* link : {"Label6", "Label7"})
+    EXPECT_FALSE(Label(window, QString::fromLatin1(link)).text().isEmpty());
 }
 
 TEST(FrmDisplay, SignsSitClockwiseFromAriesInTheSecondTopCell) {
@@ -86,15 +88,17 @@ TEST(FrmDisplay, SignsSitClockwiseFromAriesInTheSecondTopCell) {
     EXPECT_EQ(columnOfX[cells[sign].x()], places[sign].second);
     EXPECT_FALSE(cells[sign].intersects(centre));
     const QString cellName = QStringLiteral("shpHora_%1").arg(sign);
-    EXPECT_EQ(Label(window, QString::fromLatin1(kSignLabels[sign])).parent()->objectName(), cellName);
-    EXPECT_EQ(Label(window, QStringLiteral("lblArudha_%1").arg(sign)).parent()->objectName(), cellName);
+    EXPECT_EQ(Label(window, QString::fromLatin1(kSignLabels[sign])).parent()->objectName(),
+              cellName);
+    EXPECT_EQ(Label(window, QStringLiteral("lblArudha_%1").arg(sign)).parent()->objectName(),
+              cellName);
   }
 }
 
 ChartResult SampleChart() {
   ChartResult chart;
-  chart.details = {"ASHA RAO", "August/15/1990", "6:30", "28 36' N", "77 12' E",
-                   "NEW DELHI", "DELHI", "INDIA"};
+  chart.details = {"ASHA RAO", "August/15/1990", "6:30",  "28 36' N",
+                   "77 12' E", "NEW DELHI",      "DELHI", "INDIA"};
   chart.PositionTexts = {"28 Can 41", "05 Sag 02", "17 Leo 10", "24 Can 30", "01 Tau 15",
                          "11 Can 50", "27 Sag 33", "21 Cap 44", "21 Can 44", "09 Leo 12"};
   chart.SignCells[3] = "\r\nSun\r\nVenus\r\nJupiter\r\nKetu";
@@ -107,8 +111,9 @@ ChartResult SampleChart() {
   chart.AscSign = 5;
   chart.pranapada.PpLSign = 7;
   chart.pranapada.House = 3;
-  chart.HouseText = "You will suffer from injuries and accidents. You may be very rude in behavior "
-                    "and have no respect for elders.";
+  chart.HouseText =
+      "You will suffer from injuries and accidents. You may be very rude in behavior "
+      "and have no respect for elders.";
   return chart;
 }
 
@@ -138,7 +143,8 @@ TEST(FrmDisplay, PplShowsAfterAnyNumberOfEmptyTags) {
   auto& libra = Child<ChartCellLabel>(window, QStringLiteral("lblArudha_6"));
   EXPECT_EQ(libra.visibleLines(), QStringList{"PpL"});
   EXPECT_GT(AccentPixels(libra.grab().toImage()), 20) << "PpL is not drawn";
-  EXPECT_EQ(Child<ChartCellLabel>(window, QStringLiteral("lblArudha_2")).visibleLines(), QStringList{});
+  EXPECT_EQ(Child<ChartCellLabel>(window, QStringLiteral("lblArudha_2")).visibleLines(),
+            QStringList{});
   EXPECT_EQ(Child<ChartCellLabel>(window, QStringLiteral("lblSagattarius")).visibleLines(),
             QStringList({"Moon", "Saturn (R) "}));
 }

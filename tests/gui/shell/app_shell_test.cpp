@@ -11,11 +11,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "gui/shell/app_shell.h"
-#include "gui/shell/mdi.h"
-#include "gui/result/frm_display.h"
 #include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
+#include "gui/shell/app_shell.h"
+#include "gui/shell/mdi.h"
 #include "support/birth_entry.h"
 #include "support/chart_labels.h"
 #include "support/gui_test_support.h"

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "gui/entry/frm_main.h"
 #include "gui/shell/links.h"
 #include "gui/shell/mdi.h"
-#include "gui/entry/frm_main.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {

@@ -9,12 +9,12 @@
 #include <QTest>
 #include <memory>
 
+#include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/mdi.h"
-#include "gui/result/frm_display.h"
-#include "gui/entry/frm_main.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {
@@ -32,10 +32,14 @@ struct Link {
 
 std::unique_ptr<QWidget> Open(Window window) {
   switch (window) {
-    case Window::Form: return std::make_unique<FrmMain>();
-    case Window::Frame: return std::make_unique<Mdi>();
-    case Window::Result: return std::make_unique<FrmDisplay>();
-    case Window::About: return std::make_unique<FrmAbout>();
+    case Window::Form:
+      return std::make_unique<FrmMain>();
+    case Window::Frame:
+      return std::make_unique<Mdi>();
+    case Window::Result:
+      return std::make_unique<FrmDisplay>();
+    case Window::About:
+      return std::make_unique<FrmAbout>();
   }
   return nullptr;
 }

@@ -11,8 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "gui/shell/mdi.h"
 #include "gui/result/frm_display.h"
+#include "gui/shell/mdi.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {
