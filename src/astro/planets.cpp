@@ -114,19 +114,29 @@ double GeocentricLongitude(int body, double d) {
   return LongitudeFromEarth(BodyPosition(body, d), EarthPosition(d));
 }
 
-PlanetLongitudes ComputePlanets(const LocalInstant& at, double ayanamsa) {
+double PlanetDayNumber(const LocalInstant& at) {
   LocalDateTime local = at.clock;
   local.second = 0;
   const double zoneMinutes = at.hoursToUniversal * 60.0;
   const LocalDateTime ut = AddMinutes(local, static_cast<std::int64_t>(std::lround(zoneMinutes)));
-  const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+  return DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+}
 
+double SiderealOf(double tropical, double ayanamsa) {
+  double lambda = tropical - ayanamsa;
+  while (lambda < 0.0) lambda += 360.0;
+  return lambda;
+}
+
+double SunTropicalLongitude(double d) { return GeocentricLongitude(kEarthSun, d); }
+
+PlanetLongitudes ComputePlanets(const LocalInstant& at, double ayanamsa) {
+  const double d = PlanetDayNumber(at);
   const EclipticXY earth = EarthPosition(d);
   PlanetLongitudes out;
   for (int body = 0; body < 6; ++body) {
-    double lambda = LongitudeFromEarth(BodyPosition(body, d), earth) - ayanamsa;
-    while (lambda < 0.0) lambda += 360.0;
-    out.bodies[static_cast<std::size_t>(body)] = lambda;
+    out.bodies[static_cast<std::size_t>(body)] =
+        SiderealOf(LongitudeFromEarth(BodyPosition(body, d), earth), ayanamsa);
   }
   out.rahu = RahuSidereal(d, ayanamsa);
   out.ketu = out.rahu + 180.0;

@@ -37,6 +37,18 @@ double SolveKepler(double M, double e);
 // Tropical geocentric ecliptic longitude in degrees (0..360) of body 0..5 at day number d.
 double GeocentricLongitude(int body, double d);
 
+// Day number d of the planets' elements for a local clock reading: the clock cut to its
+// minute, converted with its correction rounded to whole minutes.
+double PlanetDayNumber(const LocalInstant& at);
+
+// A tropical longitude made sidereal: minus the ayanamsa (degrees, positive), folded up
+// into 0..360.
+double SiderealOf(double tropical, double ayanamsa);
+
+// The Sun's tropical geocentric longitude in degrees (0..360) at day number d; the same
+// value ComputePlanets makes sidereal.
+double SunTropicalLongitude(double d);
+
 // Sidereal longitudes in degrees, 0..360, of one instant.
 struct PlanetLongitudes {
   std::array<double, 6> bodies{};  // by PlanetBody; kEarthSun holds the Sun

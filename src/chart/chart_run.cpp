@@ -38,17 +38,8 @@ SunDay SunDayOf(const SunRiseSet& events) {
   return {TimeIfOccurs(events.sunrise), TimeIfOccurs(events.sunset)};
 }
 
-std::string NoEventMessage(const LocalDateTime& date, const char* event, SunEventStatus status) {
-  return std::string("There is no ") + event + " at the birth place on " +
-         std::to_string(date.day) + " " + MonthName(date.month) + " " + std::to_string(date.year) +
-         ": the Sun stays " + (status == SunEventStatus::SunStaysUp ? "above" : "below") +
-         " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be "
-         "made for this birth.";
-}
-
 ChartOutcome Stop(StopReason reason, const LocalDateTime& date, const SunEvent& event) {
-  const char* what = reason == StopReason::NoSunset ? "sunset" : "sunrise";
-  return {std::nullopt, reason, NoEventMessage(date, what, event.status)};
+  return {std::nullopt, reason, NoSunEventMessage(date, reason, event.status)};
 }
 
 void FillSignCells(const PositionTexts& positions, const std::array<std::string, 10>& names,
@@ -79,6 +70,15 @@ ArudhaState MarkArudhaPadas(const ChartResult& result, std::array<std::string, 1
 }
 
 }  // namespace
+
+std::string NoSunEventMessage(const LocalDateTime& date, StopReason reason, SunEventStatus status) {
+  const char* event = reason == StopReason::NoSunset ? "sunset" : "sunrise";
+  return std::string("There is no ") + event + " at the birth place on " +
+         std::to_string(date.day) + " " + MonthName(date.month) + " " + std::to_string(date.year) +
+         ": the Sun stays " + (status == SunEventStatus::SunStaysUp ? "above" : "below") +
+         " the horizon all day. The Pranapada Lagna is counted from sunrise, so no chart can be "
+         "made for this birth.";
+}
 
 ChartOutcome RunChart(const BirthData& birth) {
   if (const auto failure = CheckChartable(birth)) {

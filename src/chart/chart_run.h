@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "astro/date_time.h"
+#include "astro/sunrise.h"
 #include "chart/birth_data.h"
 #include "chart/chart_result.h"
 
@@ -22,6 +24,10 @@ struct ChartOutcome {
   StopReason stopReason = StopReason::None;
   std::string stopMessage;  // set when chart is empty
 };
+
+// The message of a stop: the sunrise or sunset that does not happen at the birth place on
+// `date`, and whether the Sun stays above or below the horizon that day.
+std::string NoSunEventMessage(const LocalDateTime& date, StopReason reason, SunEventStatus status);
 
 // Runs every step of the chart in order for the birth data, its time-zone row included.
 // Returned: the whole chart, or a stop message naming the date when a sunrise or sunset

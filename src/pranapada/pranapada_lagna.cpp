@@ -78,4 +78,11 @@ PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText,
   return result;
 }
 
+double PranapadaLongitude(std::string_view sunAtSunriseText, const PranapadaResult& result) {
+  const ShortParts sun = ReadShortPosition(sunAtSunriseText);
+  const int minutes = sun.minutes + result.Minutes;
+  const int degrees = (minutes / 60 + sun.degrees + result.Degrees) % 30;
+  return (result.PpLSign - 1) * 30.0 + degrees + (minutes % 60) / 60.0;
+}
+
 }  // namespace velquor

@@ -30,4 +30,9 @@ void Vighati2Degree(double x, PranapadaResult& result);
 PranapadaResult ComputePranapadaLagna(std::string_view sunAtSunriseText,
                                       std::int64_t elapsedSeconds, int ascSign);
 
+// The Pranapada Lagna's longitude in degrees (0 <= x < 360), to the arc minute: its sign
+// (result.PpLSign), then the Sun's degrees and minutes plus the arc's, each carried.
+// Given: the Sun's short position text and the result ComputePranapadaLagna made of it.
+double PranapadaLongitude(std::string_view sunAtSunriseText, const PranapadaResult& result);
+
 }  // namespace velquor

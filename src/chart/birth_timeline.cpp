@@ -1,0 +1,280 @@
+#include "chart/birth_timeline.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+#include "astro/ascendant.h"
+#include "astro/moon.h"
+#include "astro/planets.h"
+#include "astro/position_text.h"
+#include "astro/sunrise.h"
+#include "chart/birth_instant.h"
+#include "chart/validation.h"
+#include "pranapada/pranapada_lagna.h"
+#include "pranapada/reference_sunrise.h"
+
+namespace velquor {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerMinute = 60;
+
+int SignNumberOfLongText(const std::string& longText) {
+  return SignIndexOfShortPosition(ShortPosition(longText)) + 1;
+}
+
+// Equal in everything but the degrees, which move within an interval.
+bool SameShown(TimelineChart a, const TimelineChart& b) {
+  a.firstDegrees = b.firstDegrees;
+  a.lastDegrees = b.lastDegrees;
+  return a == b;
+}
+
+int HouseFrom(int sign, int firstHouseSign) { return (sign - firstHouseSign + 12) % 12 + 1; }
+
+// The sunrise and sunset pairs that a birth on one civil date reads: the day before, the
+// day itself and the day after.
+struct DaySuns {
+  LocalDateTime date;  // midnight of the date
+  std::array<SunRiseSet, 3> days;
+
+  const SunRiseSet& Before() const { return days[0]; }
+  const SunRiseSet& Today() const { return days[1]; }
+  const SunRiseSet& After() const { return days[2]; }
+};
+
+// What every second of one clock minute shares: the ascendant and the Moon (they read the
+// clock to the minute) and the date's sunrises.
+struct MinuteState {
+  LocalDateTime start;  // the minute, second 0
+  const DaySuns* suns = nullptr;
+  int ascendantSign = 1;
+  int moonSign = 1;
+  double ayanamsa = 0.0;  // of the birth moment, for the Sun at sunrise
+};
+
+// The chart of one second, as far as the timeline shows it.
+struct SecondChart {
+  TimelineChart shown;
+  double degrees = 0.0;
+};
+
+class TimelineBuilder {
+ public:
+  explicit TimelineBuilder(const BirthData& birth)
+      : birth_(birth),
+        zone_(ZoneOf(birth)),
+        sunPlace_(SunPlaceOf(birth, zone_)),
+        geoPlace_(GeoPlaceOf(birth)) {}
+
+  // Seconds first..last (0..59) of the minute starting at `minute`.
+  void AddMinute(const LocalDateTime& minute, int first, int last) {
+    const MinuteState state = StateOf(minute);
+    const SunRiseSet& today = state.suns->Today();
+    if (!today.sunrise.occurs()) {
+      AppendStop(minute, first, last, StopReason::NoSunrise, state.suns->date, today.sunrise);
+      return;
+    }
+    if (!today.sunset.occurs()) {
+      AppendStop(minute, first, last, StopReason::NoSunset, state.suns->date, today.sunset);
+      return;
+    }
+    // Within a minute the reference day changes only at an event of the day, and the
+    // elapsed time turns only at the reference sunrise: cut the minute there.
+    std::array<int, 6> cuts{};
+    std::size_t cutCount = 0;
+    cuts[cutCount++] = first;
+    const std::array<LocalDateTime, 4> events = {
+        Occurring(state.suns->Before().sunrise), today.sunrise.time,
+        AddSeconds(today.sunset.time, 1), Occurring(state.suns->After().sunrise)};
+    for (const LocalDateTime& event : events) {
+      const std::int64_t at = SecondsBetween(minute, event);
+      if (at > first && at <= last) cuts[cutCount++] = static_cast<int>(at);
+    }
+    std::sort(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(cutCount));
+    for (std::size_t i = 0; i < cutCount; ++i) {
+      const int pieceEnd = i + 1 < cutCount ? cuts[i + 1] - 1 : last;
+      if (cuts[i] <= pieceEnd) AddPiece(state, cuts[i], pieceEnd);
+    }
+  }
+
+  std::vector<TimelineInterval> Take() { return std::move(intervals_); }
+
+ private:
+  static LocalDateTime Occurring(const SunEvent& event) {
+    return event.occurs() ? event.time : LocalDateTime{0, 1, 1, 0, 0, 0};
+  }
+
+  MinuteState StateOf(const LocalDateTime& minute) {
+    const LocalInstant at = InstantAt(minute, birth_, zone_);
+    const AscendantResult ascendant = ComputeAscendant(at, geoPlace_);
+    MinuteState state;
+    state.start = minute;
+    state.suns = &SunsOf(minute);
+    state.ascendantSign = SignNumberOfLongText(ascendant.AscendantText);
+    state.moonSign = SignNumberOfLongText(ComputeMoon(at).MoonText);
+    state.ayanamsa = std::fabs(ascendant.AyanamsaOffset);
+    return state;
+  }
+
+  const DaySuns& SunsOf(const LocalDateTime& minute) {
+    const LocalDateTime date{minute.year, minute.month, minute.day, 0, 0, 0};
+    for (const DaySuns& known : suns_) {
+      if (known.date == date) return known;
+    }
+    DaySuns suns{date, {}};
+    for (int offset = -1; offset <= 1; ++offset) {
+      const LocalDateTime day = AddDays(date, offset);
+      suns.days[static_cast<std::size_t>(offset + 1)] =
+          ComputeSunRiseSet(day.month, day.day, day.year, sunPlace_);
+    }
+    suns_.push_back(suns);
+    return suns_.back();
+  }
+
+  // The Sun's tropical longitude at a reference sunrise, on the local clock cut to its minute.
+  double SunTropicalAt(const LocalDateTime& sunrise) {
+    for (const auto& [time, longitude] : sunAtSunrise_) {
+      if (time == sunrise) return longitude;
+    }
+    LocalDateTime clock = sunrise;
+    clock.second = 0;
+    const double longitude = SunTropicalLongitude(PlanetDayNumber(InstantAt(clock, birth_, zone_)));
+    sunAtSunrise_.emplace_back(sunrise, longitude);
+    return longitude;
+  }
+
+  // Seconds a..b of one minute, within which the reference day stays and the elapsed time
+  // runs one way.
+  void AddPiece(const MinuteState& state, int a, int b) {
+    const LocalDateTime from = AddSeconds(state.start, a);
+    const SunRiseSet& today = state.suns->Today();
+    const ReferenceDay day = ReferenceDayOf(from, today.sunrise.time, today.sunset.time);
+    const SunEvent& reference = day == ReferenceDay::Previous ? state.suns->Before().sunrise
+                                : day == ReferenceDay::Next   ? state.suns->After().sunrise
+                                                              : today.sunrise;
+    if (!reference.occurs()) {
+      const LocalDateTime& date = state.suns->date;
+      AppendStop(state.start, a, b, StopReason::NoSunrise,
+                 AddDays(date, day == ReferenceDay::Previous ? -1 : 1), reference);
+      return;
+    }
+    const std::string sunText =
+        ShortPosition(FormatLongitude(SiderealOf(SunTropicalAt(reference.time), state.ayanamsa)));
+    const auto chartAt = [&](int second) {
+      const std::int64_t elapsed =
+          ElapsedBetween(reference.time, AddSeconds(state.start, second)).seconds;
+      const PranapadaResult p = ComputePranapadaLagna(sunText, elapsed, state.ascendantSign);
+      SecondChart c;
+      c.shown.pranapadaSign = p.PpLSign;
+      c.shown.ascendantSign = state.ascendantSign;
+      c.shown.moonSign = state.moonSign;
+      c.shown.houseFromAscendant = p.House;
+      c.shown.houseFromMoon = HouseFrom(p.PpLSign, state.moonSign);
+      c.shown.referenceSunrise = reference.time;
+      c.shown.checkFromAscendant = IsCheckHouse(c.shown.houseFromAscendant);
+      c.shown.checkFromMoon = IsCheckHouse(c.shown.houseFromMoon);
+      c.degrees = PranapadaLongitude(sunText, p);
+      return c;
+    };
+    const SecondChart first = chartAt(a);
+    const SecondChart last = chartAt(b);
+    if (first.shown.pranapadaSign == last.shown.pranapadaSign) {
+      AppendChart(state.start, a, b, first, last);
+      return;
+    }
+    // The Pranapada moves 5' a second, so it changes sign once at most in a piece; its sign
+    // index never steps back while the elapsed time runs one way, so bisect for the change.
+    int same = a;
+    int changed = b;
+    while (changed - same > 1) {
+      const int middle = same + (changed - same) / 2;
+      (chartAt(middle).shown.pranapadaSign == first.shown.pranapadaSign ? same : changed) = middle;
+    }
+    AppendChart(state.start, a, same, first, chartAt(same));
+    AppendChart(state.start, changed, b, chartAt(changed), last);
+  }
+
+  void AppendChart(const LocalDateTime& minute, int a, int b, const SecondChart& first,
+                   const SecondChart& last) {
+    const LocalDateTime from = AddSeconds(minute, a);
+    const LocalDateTime to = AddSeconds(minute, b);
+    if (!intervals_.empty() && intervals_.back().chart &&
+        SameShown(*intervals_.back().chart, first.shown)) {
+      intervals_.back().to = to;
+      intervals_.back().chart->lastDegrees = last.degrees;
+      return;
+    }
+    TimelineChart shown = first.shown;
+    shown.firstDegrees = first.degrees;
+    shown.lastDegrees = last.degrees;
+    intervals_.push_back({from, to, shown, StopReason::None, std::string()});
+  }
+
+  void AppendStop(const LocalDateTime& minute, int a, int b, StopReason reason,
+                  const LocalDateTime& date, const SunEvent& event) {
+    const LocalDateTime from = AddSeconds(minute, a);
+    const LocalDateTime to = AddSeconds(minute, b);
+    std::string message = NoSunEventMessage(date, reason, event.status);
+    if (!intervals_.empty() && !intervals_.back().chart &&
+        intervals_.back().stopMessage == message) {
+      intervals_.back().to = to;
+      return;
+    }
+    intervals_.push_back({from, to, std::nullopt, reason, std::move(message)});
+  }
+
+  const BirthData& birth_;
+  const ZoneCorrection zone_;
+  const SunPlace sunPlace_;
+  const GeoPlace geoPlace_;
+  std::vector<DaySuns> suns_;
+  std::vector<std::pair<LocalDateTime, double>> sunAtSunrise_;
+  std::vector<TimelineInterval> intervals_;
+};
+
+bool WithinYears(const LocalDateTime& t) { return t.year >= kFirstYear && t.year <= kLastYear; }
+
+}  // namespace
+
+bool IsCheckHouse(int house) { return house == 1 || house == 5 || house == 9 || house == 7; }
+
+std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinutes) {
+  if (const auto failure = CheckChartable(birth)) {
+    throw std::invalid_argument("BirthTimeline: " + failure->message);
+  }
+  if (spanMinutes < 0 || spanMinutes > kMaxTimelineSpanMinutes) {
+    throw std::invalid_argument("BirthTimeline: a span of " + std::to_string(spanMinutes) +
+                                " minutes is not within 0 to " +
+                                std::to_string(kMaxTimelineSpanMinutes));
+  }
+  const LocalDateTime moment = BirthMomentOf(birth);
+  LocalDateTime first = AddSeconds(moment, -spanMinutes * kSecondsPerMinute);
+  LocalDateTime last = AddSeconds(moment, spanMinutes * kSecondsPerMinute);
+  if (!WithinYears(first)) first = {kFirstYear, 1, 1, 0, 0, 0};
+  if (!WithinYears(last)) last = {kLastYear, 12, 31, 23, 59, 59};
+
+  TimelineBuilder builder(birth);
+  LocalDateTime minute = first;
+  minute.second = 0;
+  for (; minute <= last; minute = AddSeconds(minute, kSecondsPerMinute)) {
+    const int from = minute < first ? first.second : 0;
+    const int to = static_cast<int>(std::min<std::int64_t>(59, SecondsBetween(minute, last)));
+    builder.AddMinute(minute, from, to);
+  }
+  return builder.Take();
+}
+
+const TimelineInterval* IntervalAt(const std::vector<TimelineInterval>& timeline,
+                                   const LocalDateTime& moment) {
+  const auto after = std::upper_bound(
+      timeline.begin(), timeline.end(), moment,
+      [](const LocalDateTime& t, const TimelineInterval& interval) { return t < interval.from; });
+  if (after == timeline.begin()) return nullptr;
+  const TimelineInterval& candidate = *(after - 1);
+  return moment <= candidate.to ? &candidate : nullptr;
+}
+
+}  // namespace velquor
