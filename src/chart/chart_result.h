@@ -9,6 +9,7 @@
 #include "astro/ascendant.h"
 #include "astro/date_time.h"
 #include "astro/moon.h"
+#include "chart/birth_data.h"
 #include "chart/detail_texts.h"
 #include "chart/time_zones.h"
 #include "pranapada/pranapada_lagna.h"
@@ -23,6 +24,7 @@ struct SunDay {
 };
 
 struct ChartResult {
+  BirthData birth;  // what the chart was made for
   int zoneIndex = kDefaultTimeZoneIndex;
   ZoneCorrection zone;
   bool dst = false;

@@ -98,6 +98,7 @@ ChartOutcome RunChart(const BirthData& birth) {
                                          result.moon.MoonText, result.ascendant.AscendantText);
   result.ChartNames = MarkRetrogrades(birthMoment);
 
+  result.birth = birth;
   result.zoneIndex = birth.zoneIndex;
   result.zone = zone;
   result.dst = birth.isDst;
