@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "astro/ascendant.h"
@@ -35,10 +37,12 @@ bool SameShown(TimelineChart a, const TimelineChart& b) {
 int HouseFrom(int sign, int firstHouseSign) { return (sign - firstHouseSign + 12) % 12 + 1; }
 
 // The sunrise and sunset pairs that a birth on one civil date reads: the day before, the
-// day itself and the day after.
+// day itself and the day after; and the instants, in seconds of the clock, at which the
+// reference day can change or the elapsed time turn.
 struct DaySuns {
   LocalDateTime date;  // midnight of the date
   std::array<SunRiseSet, 3> days;
+  std::array<std::int64_t, 4> cuts{};  // sunrise D-1, sunrise D, sunset D + 1 s, sunrise D+1
 
   const SunRiseSet& Before() const { return days[0]; }
   const SunRiseSet& Today() const { return days[1]; }
@@ -48,7 +52,8 @@ struct DaySuns {
 // What every second of one clock minute shares: the ascendant and the Moon (they read the
 // clock to the minute) and the date's sunrises.
 struct MinuteState {
-  LocalDateTime start;  // the minute, second 0
+  LocalDateTime start;           // the minute, second 0
+  std::int64_t startSecond = 0;  // the same, in seconds of the clock
   const DaySuns* suns = nullptr;
   int ascendantSign = 1;
   int moonSign = 1;
@@ -60,6 +65,10 @@ struct SecondChart {
   TimelineChart shown;
   double degrees = 0.0;
 };
+
+// The Moon moves about half a degree an hour, never backwards: over a stretch this short it
+// changes sign at most once, so a sign shared by both ends holds throughout.
+constexpr std::int64_t kMoonStretchMinutes = 60;
 
 class TimelineBuilder {
  public:
@@ -82,18 +91,17 @@ class TimelineBuilder {
       return;
     }
     // Within a minute the reference day changes only at an event of the day, and the
-    // elapsed time turns only at the reference sunrise: cut the minute there.
-    std::array<int, 6> cuts{};
+    // elapsed time turns only at the reference sunrise: cut the minute there, in order.
+    std::array<int, 5> cuts{};
     std::size_t cutCount = 0;
     cuts[cutCount++] = first;
-    const std::array<LocalDateTime, 4> events = {
-        Occurring(state.suns->Before().sunrise), today.sunrise.time,
-        AddSeconds(today.sunset.time, 1), Occurring(state.suns->After().sunrise)};
-    for (const LocalDateTime& event : events) {
-      const std::int64_t at = SecondsBetween(minute, event);
-      if (at > first && at <= last) cuts[cutCount++] = static_cast<int>(at);
+    for (const std::int64_t event : state.suns->cuts) {
+      const std::int64_t at = event - state.startSecond;
+      if (at <= first || at > last) continue;
+      std::size_t i = cutCount++;
+      for (; i > 0 && cuts[i - 1] > at; --i) cuts[i] = cuts[i - 1];
+      cuts[i] = static_cast<int>(at);
     }
-    std::sort(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(cutCount));
     for (std::size_t i = 0; i < cutCount; ++i) {
       const int pieceEnd = i + 1 < cutCount ? cuts[i + 1] - 1 : last;
       if (cuts[i] <= pieceEnd) AddPiece(state, cuts[i], pieceEnd);
@@ -103,20 +111,33 @@ class TimelineBuilder {
   std::vector<TimelineInterval> Take() { return std::move(intervals_); }
 
  private:
-  static LocalDateTime Occurring(const SunEvent& event) {
-    return event.occurs() ? event.time : LocalDateTime{0, 1, 1, 0, 0, 0};
-  }
-
   MinuteState StateOf(const LocalDateTime& minute) {
     const LocalInstant at = InstantAt(minute, birth_, zone_);
     const AscendantResult ascendant = ComputeAscendant(at, geoPlace_);
     MinuteState state;
     state.start = minute;
+    state.startSecond = SecondsSinceEpoch(minute);
     state.suns = &SunsOf(minute);
     state.ascendantSign = SignNumberOfLongText(ascendant.AscendantText);
-    state.moonSign = SignNumberOfLongText(ComputeMoon(at).MoonText);
+    state.moonSign = MoonSignAt(state.startSecond);
     state.ayanamsa = std::fabs(ascendant.AyanamsaOffset);
     return state;
+  }
+
+  int MoonSignOfMinute(std::int64_t minuteSecond) {
+    const LocalInstant at = InstantAt(FromSecondsSinceEpoch(minuteSecond), birth_, zone_);
+    return SignNumberOfLongText(ComputeMoon(at).MoonText);
+  }
+
+  int MoonSignAt(std::int64_t minuteSecond) {
+    const std::int64_t stretch = kMoonStretchMinutes * kSecondsPerMinute;
+    const std::int64_t stretchStart = minuteSecond - (minuteSecond % stretch + stretch) % stretch;
+    if (stretchStart != moonStretchStart_) {
+      moonStretchStart_ = stretchStart;
+      moonAtStart_ = MoonSignOfMinute(stretchStart);
+      moonAtEnd_ = MoonSignOfMinute(stretchStart + stretch - kSecondsPerMinute);
+    }
+    return moonAtStart_ == moonAtEnd_ ? moonAtStart_ : MoonSignOfMinute(minuteSecond);
   }
 
   const DaySuns& SunsOf(const LocalDateTime& minute) {
@@ -124,12 +145,17 @@ class TimelineBuilder {
     for (const DaySuns& known : suns_) {
       if (known.date == date) return known;
     }
-    DaySuns suns{date, {}};
+    DaySuns suns{date, {}, {}};
     for (int offset = -1; offset <= 1; ++offset) {
       const LocalDateTime day = AddDays(date, offset);
       suns.days[static_cast<std::size_t>(offset + 1)] =
           ComputeSunRiseSet(day.month, day.day, day.year, sunPlace_);
     }
+    const auto secondOf = [](const SunEvent& event, std::int64_t after) {
+      return event.occurs() ? SecondsSinceEpoch(event.time) + after : INT64_MIN;
+    };
+    suns.cuts = {secondOf(suns.Before().sunrise, 0), secondOf(suns.Today().sunrise, 0),
+                 secondOf(suns.Today().sunset, 1), secondOf(suns.After().sunrise, 0)};
     suns_.push_back(suns);
     return suns_.back();
   }
@@ -163,9 +189,10 @@ class TimelineBuilder {
     }
     const std::string sunText =
         ShortPosition(FormatLongitude(SiderealOf(SunTropicalAt(reference.time), state.ayanamsa)));
+    const std::int64_t referenceSecond = SecondsSinceEpoch(reference.time);
     const auto chartAt = [&](int second) {
-      const std::int64_t elapsed =
-          ElapsedBetween(reference.time, AddSeconds(state.start, second)).seconds;
+      // ElapsedBetween's seconds: the distance to the reference sunrise, either way.
+      const std::int64_t elapsed = std::llabs(state.startSecond + second - referenceSecond);
       const PranapadaResult p = ComputePranapadaLagna(sunText, elapsed, state.ascendantSign);
       SecondChart c;
       c.shown.pranapadaSign = p.PpLSign;
@@ -199,31 +226,29 @@ class TimelineBuilder {
 
   void AppendChart(const LocalDateTime& minute, int a, int b, const SecondChart& first,
                    const SecondChart& last) {
-    const LocalDateTime from = AddSeconds(minute, a);
-    const LocalDateTime to = AddSeconds(minute, b);
     if (!intervals_.empty() && intervals_.back().chart &&
         SameShown(*intervals_.back().chart, first.shown)) {
-      intervals_.back().to = to;
+      intervals_.back().to = AddSeconds(minute, b);
       intervals_.back().chart->lastDegrees = last.degrees;
       return;
     }
     TimelineChart shown = first.shown;
     shown.firstDegrees = first.degrees;
     shown.lastDegrees = last.degrees;
-    intervals_.push_back({from, to, shown, StopReason::None, std::string()});
+    intervals_.push_back(
+        {AddSeconds(minute, a), AddSeconds(minute, b), shown, StopReason::None, std::string()});
   }
 
   void AppendStop(const LocalDateTime& minute, int a, int b, StopReason reason,
                   const LocalDateTime& date, const SunEvent& event) {
-    const LocalDateTime from = AddSeconds(minute, a);
-    const LocalDateTime to = AddSeconds(minute, b);
     std::string message = NoSunEventMessage(date, reason, event.status);
     if (!intervals_.empty() && !intervals_.back().chart &&
         intervals_.back().stopMessage == message) {
-      intervals_.back().to = to;
+      intervals_.back().to = AddSeconds(minute, b);
       return;
     }
-    intervals_.push_back({from, to, std::nullopt, reason, std::move(message)});
+    intervals_.push_back(
+        {AddSeconds(minute, a), AddSeconds(minute, b), std::nullopt, reason, std::move(message)});
   }
 
   const BirthData& birth_;
@@ -232,6 +257,9 @@ class TimelineBuilder {
   const GeoPlace geoPlace_;
   std::vector<DaySuns> suns_;
   std::vector<std::pair<LocalDateTime, double>> sunAtSunrise_;
+  std::int64_t moonStretchStart_ = INT64_MIN;
+  int moonAtStart_ = 0;
+  int moonAtEnd_ = 0;
   std::vector<TimelineInterval> intervals_;
 };
 

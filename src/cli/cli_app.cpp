@@ -10,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "chart/birth_timeline.h"
 #include "chart/chart_run.h"
 #include "chart/time_zones.h"
 #include "cli/batch_line.h"
@@ -22,6 +23,7 @@
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
+#include "cli/windows_output.h"
 #include "places/system_atlas.h"
 #include "retro/station_tables.h"
 
@@ -80,23 +82,64 @@ int PrintChart(const BirthData& birth, const FieldNames& names, bool json, std::
   return kExitOk;
 }
 
-int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
-  BirthData input;
+// The birth data of the chart options, with the atlas place of --place; false when the
+// options are faulty, which has been reported.
+bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, std::ostream& err,
+                        int& status) {
   try {
-    input = BirthDataOfOptions(options);
+    birth = BirthDataOfOptions(options);
     if (!options.place.empty()) {
       const std::string used =
-          ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(), input);
+          ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(), birth);
       err << kProgram << ": " << used << '\n';
     }
+    return true;
+  } catch (const InputError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    status = kExitBadInput;
+  } catch (const AtlasError& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    status = kExitIoFailure;
+  }
+  return false;
+}
+
+int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
+  BirthData birth;
+  int status = kExitOk;
+  if (!ReadBirthOfOptions(options, birth, err, status)) return status;
+  return PrintChart(birth, kChartOptionNames, options.json, out, err);
+}
+
+int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream& out,
+                      std::ostream& err) {
+  if (spanMinutes < 0 || spanMinutes > kMaxTimelineSpanMinutes) {
+    err << kProgram << ": --span: " << spanMinutes << " is not within 0 to "
+        << kMaxTimelineSpanMinutes << " minutes\n";
+    return kExitBadInput;
+  }
+  BirthData birth;
+  int status = kExitOk;
+  if (!ReadBirthOfOptions(options, birth, err, status)) return status;
+  try {
+    RequireValidBirth(birth, kChartOptionNames);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitBadInput;
-  } catch (const AtlasError& error) {
-    err << kProgram << ": " << error.what() << '\n';
+  }
+  const std::vector<TimelineInterval> timeline = BirthTimeline(birth, spanMinutes);
+  if (options.json) {
+    std::string text;
+    AppendWindowsJson(text, timeline);
+    out << text << '\n';
+  } else {
+    out << FormatWindowsText(birth, spanMinutes, timeline);
+  }
+  if (!out.flush()) {
+    err << kProgram << ": writing the output failed\n";
     return kExitIoFailure;
   }
-  return PrintChart(input, kChartOptionNames, options.json, out, err);
+  return kExitOk;
 }
 
 int RunBatchCommand(const std::string& path, std::istream& standardInput, std::ostream& out,
@@ -164,6 +207,16 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
   AddChartOptions(*chart, chartOptions);
 
+  ChartOptions windowsOptions;
+  int spanMinutes = kDefaultTimelineSpanMinutes;
+  CLI::App* windows = app.add_subcommand(
+      "windows",
+      "The Pranapada's sign windows around the birth time: from which second to which it "
+      "keeps its sign, house and reference sunrise, with the classical check");
+  AddChartOptions(*windows, windowsOptions);
+  windows->add_option("--span", spanMinutes,
+                      "Minutes either side of the birth time, 0 to 720 (default 30)");
+
   std::string batchPath;
   CLI::App* batch = app.add_subcommand(
       "batch", "Charts of JSON Lines (a file, or standard input) as JSON Lines, in order");
@@ -201,6 +254,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
 
   if (*chart) return RunChartCommand(chartOptions, out, err);
+  if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
   if (*batch) return RunBatchCommand(batchPath, in, out, err);
   if (*example) return PrintChart(ExampleBirth(), kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);

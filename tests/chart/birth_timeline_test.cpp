@@ -146,6 +146,23 @@ TEST(BirthTimeline, EqualsASecondBySecondScanOfWholeCharts) {
   }
 }
 
+// The Moon changes sign every two and a half days: find the hour of one change, then compare
+// the timeline around it with the scan.
+TEST(BirthTimeline, EqualsTheScanAcrossASignOfTheMoon) {
+  BirthData birth = Birth({1990, 8, 1, 0, 0, 0}, 28, 37, false, 77, 13, true, kIst);
+  const auto moonSign = [](const BirthData& b) {
+    return SignIndexOfShortPosition(RunChart(b).chart->PositionTexts[1]);
+  };
+  const int first = moonSign(birth);
+  for (int hour = 1; hour < 24 * 4 && moonSign(birth) == first; ++hour) {
+    birth = At(birth, AddSeconds(BirthMomentOf(birth), 3600));
+  }
+  ASSERT_NE(moonSign(birth), first);
+  const std::vector<TimelineInterval> timeline = BirthTimeline(birth, 60);
+  ExpectSameTimeline(timeline, ScanTimeline(birth, 60), "across a sign of the Moon");
+  EXPECT_NE(timeline.front().chart->moonSign, timeline.back().chart->moonSign);
+}
+
 // Random places, zones, flags and moments, each against the scan over eleven minutes.
 TEST(BirthTimeline, EqualsTheScanForRandomBirths) {
   std::mt19937 random(20261208);

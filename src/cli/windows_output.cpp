@@ -1,0 +1,120 @@
+#include "cli/windows_output.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/signs.h"
+#include "chart/birth_instant.h"
+#include "cli/batch_line.h"
+#include "cli/json_text.h"
+
+namespace velquor {
+
+namespace {
+
+// Columns of the degree range, "12°30' - 29°59'", counted in characters.
+constexpr std::size_t kDegreesWidth = 15;
+
+// "12°30'": the degrees and minutes of a longitude within its sign.
+std::string InSign(double longitude) {
+  const auto minutes = static_cast<long>(std::floor(longitude * 60.0 + 1e-9));
+  char text[16];
+  std::snprintf(text, sizeof text, "%ld\u00B0%02ld'", minutes / 60 % 30, minutes % 60);
+  return text;
+}
+
+std::string_view Sign(int signNumber) { return SignAbbreviation(signNumber - 1); }
+
+std::string CheckMarks(const TimelineChart& c) {
+  if (c.checkFromAscendant && c.checkFromMoon) return "asc moon";
+  if (c.checkFromAscendant) return "asc";
+  if (c.checkFromMoon) return "moon";
+  return "-";
+}
+
+void Member(std::string& out, std::string_view key) {
+  if (out.back() != '{') out += ',';
+  AppendJsonString(out, key);
+  out += ':';
+}
+
+}  // namespace
+
+std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
+                              const std::vector<TimelineInterval>& timeline) {
+  const LocalDateTime moment = BirthMomentOf(birth);
+  std::string out = "Pranapada windows of " + birth.personName + ", born " + FormatSecond(moment) +
+                    ", " + std::to_string(spanMinutes) + " minutes either side\n";
+  out +=
+      "  From                 To                   PpL  Degrees          Asc  "
+      "House/Asc  House/Moon  Check\n";
+  for (const TimelineInterval& interval : timeline) {
+    const bool holdsBirth = interval.from <= moment && moment <= interval.to;
+    out += holdsBirth ? "> " : "  ";
+    out += FormatSecond(interval.from) + "  " + FormatSecond(interval.to) + "  ";
+    if (!interval.chart) {
+      out += "no chart: " + interval.stopMessage + '\n';
+      continue;
+    }
+    const TimelineChart& c = *interval.chart;
+    // The degree sign takes two bytes but one column: pad by characters, not bytes.
+    std::string degrees = InSign(c.firstDegrees) + " - " + InSign(c.lastDegrees);
+    degrees.append(kDegreesWidth + 2 - std::min(degrees.size(), kDegreesWidth + 2), ' ');
+    char row[96];
+    std::snprintf(row, sizeof row, "%-3.3s  %s %-3.3s  %9d  %10d  %s\n",
+                  Sign(c.pranapadaSign).data(), degrees.c_str(), Sign(c.ascendantSign).data(),
+                  c.houseFromAscendant, c.houseFromMoon, CheckMarks(c).c_str());
+    out += row;
+  }
+  return out;
+}
+
+void AppendWindowsJson(std::string& out, const std::vector<TimelineInterval>& timeline) {
+  out += '[';
+  for (const TimelineInterval& interval : timeline) {
+    if (out.back() != '[') out += ',';
+    out += '{';
+    Member(out, "from");
+    AppendJsonString(out, FormatSecond(interval.from));
+    Member(out, "to");
+    AppendJsonString(out, FormatSecond(interval.to));
+    if (!interval.chart) {
+      Member(out, "error");
+      AppendJsonString(out, interval.stopMessage);
+      Member(out, "kind");
+      AppendJsonString(out, kErrorKindPolar);
+      out += '}';
+      continue;
+    }
+    const TimelineChart& c = *interval.chart;
+    Member(out, "pranapada_sign");
+    AppendJsonInteger(out, c.pranapadaSign);
+    Member(out, "pranapada_degrees");
+    out += '[';
+    AppendJsonDouble(out, c.firstDegrees);
+    out += ',';
+    AppendJsonDouble(out, c.lastDegrees);
+    out += ']';
+    Member(out, "house_from_ascendant");
+    AppendJsonInteger(out, c.houseFromAscendant);
+    Member(out, "house_from_moon");
+    AppendJsonInteger(out, c.houseFromMoon);
+    Member(out, "ascendant_sign");
+    AppendJsonInteger(out, c.ascendantSign);
+    Member(out, "moon_sign");
+    AppendJsonInteger(out, c.moonSign);
+    Member(out, "reference_sunrise");
+    AppendJsonString(out, FormatSecond(c.referenceSunrise));
+    Member(out, "check");
+    out += '{';
+    Member(out, "ascendant");
+    AppendJsonBool(out, c.checkFromAscendant);
+    Member(out, "moon");
+    AppendJsonBool(out, c.checkFromMoon);
+    out += "}}";
+  }
+  out += ']';
+}
+
+}  // namespace velquor
