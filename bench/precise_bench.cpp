@@ -1,55 +1,71 @@
 #include <benchmark/benchmark.h>
 
+#include "astro/date_time.h"
 #include "astro/precise_ephemeris.h"
 #include "astro/precise_sunrise.h"
 
 namespace {
 
 // The Swiss Ephemeris keeps the last position of each body and returns it again for the
-// same instant: every iteration takes a new birth moment (a step of 1.37 days from 1990).
-struct Births {
-  int step = 0;
-  double jdUt() { return velquor::JulianDayUt(1990, 8, 15, 1.0) + 1.37 * (step++ % 10000); }
+// same instant: every iteration takes a new birth, three days and seven hours after the
+// one before, from 15 August 1990 on.
+struct Birth {
+  velquor::LocalDateTime date;
+  double hours = 0.0;  // local clock
 };
 
-const velquor::SunPlace kDelhi{28.65, 77.22, 5.5};
+struct Births {
+  int step = 0;
+  Birth next() {
+    const int n = step++ % 10000;
+    return {velquor::AddDays({1990, 8, 15, 0, 0, 0}, 3 * n),
+            static_cast<double>((7 * n) % 24) + 0.37};
+  }
+};
 
-// A whole precise chart: the bodies, the ascendant, and sunrise and sunset of the birth
-// date with the disc centre (argument 1), or by both definitions (argument 2).
+constexpr double kDelhiLongitude = 77.22, kDelhiZone = 5.5;
+
+// A whole precise chart (argument: latitude in degrees North, at Delhi's longitude and
+// clock): the bodies and the ascendant at the birth moment, sunrise and sunset of the
+// birth date, and the sunrise of the day before (birth before 06:00) or after, all with
+// the disc centre. 70° lies beyond the polar circle.
 void BM_PreciseChart(benchmark::State& state) {
+  const velquor::SunPlace place{static_cast<double>(state.range(0)), kDelhiLongitude, kDelhiZone};
   Births births;
-  const bool bothDiscs = state.range(0) == 2;
   for (auto _ : state) {
-    const double jd = births.jdUt();
+    const Birth birth = births.next();
+    const velquor::LocalDateTime& d = birth.date;
+    const double jd = velquor::JulianDayUt(d.year, d.month, d.day, birth.hours - place.zoneOffset);
     benchmark::DoNotOptimize(velquor::PreciseLongitudes(jd));
-    benchmark::DoNotOptimize(velquor::PreciseAscendant(jd, kDelhi.latitude, kDelhi.longitude));
-    const int day = 1 + births.step % 28;
-    benchmark::DoNotOptimize(
-        velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::DiscCentre));
-    if (bothDiscs) {
-      benchmark::DoNotOptimize(
-          velquor::ComputePreciseSunRiseSet(8, day, 1990, kDelhi, velquor::SunDisc::UpperLimb));
-    }
+    benchmark::DoNotOptimize(velquor::PreciseAscendant(jd, place.latitude, place.longitude));
+    benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(d.month, d.day, d.year, place,
+                                                               velquor::SunDisc::DiscCentre));
+    const velquor::LocalDateTime other = velquor::AddDays(d, birth.hours < 6.0 ? -1 : 1);
+    benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(
+        other.month, other.day, other.year, place, velquor::SunDisc::DiscCentre));
   }
 }
-BENCHMARK(BM_PreciseChart)->Arg(1)->Arg(2);
+BENCHMARK(BM_PreciseChart)->Arg(29)->Arg(70);
 
 void BM_PreciseLongitudes(benchmark::State& state) {
   Births births;
-  for (auto _ : state) benchmark::DoNotOptimize(velquor::PreciseLongitudes(births.jdUt()));
+  for (auto _ : state) {
+    const Birth birth = births.next();
+    const velquor::LocalDateTime& d = birth.date;
+    benchmark::DoNotOptimize(
+        velquor::PreciseLongitudes(velquor::JulianDayUt(d.year, d.month, d.day, birth.hours)));
+  }
 }
 BENCHMARK(BM_PreciseLongitudes);
 
-// Sunrise and sunset of one date; beyond the polar circles (argument 70, degrees North) the
-// library searches by a slower method.
+// Sunrise and sunset of one date (argument: latitude, as above).
 void BM_PreciseSunRiseSet(benchmark::State& state) {
-  const velquor::SunPlace place{static_cast<double>(state.range(0)), kDelhi.longitude,
-                                kDelhi.zoneOffset};
-  int n = 0;
+  const velquor::SunPlace place{static_cast<double>(state.range(0)), kDelhiLongitude, kDelhiZone};
+  Births births;
   for (auto _ : state) {
-    const int day = 1 + n++ % 28;
-    benchmark::DoNotOptimize(
-        velquor::ComputePreciseSunRiseSet(8, day, 1990, place, velquor::SunDisc::DiscCentre));
+    const velquor::LocalDateTime d = births.next().date;
+    benchmark::DoNotOptimize(velquor::ComputePreciseSunRiseSet(d.month, d.day, d.year, place,
+                                                               velquor::SunDisc::DiscCentre));
   }
 }
 BENCHMARK(BM_PreciseSunRiseSet)->Arg(29)->Arg(70);

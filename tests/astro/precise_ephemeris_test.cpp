@@ -220,6 +220,168 @@ TEST(PreciseSunrise, PinsAndTheBoundsOfTheDay) {
   }
 }
 
+// The library's own rise and set search, as the reference: the first event of the kind
+// after local midnight, counted when it comes before the next midnight. Up to 62° its
+// usual search; beyond, its search by sampling the altitude, which it takes by itself
+// past 65°: at 65° the usual one goes astray near the June solstice, by seconds at first,
+// then by a day.
+SunEvent ReferenceEvent(bool rise, const LocalDateTime& date, const SunPlace& place, SunDisc disc) {
+  const int sampling = std::fabs(place.latitude) > 62.0 ? SE_BIT_FORCE_SLOW_METHOD : 0;
+  const double midnight = JulianDayUt(date.year, date.month, date.day, -place.zoneOffset);
+  std::array<double, 3> geographic = {place.longitude, place.latitude, 0.0};
+  std::array<char, AS_MAXCH> message{};
+  const int bits = disc == SunDisc::UpperLimb ? 0 : SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
+  double at = 0.0;
+  const int how = (rise ? SE_CALC_RISE : SE_CALC_SET) | bits | sampling;
+  const int found = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, how, geographic.data(),
+                                   0.0, 0.0, &at, message.data());
+  SunEvent event;
+  event.status = SunEventStatus::SunStaysUp;  // "absent": only the occurrence is compared
+  const std::int64_t seconds = std::llround((at - midnight) * 86400.0);
+  if (found == 0 && seconds >= 0 && seconds < 86400) {
+    event.status = SunEventStatus::Occurs;
+    event.time = AddSeconds({date.year, date.month, date.day, 0, 0, 0}, seconds);
+  }
+  return event;
+}
+
+// Events found by both and compared, and events absent from the day in both.
+struct Agreement {
+  int compared = 0, absent = 0;
+};
+
+void Compare(const LocalDateTime& date, const SunPlace& place, SunDisc disc, Agreement& agreement) {
+  const SunRiseSet got = ComputePreciseSunRiseSet(date.month, date.day, date.year, place, disc);
+  for (const bool rise : {true, false}) {
+    const SunEvent& mine = rise ? got.sunrise : got.sunset;
+    const SunEvent reference = ReferenceEvent(rise, date, place, disc);
+    const std::string what = std::string(rise ? "rise " : "set ") +
+                             (disc == SunDisc::UpperLimb ? "limb " : "centre ") +
+                             std::to_string(place.latitude) + " " +
+                             std::to_string(place.longitude) + " " + FormatMinute(date);
+    ASSERT_EQ(mine.occurs(), reference.occurs()) << what;
+    if (!mine.occurs()) {
+      ++agreement.absent;
+      continue;
+    }
+    const std::int64_t difference = std::abs(SecondsBetween(mine.time, reference.time));
+    EXPECT_LE(difference, 2) << what << ": " << FormatSecond(mine.time) << " against "
+                             << FormatSecond(reference.time);
+    ++agreement.compared;
+  }
+}
+
+TEST(PreciseSunrise, AgreesWithTheLibrarySearchThroughTheYear) {
+  // Every third day of 1950 and 2020, both definitions, 60°S to 65°N. At 50°N on the
+  // Greenwich meridian a clock six hours behind puts sunrise near local midnight: dates
+  // with two sunrises (the first counts) or none.
+  const SunPlace places[] = {
+      {-60.0, -45.0, -3.0},
+      kSydney,
+      {1.3, 103.8, 8.0},
+      kDelhi,
+      kNewYork,
+      {50.0, 0.0, -6.0},
+      kLondon,
+      {60.2, 24.9, 2.0},
+      {65.0, -18.0, 0.0},
+  };
+  Agreement agreement;
+  for (const int year : {1950, 2020}) {
+    for (const SunPlace& place : places) {
+      for (int n = 0; n < 366; n += 3) {
+        const LocalDateTime date = AddDays({year, 1, 1}, n);
+        if (date.year != year) break;
+        for (const SunDisc disc : {SunDisc::UpperLimb, SunDisc::DiscCentre})
+          Compare(date, place, disc, agreement);
+      }
+    }
+  }
+  EXPECT_GT(agreement.compared, 8000);
+  EXPECT_GT(agreement.absent, 0);  // the shifted clock's days without a sunrise
+}
+
+// Height in degrees of the crossing point above where it crosses, seen from the place by
+// the library: the true topocentric altitude of the centre, plus for the upper limb the
+// semi-diameter and the refraction that lifts the horizon's image by 36.7′.
+double LibraryHeight(double jdUt, const SunPlace& place, SunDisc disc) {
+  std::array<double, 3> geographic = {place.longitude, place.latitude, 0.0};
+  std::array<double, 6> sun{};
+  std::array<double, 3> horizontal{};
+  std::array<char, AS_MAXCH> message{};
+  swe_set_topo(place.longitude, place.latitude, 0.0);
+  swe_calc_ut(jdUt, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_TOPOCTR, sun.data(),
+              message.data());
+  swe_azalt(jdUt, SE_EQU2HOR, geographic.data(), 0.0, 0.0, sun.data(), horizontal.data());
+  if (disc == SunDisc::DiscCentre) return horizontal[1];
+  std::array<double, 20> refraction{};
+  swe_refrac_extended(1e-6, 0.0, 1013.25, 0.0, 0.0065, SE_APP_TO_TRUE, refraction.data());
+  const double semiDiameter =
+      std::asin(696000e3 / 1.49597870700e11 / sun[2]) * 180.0 / 3.141592653589793;
+  return horizontal[1] + semiDiameter + (refraction[1] - refraction[0]);
+}
+
+TEST(PreciseSunrise, NearThePolarCirclesAgreesWithTheLibraryAndTheSky) {
+  // Every day around the first and last days of the polar day and night of 2020 (the
+  // upper limb's start earlier and end later than the centre's). Beyond 65° the library
+  // searches by sampling the altitude, slowly but surely. Besides the library's times,
+  // the sky: at each time found the crossing point stands on the horizon (within what the
+  // Sun climbs in half a second, the rounding, plus 1″), and an event missing from the
+  // day says SunStaysUp exactly when the Sun culminates above the horizon.
+  struct Window {
+    double latitude, zoneOffset;
+    int month, firstDay, lastDay;
+  };
+  const Window windows[] = {
+      {66.0, 1.0, 6, 7, 14},   {66.0, 1.0, 6, 27, 30},  {66.0, 1.0, 7, 1, 5},
+      {67.0, 1.0, 1, 1, 5},    {67.0, 1.0, 5, 28, 31},  {67.0, 1.0, 6, 1, 12},
+      {67.0, 1.0, 6, 29, 30},  {67.0, 1.0, 7, 1, 13},   {67.0, 1.0, 12, 8, 14},
+      {68.0, 1.0, 1, 1, 14},   {68.0, 1.0, 5, 22, 31},  {68.0, 1.0, 6, 1, 3},
+      {68.0, 1.0, 7, 8, 21},   {68.0, 1.0, 11, 29, 30}, {68.0, 1.0, 12, 1, 13},
+      {69.0, 2.0, 1, 8, 19},   {69.0, 2.0, 5, 17, 28},  {69.0, 2.0, 7, 14, 25},
+      {69.0, 2.0, 11, 23, 30}, {69.0, 2.0, 12, 1, 4},
+  };
+  Agreement agreement;
+  int skyChecks = 0;
+  for (const Window& w : windows) {
+    const SunPlace place{w.latitude, 20.0, w.zoneOffset};
+    for (int day = w.firstDay; day <= w.lastDay; ++day) {
+      const LocalDateTime date{2020, w.month, day, 0, 0, 0};
+      const double midnight = JulianDayUt(2020, w.month, day, -place.zoneOffset);
+      for (const SunDisc disc : {SunDisc::UpperLimb, SunDisc::DiscCentre}) {
+        Compare(date, place, disc, agreement);
+        const SunRiseSet got = ComputePreciseSunRiseSet(w.month, day, 2020, place, disc);
+        for (const SunEvent* event : {&got.sunrise, &got.sunset}) {
+          const std::string what = FormatMinute(date) + " " + std::to_string(w.latitude) +
+                                   (disc == SunDisc::UpperLimb ? " limb" : " centre");
+          if (event->occurs()) {
+            const double at =
+                midnight + static_cast<double>(SecondsBetween(date, event->time)) / 86400.0;
+            const double perSecond = std::fabs(LibraryHeight(at + 1.0 / 86400, place, disc) -
+                                               LibraryHeight(at - 1.0 / 86400, place, disc)) /
+                                     2.0;
+            EXPECT_LE(std::fabs(LibraryHeight(at, place, disc)), 0.5 * perSecond + 1.0 / 3600)
+                << what;
+          } else {
+            std::array<double, 3> geographic = {place.longitude, place.latitude, 0.0};
+            std::array<char, AS_MAXCH> message{};
+            double transit = 0.0;
+            swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_MTRANSIT,
+                           geographic.data(), 0.0, 0.0, &transit, message.data());
+            const bool up = LibraryHeight(transit, place, disc) > 0.0;
+            EXPECT_EQ(event->status, up ? SunEventStatus::SunStaysUp : SunEventStatus::SunStaysDown)
+                << what;
+          }
+          ++skyChecks;
+        }
+      }
+    }
+  }
+  EXPECT_GT(agreement.absent, 250);
+  EXPECT_GT(agreement.compared, 300);
+  EXPECT_EQ(skyChecks, agreement.absent + agreement.compared);
+}
+
 TEST(PreciseEphemeris, AMissingDataFolderIsNamedNeverReplaced) {
   std::string folder = (std::filesystem::temp_directory_path() / "velquor-ephe-XXXXXX").string();
   ASSERT_NE(mkdtemp(folder.data()), nullptr);
