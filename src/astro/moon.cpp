@@ -78,10 +78,14 @@ MoonResult ComputeMoon(const LocalInstant& birth) {
   MoonResult out;
   out.MoonSidereal = sidereal;
   out.MoonText = FormatLongitude(sidereal);
-  const double nakshatra = 60.0 * sidereal / 800.0;
-  const int k = std::clamp(static_cast<int>(std::floor(nakshatra)), 0, 26);
-  out.MoonNakshatraStart = kNakshatraStart[static_cast<std::size_t>(k)];
+  out.MoonNakshatraStart = NakshatraStartOf(sidereal);
   return out;
+}
+
+double NakshatraStartOf(double moonSidereal) {
+  const double nakshatra = 60.0 * moonSidereal / 800.0;
+  const int k = std::clamp(static_cast<int>(std::floor(nakshatra)), 0, 26);
+  return kNakshatraStart[static_cast<std::size_t>(k)];
 }
 
 }  // namespace velquor

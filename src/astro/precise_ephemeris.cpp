@@ -107,19 +107,29 @@ double JulianDayUt(int year, int month, int day, double hours) {
   return swe_julday(year, month, day, hours, SE_GREG_CAL);
 }
 
-PreciseBodies PreciseLongitudes(double jdUt) {
+namespace {
+
+double BodyLongitude(double jdUt, const BodyEntry& entry) {
   swe_thread::Prepare();
+  std::array<double, 6> position{};
+  std::array<char, AS_MAXCH> message{};
+  const int flags = swe_calc_ut(jdUt, entry.sweBody, SEFLG_SWIEPH | SEFLG_SIDEREAL, position.data(),
+                                message.data());
+  swe_thread::RequireDataFiles(flags, message.data(), entry.name);
+  return Normalized(position[0]);
+}
+
+}  // namespace
+
+PreciseBodies PreciseLongitudes(double jdUt) {
   PreciseBodies bodies;
-  for (const BodyEntry& entry : kBodies) {
-    std::array<double, 6> position{};
-    std::array<char, AS_MAXCH> message{};
-    const int flags = swe_calc_ut(jdUt, entry.sweBody, SEFLG_SWIEPH | SEFLG_SIDEREAL,
-                                  position.data(), message.data());
-    swe_thread::RequireDataFiles(flags, message.data(), entry.name);
-    bodies.*entry.field = Normalized(position[0]);
-  }
+  for (const BodyEntry& entry : kBodies) bodies.*entry.field = BodyLongitude(jdUt, entry);
   return bodies;
 }
+
+double PreciseSunLongitude(double jdUt) { return BodyLongitude(jdUt, kBodies[0]); }
+
+double PreciseMoonLongitude(double jdUt) { return BodyLongitude(jdUt, kBodies[1]); }
 
 double PreciseAscendant(double jdUt, double latitude, double longitudeEast) {
   swe_thread::Prepare();

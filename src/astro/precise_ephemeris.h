@@ -54,6 +54,10 @@ struct PreciseBodies {
 // Throws: EphemerisUnavailable when the data files cannot be used for this date.
 PreciseBodies PreciseLongitudes(double jdUt);
 
+// The Sun alone and the Moon alone, as PreciseLongitudes gives them.
+double PreciseSunLongitude(double jdUt);
+double PreciseMoonLongitude(double jdUt);
+
 // Sidereal Lahiri ascendant (the ecliptic degree rising in the east) in degrees, 0..360.
 // Given: jdUt, Julian Day in universal time; latitude in degrees, North positive, -90..90;
 // longitudeEast in degrees, East positive, -180..180.

@@ -13,6 +13,7 @@
 #include "astro/position_text.h"
 #include "astro/sunrise.h"
 #include "chart/birth_instant.h"
+#include "chart/chart_engine.h"
 #include "chart/validation.h"
 #include "pranapada/pranapada_lagna.h"
 #include "pranapada/reference_sunrise.h"
@@ -49,15 +50,28 @@ struct DaySuns {
   const SunRiseSet& After() const { return days[2]; }
 };
 
-// What every second of one clock minute shares: the ascendant and the Moon (they read the
-// clock to the minute) and the date's sunrises.
-struct MinuteState {
-  LocalDateTime start;           // the minute, second 0
-  std::int64_t startSecond = 0;  // the same, in seconds of the clock
-  const DaySuns* suns = nullptr;
+// What a stretch of seconds shares and the Pranapada reads besides the elapsed time: the
+// signs of the ascendant and the Moon, the ayanamsa the classic Sun takes, and the Sun at
+// birth when the count starts from it. The classic ephemeris reads the clock to the minute,
+// so a whole minute shares them; the precise one reads seconds.
+struct SlowState {
   int ascendantSign = 1;
   int moonSign = 1;
-  double ayanamsa = 0.0;  // of the birth moment, for the Sun at sunrise
+  double ayanamsa = 0.0;
+  std::string sunAtBirthText;
+
+  bool SameShown(const SlowState& other) const {
+    return ascendantSign == other.ascendantSign && moonSign == other.moonSign &&
+           sunAtBirthText == other.sunAtBirthText;
+  }
+};
+
+// Seconds of one minute that share a SlowState.
+struct Stretch {
+  LocalDateTime minute;           // second 0 of the minute
+  std::int64_t minuteSecond = 0;  // the same, in seconds of the clock
+  const DaySuns* suns = nullptr;
+  SlowState state;
 };
 
 // The chart of one second, as far as the timeline shows it.
@@ -72,61 +86,86 @@ constexpr std::int64_t kMoonStretchMinutes = 60;
 
 class TimelineBuilder {
  public:
-  explicit TimelineBuilder(const BirthData& birth)
-      : birth_(birth),
-        zone_(ZoneOf(birth)),
-        sunPlace_(SunPlaceOf(birth, zone_)),
-        geoPlace_(GeoPlaceOf(birth)) {}
+  TimelineBuilder(const BirthData& birth, const Conventions& conventions)
+      : engine_(birth, conventions),
+        night_(NightCountOf(conventions)),
+        sunAtBirth_(conventions.pranapadaSun == PranapadaSunConvention::AtBirth) {}
 
   // Seconds first..last (0..59) of the minute starting at `minute`.
   void AddMinute(const LocalDateTime& minute, int first, int last) {
-    const MinuteState state = StateOf(minute);
-    const SunRiseSet& today = state.suns->Today();
+    Stretch stretch;
+    stretch.minute = minute;
+    stretch.minuteSecond = SecondsSinceEpoch(minute);
+    stretch.suns = &SunsOf(minute);
+    const SunRiseSet& today = stretch.suns->Today();
     if (!today.sunrise.occurs()) {
-      AppendStop(minute, first, last, StopReason::NoSunrise, state.suns->date, today.sunrise);
+      AppendStop(minute, first, last, StopReason::NoSunrise, stretch.suns->date, today.sunrise);
       return;
     }
-    if (!today.sunset.occurs()) {
-      AppendStop(minute, first, last, StopReason::NoSunset, state.suns->date, today.sunset);
+    if (!today.sunset.occurs() && night_ == NightCount::ToNextSunrise) {
+      AppendStop(minute, first, last, StopReason::NoSunset, stretch.suns->date, today.sunset);
       return;
     }
-    // Within a minute the reference day changes only at an event of the day, and the
-    // elapsed time turns only at the reference sunrise: cut the minute there, in order.
-    std::array<int, 5> cuts{};
-    std::size_t cutCount = 0;
-    cuts[cutCount++] = first;
-    for (const std::int64_t event : state.suns->cuts) {
-      const std::int64_t at = event - state.startSecond;
-      if (at <= first || at > last) continue;
-      std::size_t i = cutCount++;
-      for (; i > 0 && cuts[i - 1] > at; --i) cuts[i] = cuts[i - 1];
-      cuts[i] = static_cast<int>(at);
+    if (!engine_.ReadsSeconds()) {
+      stretch.state = MinuteStateOf(minute, stretch.minuteSecond);
+      AddStretch(stretch, first, last);
+      return;
     }
-    for (std::size_t i = 0; i < cutCount; ++i) {
-      const int pieceEnd = i + 1 < cutCount ? cuts[i + 1] - 1 : last;
-      if (cuts[i] <= pieceEnd) AddPiece(state, cuts[i], pieceEnd);
+    // Positions to the second: split the minute where what the seconds share changes; each
+    // of those signs moves one way, so bisect for the change.
+    int from = first;
+    SlowState state = StateAt(minute, from);
+    while (from <= last) {
+      int to = last;
+      SlowState next;
+      if (!(next = StateAt(minute, last)).SameShown(state)) {
+        int same = from;
+        int changed = last;
+        while (changed - same > 1) {
+          const int middle = same + (changed - same) / 2;
+          (StateAt(minute, middle).SameShown(state) ? same : changed) = middle;
+        }
+        to = same;
+        next = StateAt(minute, changed);
+      }
+      stretch.state = state;
+      AddStretch(stretch, from, to);
+      from = to + 1;
+      state = next;
     }
   }
 
   std::vector<TimelineInterval> Take() { return std::move(intervals_); }
 
  private:
-  MinuteState StateOf(const LocalDateTime& minute) {
-    const LocalInstant at = InstantAt(minute, birth_, zone_);
-    const AscendantResult ascendant = ComputeAscendant(at, geoPlace_);
-    MinuteState state;
-    state.start = minute;
-    state.startSecond = SecondsSinceEpoch(minute);
-    state.suns = &SunsOf(minute);
+  SlowState StateAt(const LocalDateTime& minute, int second) const {
+    const LocalDateTime clock = AddSeconds(minute, second);
+    const AscendantResult ascendant = engine_.Ascendant(clock);
+    SlowState state;
     state.ascendantSign = SignNumberOfLongText(ascendant.AscendantText);
-    state.moonSign = MoonSignAt(state.startSecond);
+    state.moonSign = SignNumberOfLongText(engine_.Moon(clock).MoonText);
     state.ayanamsa = std::fabs(ascendant.AyanamsaOffset);
+    if (sunAtBirth_) state.sunAtBirthText = ShortText(engine_.Sun(clock, state.ayanamsa));
     return state;
   }
 
-  int MoonSignOfMinute(std::int64_t minuteSecond) {
-    const LocalInstant at = InstantAt(FromSecondsSinceEpoch(minuteSecond), birth_, zone_);
-    return SignNumberOfLongText(ComputeMoon(at).MoonText);
+  // The classic state of a whole minute; the Moon's sign read once an hour where it holds.
+  SlowState MinuteStateOf(const LocalDateTime& minute, std::int64_t minuteSecond) {
+    const AscendantResult ascendant = engine_.Ascendant(minute);
+    SlowState state;
+    state.ascendantSign = SignNumberOfLongText(ascendant.AscendantText);
+    state.moonSign = MoonSignAt(minuteSecond);
+    state.ayanamsa = std::fabs(ascendant.AyanamsaOffset);
+    if (sunAtBirth_) state.sunAtBirthText = ShortText(engine_.Sun(minute, state.ayanamsa));
+    return state;
+  }
+
+  static std::string ShortText(double longitude) {
+    return ShortPosition(FormatLongitude(longitude));
+  }
+
+  int MoonSignOfMinute(std::int64_t minuteSecond) const {
+    return SignNumberOfLongText(engine_.Moon(FromSecondsSinceEpoch(minuteSecond)).MoonText);
   }
 
   int MoonSignAt(std::int64_t minuteSecond) {
@@ -147,9 +186,7 @@ class TimelineBuilder {
     }
     DaySuns suns{date, {}, {}};
     for (int offset = -1; offset <= 1; ++offset) {
-      const LocalDateTime day = AddDays(date, offset);
-      suns.days[static_cast<std::size_t>(offset + 1)] =
-          ComputeSunRiseSet(day.month, day.day, day.year, sunPlace_);
+      suns.days[static_cast<std::size_t>(offset + 1)] = engine_.SunRiseSetOf(AddDays(date, offset));
     }
     const auto secondOf = [](const SunEvent& event, std::int64_t after) {
       return event.occurs() ? SecondsSinceEpoch(event.time) + after : INT64_MIN;
@@ -160,39 +197,57 @@ class TimelineBuilder {
     return suns_.back();
   }
 
-  // The Sun's tropical longitude at a reference sunrise, on the local clock cut to its minute.
-  double SunTropicalAt(const LocalDateTime& sunrise) {
-    for (const auto& [time, longitude] : sunAtSunrise_) {
-      if (time == sunrise) return longitude;
+  // The short text of the Sun at a reference sunrise; the classic one takes the ayanamsa of
+  // the birth minute, so it is kept for the last one asked.
+  const std::string& SunAtSunriseText(const LocalDateTime& sunrise, double ayanamsa) {
+    if (sunrise != lastSunrise_ || ayanamsa != lastAyanamsa_) {
+      lastSunrise_ = sunrise;
+      lastAyanamsa_ = ayanamsa;
+      lastSunText_ = ShortText(engine_.Sun(sunrise, ayanamsa));
     }
-    LocalDateTime clock = sunrise;
-    clock.second = 0;
-    const double longitude = SunTropicalLongitude(PlanetDayNumber(InstantAt(clock, birth_, zone_)));
-    sunAtSunrise_.emplace_back(sunrise, longitude);
-    return longitude;
+    return lastSunText_;
   }
 
-  // Seconds a..b of one minute, within which the reference day stays and the elapsed time
-  // runs one way.
-  void AddPiece(const MinuteState& state, int a, int b) {
-    const LocalDateTime from = AddSeconds(state.start, a);
-    const SunRiseSet& today = state.suns->Today();
-    const ReferenceDay day = ReferenceDayOf(from, today.sunrise.time, today.sunset.time);
-    const SunEvent& reference = day == ReferenceDay::Previous ? state.suns->Before().sunrise
-                                : day == ReferenceDay::Next   ? state.suns->After().sunrise
+  // Seconds a..b of one stretch: within a minute the reference day changes only at an event
+  // of the day, and the elapsed time turns only at the reference sunrise, so cut there.
+  void AddStretch(const Stretch& stretch, int first, int last) {
+    std::array<int, 5> cuts{};
+    std::size_t cutCount = 0;
+    cuts[cutCount++] = first;
+    for (const std::int64_t event : stretch.suns->cuts) {
+      const std::int64_t at = event - stretch.minuteSecond;
+      if (at <= first || at > last) continue;
+      std::size_t i = cutCount++;
+      for (; i > 0 && cuts[i - 1] > at; --i) cuts[i] = cuts[i - 1];
+      cuts[i] = static_cast<int>(at);
+    }
+    for (std::size_t i = 0; i < cutCount; ++i) {
+      const int pieceEnd = i + 1 < cutCount ? cuts[i + 1] - 1 : last;
+      if (cuts[i] <= pieceEnd) AddPiece(stretch, cuts[i], pieceEnd);
+    }
+  }
+
+  // Seconds a..b within which the reference day stays and the elapsed time runs one way.
+  void AddPiece(const Stretch& stretch, int a, int b) {
+    const LocalDateTime from = AddSeconds(stretch.minute, a);
+    const SunRiseSet& today = stretch.suns->Today();
+    const ReferenceDay day = ReferenceDayOf(from, today.sunrise.time, today.sunset.time, night_);
+    const SunEvent& reference = day == ReferenceDay::Previous ? stretch.suns->Before().sunrise
+                                : day == ReferenceDay::Next   ? stretch.suns->After().sunrise
                                                               : today.sunrise;
     if (!reference.occurs()) {
-      const LocalDateTime& date = state.suns->date;
-      AppendStop(state.start, a, b, StopReason::NoSunrise,
+      const LocalDateTime& date = stretch.suns->date;
+      AppendStop(stretch.minute, a, b, StopReason::NoSunrise,
                  AddDays(date, day == ReferenceDay::Previous ? -1 : 1), reference);
       return;
     }
+    const SlowState& state = stretch.state;
     const std::string sunText =
-        ShortPosition(FormatLongitude(SiderealOf(SunTropicalAt(reference.time), state.ayanamsa)));
+        sunAtBirth_ ? state.sunAtBirthText : SunAtSunriseText(reference.time, state.ayanamsa);
     const std::int64_t referenceSecond = SecondsSinceEpoch(reference.time);
     const auto chartAt = [&](int second) {
       // ElapsedBetween's seconds: the distance to the reference sunrise, either way.
-      const std::int64_t elapsed = std::llabs(state.startSecond + second - referenceSecond);
+      const std::int64_t elapsed = std::llabs(stretch.minuteSecond + second - referenceSecond);
       const PranapadaResult p = ComputePranapadaLagna(sunText, elapsed, state.ascendantSign);
       SecondChart c;
       c.shown.pranapadaSign = p.PpLSign;
@@ -209,7 +264,7 @@ class TimelineBuilder {
     const SecondChart first = chartAt(a);
     const SecondChart last = chartAt(b);
     if (first.shown.pranapadaSign == last.shown.pranapadaSign) {
-      AppendChart(state.start, a, b, first, last);
+      AppendChart(stretch.minute, a, b, first, last);
       return;
     }
     // The Pranapada moves 5' a second, so it changes sign once at most in a piece; its sign
@@ -220,8 +275,8 @@ class TimelineBuilder {
       const int middle = same + (changed - same) / 2;
       (chartAt(middle).shown.pranapadaSign == first.shown.pranapadaSign ? same : changed) = middle;
     }
-    AppendChart(state.start, a, same, first, chartAt(same));
-    AppendChart(state.start, changed, b, chartAt(changed), last);
+    AppendChart(stretch.minute, a, same, first, chartAt(same));
+    AppendChart(stretch.minute, changed, b, chartAt(changed), last);
   }
 
   void AppendChart(const LocalDateTime& minute, int a, int b, const SecondChart& first,
@@ -251,12 +306,13 @@ class TimelineBuilder {
         {AddSeconds(minute, a), AddSeconds(minute, b), std::nullopt, reason, std::move(message)});
   }
 
-  const BirthData& birth_;
-  const ZoneCorrection zone_;
-  const SunPlace sunPlace_;
-  const GeoPlace geoPlace_;
+  const ChartEngine engine_;
+  const NightCount night_;
+  const bool sunAtBirth_;
   std::vector<DaySuns> suns_;
-  std::vector<std::pair<LocalDateTime, double>> sunAtSunrise_;
+  LocalDateTime lastSunrise_{0, 1, 1, 0, 0, 0};
+  double lastAyanamsa_ = -1.0;
+  std::string lastSunText_;
   std::int64_t moonStretchStart_ = INT64_MIN;
   int moonAtStart_ = 0;
   int moonAtEnd_ = 0;
@@ -269,7 +325,8 @@ bool WithinYears(const LocalDateTime& t) { return t.year >= kFirstYear && t.year
 
 bool IsCheckHouse(int house) { return house == 1 || house == 5 || house == 9 || house == 7; }
 
-std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinutes) {
+std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinutes,
+                                            const Conventions& conventions) {
   if (const auto failure = CheckChartable(birth)) {
     throw std::invalid_argument("BirthTimeline: " + failure->message);
   }
@@ -284,7 +341,7 @@ std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinu
   if (!WithinYears(first)) first = {kFirstYear, 1, 1, 0, 0, 0};
   if (!WithinYears(last)) last = {kLastYear, 12, 31, 23, 59, 59};
 
-  TimelineBuilder builder(birth);
+  TimelineBuilder builder(birth, conventions);
   LocalDateTime minute = first;
   minute.second = 0;
   for (; minute <= last; minute = AddSeconds(minute, kSecondsPerMinute)) {

@@ -11,6 +11,7 @@
 #include "astro/date_time.h"
 #include "chart/birth_data.h"
 #include "chart/chart_run.h"
+#include "chart/conventions.h"
 
 namespace velquor {
 
@@ -49,14 +50,14 @@ struct TimelineInterval {
 bool IsCheckHouse(int house);
 
 // The intervals covering every second from the birth time minus `spanMinutes` to the birth
-// time plus `spanMinutes`, both ends included, in order; consecutive intervals touch and
-// differ in what they show. The same as running RunChart for every second of the span and
-// joining equal neighbours, without doing so.
-// Notes: the birth's date moves with its clock across midnight; the zone row and the daylight
-// flag stay as given. A second whose date falls outside 1901..2050 is left out of the span.
-// Throws std::invalid_argument for birth data RunChart refuses or a span outside
-// 0..kMaxTimelineSpanMinutes.
-std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinutes);
+// time plus `spanMinutes`, both ends included, in order, counted by `conventions`; consecutive
+// intervals touch and differ in what they show. The same as running RunChart for every second of
+// the span and joining equal neighbours, without doing so. Notes: the birth's date moves with its
+// clock across midnight; the zone row and the daylight flag stay as given. A second whose date
+// falls outside 1901..2050 is left out of the span. Throws std::invalid_argument for birth data
+// RunChart refuses or a span outside 0..kMaxTimelineSpanMinutes.
+std::vector<TimelineInterval> BirthTimeline(const BirthData& birth, int spanMinutes,
+                                            const Conventions& conventions = {});
 
 // The interval holding `moment`; nullptr when it lies outside them all.
 const TimelineInterval* IntervalAt(const std::vector<TimelineInterval>& timeline,

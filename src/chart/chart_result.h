@@ -10,6 +10,7 @@
 #include "astro/date_time.h"
 #include "astro/moon.h"
 #include "chart/birth_data.h"
+#include "chart/conventions.h"
 #include "chart/detail_texts.h"
 #include "chart/time_zones.h"
 #include "pranapada/pranapada_lagna.h"
@@ -24,7 +25,8 @@ struct SunDay {
 };
 
 struct ChartResult {
-  BirthData birth;  // what the chart was made for
+  BirthData birth;          // what the chart was made for
+  Conventions conventions;  // and how it was counted
   int zoneIndex = kDefaultTimeZoneIndex;
   ZoneCorrection zone;
   bool dst = false;

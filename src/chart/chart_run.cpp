@@ -11,6 +11,7 @@
 #include "astro/sunrise.h"
 #include "chart/birth_instant.h"
 #include "chart/chart_cells.h"
+#include "chart/chart_engine.h"
 #include "chart/detail_texts.h"
 #include "chart/house_texts.h"
 #include "chart/position_texts.h"
@@ -24,10 +25,6 @@
 namespace velquor {
 
 namespace {
-
-SunRiseSet SunRiseSetOf(const LocalDateTime& date, const SunPlace& place) {
-  return ComputeSunRiseSet(date.month, date.day, date.year, place);
-}
 
 std::optional<LocalDateTime> TimeIfOccurs(const SunEvent& event) {
   if (!event.occurs()) return std::nullopt;
@@ -80,47 +77,51 @@ std::string NoSunEventMessage(const LocalDateTime& date, StopReason reason, SunE
          "made for this birth.";
 }
 
-ChartOutcome RunChart(const BirthData& birth) {
+ChartOutcome RunChart(const BirthData& birth, const Conventions& conventions) {
   if (const auto failure = CheckChartable(birth)) {
     throw std::invalid_argument("RunChart: " + failure->message);
   }
-  const ZoneCorrection zone = ZoneOf(birth);
+  const ChartEngine engine(birth, conventions);
   const LocalDateTime birthMoment = BirthMomentOf(birth);
 
   // The birth moment.
-  const LocalInstant birthInstant = InstantAt(birthMoment, birth, zone);
   ChartResult result;
-  result.ascendant = ComputeAscendant(birthInstant, GeoPlaceOf(birth));
-  result.moon = ComputeMoon(birthInstant);
-  // The planets take the ayanamsa of the birth moment in both runs.
+  result.conventions = conventions;
+  result.ascendant = engine.Ascendant(birthMoment);
+  result.moon = engine.Moon(birthMoment);
+  // The classic planets take the ayanamsa of the birth moment in both runs.
   const double ayanamsa = std::fabs(result.ascendant.AyanamsaOffset);
-  result.PositionTexts = PositionTextsOf(ComputePlanets(birthInstant, ayanamsa),
-                                         result.moon.MoonText, result.ascendant.AscendantText);
+  const PlanetLongitudes atBirth = engine.Planets(birthMoment, ayanamsa);
+  result.PositionTexts =
+      PositionTextsOf(atBirth, result.moon.MoonText, result.ascendant.AscendantText);
   result.ChartNames = MarkRetrogrades(birthMoment);
 
   result.birth = birth;
   result.zoneIndex = birth.zoneIndex;
-  result.zone = zone;
+  result.zone = ZoneOf(birth);
   result.dst = birth.isDst;
   result.details = MakeDetailTexts(birth);
   FillSignCells(result.PositionTexts, result.ChartNames, result);
   const ArudhaState arudha = MarkArudhaPadas(result, result.SpecialCells);
 
-  // Sunrise and sunset of the birth day and its neighbours; the day's own pair is always
-  // needed, a neighbour's sunrise only when the count starts from it.
-  const SunPlace place = SunPlaceOf(birth, zone);
+  // Sunrise and sunset of the birth day and its neighbours; the day's sunrise is always
+  // needed, its sunset when a birth after it counts to the next sunrise, a neighbour's
+  // sunrise only when the count starts from it.
   const LocalDateTime birthDay{birth.yearNumber, birth.monthNumber, birth.dayNumber, 0, 0, 0};
   const LocalDateTime dayBefore = AddDays(birthDay, -1);
   const LocalDateTime dayAfter = AddDays(birthDay, 1);
-  const SunRiseSet before = SunRiseSetOf(dayBefore, place);
-  const SunRiseSet today = SunRiseSetOf(birthDay, place);
-  const SunRiseSet after = SunRiseSetOf(dayAfter, place);
+  const SunRiseSet before = engine.SunRiseSetOf(dayBefore);
+  const SunRiseSet today = engine.SunRiseSetOf(birthDay);
+  const SunRiseSet after = engine.SunRiseSetOf(dayAfter);
+  const NightCount night = NightCountOf(conventions);
   if (!today.sunrise.occurs()) return Stop(StopReason::NoSunrise, birthDay, today.sunrise);
-  if (!today.sunset.occurs()) return Stop(StopReason::NoSunset, birthDay, today.sunset);
+  if (!today.sunset.occurs() && night == NightCount::ToNextSunrise) {
+    return Stop(StopReason::NoSunset, birthDay, today.sunset);
+  }
 
   result.BirthMoment = birthMoment;
   const ReferenceDay referenceDay =
-      ReferenceDayOf(result.BirthMoment, today.sunrise.time, today.sunset.time);
+      ReferenceDayOf(result.BirthMoment, today.sunrise.time, today.sunset.time, night);
   const SunEvent& reference = referenceDay == ReferenceDay::Previous ? before.sunrise
                               : referenceDay == ReferenceDay::Next   ? after.sunrise
                                                                      : today.sunrise;
@@ -134,15 +135,15 @@ ChartOutcome RunChart(const BirthData& birth) {
   result.ElapsedSeconds = elapsed.seconds;
   result.ElapsedMinutes = elapsed.minutes;
 
-  // The Sun at the reference sunrise (local clock, seconds dropped); the birth-moment texts
-  // above stay as they are.
-  LocalDateTime sunriseClock = result.ReferenceSunrise;
-  sunriseClock.second = 0;
-  const PlanetLongitudes atSunrise = ComputePlanets(InstantAt(sunriseClock, birth, zone), ayanamsa);
+  // The planets at the reference sunrise; the birth-moment texts above stay as they are.
+  // The Pranapada counts from the Sun at that sunrise, or at birth.
+  const PlanetLongitudes atSunrise = engine.Planets(result.ReferenceSunrise, ayanamsa);
   result.SunrisePositionTexts =
       PositionTextsOf(atSunrise, result.moon.MoonText, result.ascendant.AscendantText);
-  result.SunAtSunrise = atSunrise.bodies[kEarthSun];
-  result.SunAtSunriseText = result.SunrisePositionTexts[kSunBody];
+  const bool sunAtBirth = conventions.pranapadaSun == PranapadaSunConvention::AtBirth;
+  result.SunAtSunrise = (sunAtBirth ? atBirth : atSunrise).bodies[kEarthSun];
+  result.SunAtSunriseText =
+      sunAtBirth ? result.PositionTexts[kSunBody] : result.SunrisePositionTexts[kSunBody];
 
   const SpecialPointInputs points{result.SunAtSunrise,
                                   result.SunAtSunriseText,
@@ -152,14 +153,20 @@ ChartOutcome RunChart(const BirthData& birth) {
                                   result.moon.MoonSidereal,
                                   result.moon.MoonNakshatraStart,
                                   arudha};
-  for (const int sign : SpecialPointSigns(points, result.ElapsedMinutes))
+  for (const int sign : SpecialPointSigns(points, result.ElapsedMinutes)) {
     Tag(result.SpecialCells, sign, "");
+  }
 
   result.pranapada =
       ComputePranapadaLagna(result.SunAtSunriseText, result.ElapsedSeconds, result.AscSign);
   Tag(result.SpecialCells, result.pranapada.PpLSign - 1, "PpL");
   result.HouseText = HouseSignificance(result.pranapada.House);
   return {std::move(result), StopReason::None, std::string()};
+}
+
+NightCount NightCountOf(const Conventions& conventions) {
+  return conventions.afterSunset == AfterSunsetConvention::FromSunrise ? NightCount::FromSunrise
+                                                                       : NightCount::ToNextSunrise;
 }
 
 }  // namespace velquor

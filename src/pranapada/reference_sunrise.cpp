@@ -14,9 +14,9 @@ LocalDateTime CutToMinute(LocalDateTime t) {
 }  // namespace
 
 ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD,
-                            const LocalDateTime& sunsetD) {
+                            const LocalDateTime& sunsetD, NightCount night) {
   if (birth < sunriseD) return ReferenceDay::Previous;
-  if (birth > sunsetD) return ReferenceDay::Next;
+  if (birth > sunsetD && night == NightCount::ToNextSunrise) return ReferenceDay::Next;
   return ReferenceDay::Birth;
 }
 

@@ -10,10 +10,16 @@ namespace velquor {
 // The day D of the birth date, or its neighbour whose sunrise starts the count.
 enum class ReferenceDay { Previous, Birth, Next };
 
+// How a birth after sunset is counted: to the next sunrise, or from the day's own sunrise
+// onward through the night.
+enum class NightCount { ToNextSunrise, FromSunrise };
+
 // Birth in the daylight of D, sunrise(D) <= birth <= sunset(D): D itself; before
-// sunrise(D): D − 1; after sunset(D): D + 1. The bounds count as daylight.
+// sunrise(D): D − 1; after sunset(D): D + 1, or D itself when counted from sunrise. The
+// bounds count as daylight.
 ReferenceDay ReferenceDayOf(const LocalDateTime& birth, const LocalDateTime& sunriseD,
-                            const LocalDateTime& sunsetD);
+                            const LocalDateTime& sunsetD,
+                            NightCount night = NightCount::ToNextSunrise);
 
 struct ElapsedTime {
   std::int64_t seconds = 0;  // whole seconds, never negative

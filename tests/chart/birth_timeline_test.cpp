@@ -70,13 +70,14 @@ bool SameButDegrees(TimelineChart a, const TimelineChart& b) {
 }
 
 // RunChart for every second of the span, joined.
-std::vector<TimelineInterval> ScanTimeline(const BirthData& birth, int spanMinutes) {
+std::vector<TimelineInterval> ScanTimeline(const BirthData& birth, int spanMinutes,
+                                           const Conventions& conventions = {}) {
   const LocalDateTime moment = BirthMomentOf(birth);
   const LocalDateTime last = AddSeconds(moment, spanMinutes * 60);
   std::vector<TimelineInterval> scan;
   for (LocalDateTime t = AddSeconds(moment, -spanMinutes * 60); t <= last; t = AddSeconds(t, 1)) {
     if (t.year < kFirstYear || t.year > kLastYear) continue;  // outside the form's years
-    const ChartOutcome outcome = RunChart(At(birth, t));
+    const ChartOutcome outcome = RunChart(At(birth, t), conventions);
     TimelineInterval here{t, t, std::nullopt, outcome.stopReason, outcome.stopMessage};
     if (outcome.chart) here.chart = ShownOf(*outcome.chart);
     TimelineInterval* previous = scan.empty() ? nullptr : &scan.back();
@@ -161,6 +162,36 @@ TEST(BirthTimeline, EqualsTheScanAcrossASignOfTheMoon) {
   const std::vector<TimelineInterval> timeline = BirthTimeline(birth, 60);
   ExpectSameTimeline(timeline, ScanTimeline(birth, 60), "across a sign of the Moon");
   EXPECT_NE(timeline.front().chart->moonSign, timeline.back().chart->moonSign);
+}
+
+// Every convention moves the windows; the timeline follows each one as the chart run does.
+TEST(BirthTimeline, EqualsTheScanUnderEveryConvention) {
+  Conventions precise;
+  precise.ephemeris = EphemerisConvention::Precise;
+  Conventions discCentre;
+  discCentre.sunrise = SunriseConvention::DiscCentre;
+  Conventions upperLimb;
+  upperLimb.sunrise = SunriseConvention::UpperLimb;
+  Conventions atBirth;
+  atBirth.pranapadaSun = PranapadaSunConvention::AtBirth;
+  Conventions fromSunrise;
+  fromSunrise.afterSunset = AfterSunsetConvention::FromSunrise;
+  const std::pair<const char*, Conventions> sets[] = {
+      {"modern", ModernConventions()}, {"precise", precise},  {"disc-centre", discCentre},
+      {"upper-limb", upperLimb},       {"at-birth", atBirth}, {"from-sunrise", fromSunrise}};
+  const std::pair<const char*, BirthData> births[] = {
+      {"Delhi around sunset", Birth({1990, 8, 15, 19, 5, 0}, 28, 37, false, 77, 13, true, kIst)},
+      {"New York around sunrise",
+       Birth({1976, 7, 4, 5, 30, 0}, 40, 43, false, 74, 0, false, kEst, true)},
+      {"Tromso before the polar night",
+       Birth({2000, 11, 27, 12, 45, 0}, 69, 39, false, 18, 57, true, kCet)},
+  };
+  for (const auto& [setName, conventions] : sets) {
+    for (const auto& [birthName, birth] : births) {
+      ExpectSameTimeline(BirthTimeline(birth, 8, conventions), ScanTimeline(birth, 8, conventions),
+                         std::string(birthName) + ", " + setName);
+    }
+  }
 }
 
 // Random places, zones, flags and moments, each against the scan over eleven minutes.

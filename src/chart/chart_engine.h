@@ -1,0 +1,57 @@
+// The engine steps of one birth's chart under its conventions: positions, ascendant and
+// sunrises for any clock reading of the birth place. The chart run and the timeline over
+// birth time both compute through it, so that they cannot disagree.
+#pragma once
+
+#include "astro/ascendant.h"
+#include "astro/date_time.h"
+#include "astro/moon.h"
+#include "astro/planets.h"
+#include "astro/sunrise.h"
+#include "astro/universal_time.h"
+#include "chart/birth_data.h"
+#include "chart/conventions.h"
+#include "chart/time_zones.h"
+
+namespace velquor {
+
+class ChartEngine {
+ public:
+  // Keeps the place, zone and daylight flag of `birth`; its date and time play no part.
+  ChartEngine(const BirthData& birth, const Conventions& conventions);
+
+  const Conventions& conventions() const { return conventions_; }
+
+  // True when positions differ between the seconds of one clock minute: the precise
+  // ephemeris reads the clock to the second, the classic formulas to the minute.
+  bool ReadsSeconds() const { return conventions_.ephemeris == EphemerisConvention::Precise; }
+
+  // The ascendant of a clock reading, with the ayanamsa of that instant.
+  AscendantResult Ascendant(const LocalDateTime& clock) const;
+
+  // The Moon of a clock reading.
+  MoonResult Moon(const LocalDateTime& clock) const;
+
+  // The Sun, Mercury .. Saturn and the nodes, sidereal. `ayanamsa` (degrees, positive) is
+  // the one the classic formulas subtract: the chart passes that of the birth moment for
+  // every clock reading. The precise ephemeris is sidereal of its own instant and ignores it.
+  PlanetLongitudes Planets(const LocalDateTime& clock, double ayanamsa) const;
+
+  // The Sun alone: Planets(clock, ayanamsa).bodies[kEarthSun].
+  double Sun(const LocalDateTime& clock, double ayanamsa) const;
+
+  // Sunrise and sunset of a civil date by the sunrise convention.
+  SunRiseSet SunRiseSetOf(const LocalDateTime& date) const;
+
+ private:
+  LocalInstant InstantOf(const LocalDateTime& clock) const;
+  double JulianDayOf(const LocalDateTime& clock) const;
+
+  Conventions conventions_;
+  ZoneCorrection zone_;
+  bool dst_ = false;
+  GeoPlace place_;
+  SunPlace sunPlace_;
+};
+
+}  // namespace velquor
