@@ -13,8 +13,9 @@
 
 namespace {
 
-// Births spread over the years, the day and both hemispheres.
-std::string BatchInput(int lines) {
+// Births spread over the years, the day and both hemispheres; `conventions` is put in each
+// line as it stands (a JSON value) unless empty.
+std::string BatchInput(int lines, const std::string& conventions = "") {
   std::string text;
   for (int i = 0; i < lines; ++i) {
     text += R"({"name":"BENCH","year":)" + std::to_string(1901 + i % 150) + R"(,"month":)" +
@@ -25,7 +26,8 @@ std::string BatchInput(int lines) {
             (i % 3 == 0 ? "true" : "false") + R"(,"lon_deg":)" + std::to_string(i * 13 % 180) +
             R"(,"lon_min":)" + std::to_string(i % 60) + R"(,"east":)" +
             (i % 2 == 0 ? "true" : "false") +
-            R"(,"dst":false,"city":"New Delhi","state":"Delhi","country":"India"})" + "\n";
+            R"(,"dst":false,"city":"New Delhi","state":"Delhi","country":"India")" +
+            (conventions.empty() ? "" : R"(,"conventions":)" + conventions) + "}\n";
   }
   return text;
 }
@@ -37,9 +39,12 @@ class DiscardingBuffer : public std::streambuf {
   int overflow(int c) override { return c; }
 };
 
+// state.range(0) workers; state.range(1): 1 for the modern conventions (precise
+// ephemeris and sunrise), 0 for the classic ones.
 void BM_BatchPipeline(benchmark::State& state) {
-  constexpr int kLines = 20000;
-  const std::string input = BatchInput(kLines);
+  const bool modern = state.range(1) == 1;
+  const int kLines = modern ? 2000 : 20000;
+  const std::string input = BatchInput(kLines, modern ? R"("modern")" : "");
   DiscardingBuffer discard;
   std::ostream out(&discard);
   velquor::PipelineOptions options;
@@ -52,8 +57,10 @@ void BM_BatchPipeline(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kLines);
 }
 BENCHMARK(BM_BatchPipeline)
-    ->Arg(1)
-    ->Arg(2)
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({1, 1})
+    ->Args({2, 1})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
@@ -69,15 +76,15 @@ BENCHMARK(BM_ParseBatchLine);
 void BM_RunChartOfBatchLine(benchmark::State& state) {
   const std::string input = BatchInput(1);
   const velquor::BirthData birth =
-      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1));
+      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)).birth;
   for (auto _ : state) benchmark::DoNotOptimize(velquor::RunChart(birth));
 }
 BENCHMARK(BM_RunChartOfBatchLine);
 
 void BM_AppendChartJson(benchmark::State& state) {
   const std::string input = BatchInput(1);
-  const auto outcome =
-      velquor::RunChart(velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)));
+  const auto outcome = velquor::RunChart(
+      velquor::ParseBatchLine(std::string_view(input.data(), input.size() - 1)).birth);
   if (!outcome.chart) {
     state.SkipWithError(outcome.stopMessage.c_str());
     return;

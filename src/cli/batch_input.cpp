@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/convention_options.h"
 #include "cli/input_error.h"
 
 namespace velquor {
@@ -22,7 +23,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-// A key and the field it sets: exactly one of the three members.
+// A key and the field it sets: exactly one of the three members, or none for
+// "conventions", which holds a set's name or an object of single choices.
 struct KeyField {
   std::string_view key;
   bool required = false;
@@ -30,14 +32,30 @@ struct KeyField {
   bool BirthData::*flag = nullptr;
   std::string BirthData::*text = nullptr;
 
+  bool IsConventions() const { return number == nullptr && flag == nullptr && text == nullptr; }
+
   const char* Expected() const {
     if (number) return "expected a whole number";
     if (flag) return "expected true or false";
+    if (IsConventions()) return "expected a set's name or an object of choices";
     return "expected a string";
   }
 };
 
-const std::array<KeyField, 18> kKeys = {{
+// The keys of the "conventions" object.
+struct ConventionKey {
+  std::string_view key;
+  std::string ConventionTexts::*text;
+};
+
+constexpr std::array<ConventionKey, 4> kConventionKeys = {{
+    {"ephemeris", &ConventionTexts::ephemeris},
+    {"sunrise", &ConventionTexts::sunrise},
+    {"pranapada_sun", &ConventionTexts::pranapadaSun},
+    {"after_sunset", &ConventionTexts::afterSunset},
+}};
+
+const std::array<KeyField, 19> kKeys = {{
     {"name", true, nullptr, nullptr, &BirthData::personName},
     {"year", true, &BirthData::yearNumber},
     {"month", true, &BirthData::monthNumber},
@@ -56,6 +74,7 @@ const std::array<KeyField, 18> kKeys = {{
     {"city", false, nullptr, nullptr, &BirthData::cityText},
     {"state", false, nullptr, nullptr, &BirthData::stateText},
     {"country", false, nullptr, nullptr, &BirthData::countryText},
+    {"conventions", false},
 }};
 
 // The parser's message without its "[json.exception...] " prefix.
@@ -85,12 +104,13 @@ std::string ShownKey(const std::string& key) {
   return shown;
 }
 
-// Fills a BirthData straight from the parser's events, without building a document: one
-// flat object whose values are numbers, booleans and strings. Faults are thrown as
-// InputError from inside the parse.
+// Fills a batch line straight from the parser's events, without building a document: one
+// flat object whose values are numbers, booleans and strings, and the one object of
+// "conventions". Faults are thrown as InputError from inside the parse.
 class BirthDataReader : public nlohmann::json_sax<Json> {
  public:
-  explicit BirthDataReader(BirthData& input) : input_(input) {}
+  BirthDataReader(BirthData& input, ConventionTexts& conventions)
+      : input_(input), conventions_(conventions) {}
 
   bool null() override { Wrong(); }
 
@@ -120,20 +140,42 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   bool number_float(number_float_t, const string_t&) override { Wrong(); }
 
   bool string(string_t& value) override {
-    if (Value().text == nullptr) Wrong();
-    input_.*current_->text = std::move(value);
+    if (inConventions_) {
+      conventions_.*currentConvention_->text = std::move(value);
+    } else if (Value().IsConventions()) {
+      conventions_.set = std::move(value);
+    } else if (Value().text != nullptr) {
+      input_.*current_->text = std::move(value);
+    } else {
+      Wrong();
+    }
     return true;
   }
 
   bool binary(binary_t&) override { Wrong(); }
 
   bool start_object(std::size_t) override {
-    if (inObject_) Wrong();
-    inObject_ = true;
+    if (!inObject_) {
+      inObject_ = true;
+    } else if (!inConventions_ && Value().IsConventions()) {
+      inConventions_ = true;
+    } else {
+      Wrong();
+    }
     return true;
   }
 
   bool key(string_t& key) override {
+    if (inConventions_) {
+      const auto known =
+          std::find_if(kConventionKeys.begin(), kConventionKeys.end(),
+                       [&](const ConventionKey& candidate) { return candidate.key == key; });
+      if (known == kConventionKeys.end()) {
+        throw InputError("conventions." + ShownKey(key), "unknown key");
+      }
+      currentConvention_ = &*known;
+      return true;
+    }
     const auto known = std::find_if(kKeys.begin(), kKeys.end(), [&](const KeyField& candidate) {
       return candidate.key == key;
     });
@@ -144,6 +186,10 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   }
 
   bool end_object() override {
+    if (inConventions_) {
+      inConventions_ = false;
+      return true;
+    }
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
       if (kKeys[i].required && !seen_.test(i)) {
         throw InputError(std::string(kKeys[i].key), "missing");
@@ -170,25 +216,35 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
     return *current_;
   }
 
-  [[noreturn]] void Wrong() { throw InputError(std::string(Value().key), Value().Expected()); }
+  [[noreturn]] void Wrong() {
+    if (inConventions_) {
+      throw InputError("conventions." + std::string(currentConvention_->key), "expected a string");
+    }
+    throw InputError(std::string(Value().key), Value().Expected());
+  }
 
   [[noreturn]] void OutOfRange() {
     throw InputError(std::string(current_->key), "number out of range");
   }
 
   BirthData& input_;
+  ConventionTexts& conventions_;
   bool inObject_ = false;
+  bool inConventions_ = false;
+  const ConventionKey* currentConvention_ = nullptr;
   const KeyField* current_ = nullptr;
   std::bitset<kKeys.size()> seen_;
 };
 
 }  // namespace
 
-BirthData ParseBatchLine(std::string_view line) {
+BatchBirth ParseBatchLine(std::string_view line) {
   if (line.empty()) throw InputError("line", "empty");
-  BirthData input;
-  BirthDataReader reader(input);
+  BatchBirth input;
+  ConventionTexts conventions;
+  BirthDataReader reader(input.birth, conventions);
   Json::sax_parse(line.begin(), line.end(), &reader);
+  input.conventions = ConventionsOfTexts(conventions, kConventionBatchNames);
   return input;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chart/birth_data.h"
+#include "chart/conventions.h"
 #include "cli/field_names.h"
 
 namespace velquor {
@@ -11,11 +12,18 @@ namespace velquor {
 // The JSON keys, by the field they fill.
 extern const FieldNames kBatchFieldNames;
 
+struct BatchBirth {
+  BirthData birth;
+  Conventions conventions;
+};
+
 // Reads the birth data of one line. Required keys: name, year, month, day, hour, minute,
 // zone (row index), lat_deg, lat_min, lon_deg, lon_min; optional: second (0), south
-// (false), east (true), dst (false), city, state, country (empty). Numbers must be whole
-// and fit an int, flags booleans, texts strings; any other key is an error.
+// (false), east (true), dst (false), city, state, country (empty), conventions (a set's
+// name, "classic" or "modern", or an object of the keys ephemeris, sunrise, pranapada_sun
+// and after_sunset; classic when absent). Numbers must be whole and fit an int, flags
+// booleans, texts strings; any other key is an error.
 // Throws InputError naming the key (or "line" for a line that is not a JSON object).
-BirthData ParseBatchLine(std::string_view line);
+BatchBirth ParseBatchLine(std::string_view line);
 
 }  // namespace velquor

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "astro/precise_ephemeris.h"
 #include "chart/chart_run.h"
 #include "cli/batch_input.h"
 #include "cli/birth_check.h"
@@ -28,9 +29,9 @@ bool ChartLine(const InputLine& line, std::string& out) {
     if (line.overlong) {
       throw InputError("line", "longer than " + std::to_string(line.text.size()) + " bytes");
     }
-    const BirthData birth = ParseBatchLine(line.text);
-    RequireValidBirth(birth, kBatchFieldNames);
-    const ChartOutcome outcome = RunChart(birth);
+    const BatchBirth input = ParseBatchLine(line.text);
+    RequireValidBirth(input.birth, kBatchFieldNames);
+    const ChartOutcome outcome = RunChart(input.birth, input.conventions);
     if (!outcome.chart) {
       AppendErrorLine(out, line.number, outcome.stopMessage, kErrorKindPolar);
       return false;
@@ -41,6 +42,10 @@ bool ChartLine(const InputLine& line, std::string& out) {
   } catch (const InputError& error) {
     out.resize(start);  // drop a chart object cut short
     AppendErrorLine(out, line.number, error.what(), kErrorKindInput);
+    return false;
+  } catch (const EphemerisUnavailable& error) {
+    out.resize(start);
+    AppendErrorLine(out, line.number, error.what(), kErrorKindEphemeris);
     return false;
   } catch (const std::exception& error) {
     out.resize(start);

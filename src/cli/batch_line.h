@@ -11,9 +11,11 @@
 namespace velquor {
 
 // The kinds of a failed line, so that a script can tell a bad line from a chart the Sun
-// cannot make: faulty birth data, no sunrise or sunset to count from, or a fault of ours.
+// cannot make: faulty birth data, no sunrise or sunset to count from, the precise
+// ephemeris's data files missing, or a fault of ours.
 inline constexpr std::string_view kErrorKindInput = "input";
 inline constexpr std::string_view kErrorKindPolar = "polar";
+inline constexpr std::string_view kErrorKindEphemeris = "ephemeris";
 inline constexpr std::string_view kErrorKindInternal = "internal";
 
 // Appends {"line": N, "error": "...", "kind": "..."} and a line end.

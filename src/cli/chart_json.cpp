@@ -169,6 +169,16 @@ void Details(std::string& out, const DetailTexts& details) {
   out += '}';
 }
 
+void ConventionsMember(std::string& out, const Conventions& c) {
+  Key(out, "conventions");
+  out += '{';
+  StringMember(out, "ephemeris", NameOf(c.ephemeris));
+  StringMember(out, "sunrise", NameOf(c.sunrise));
+  StringMember(out, "pranapada_sun", NameOf(c.pranapadaSun));
+  StringMember(out, "after_sunset", NameOf(c.afterSunset));
+  out += '}';
+}
+
 }  // namespace
 
 void AppendChartJson(std::string& out, const ChartResult& chart) {
@@ -207,6 +217,7 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
   Key(out, "dst");
   AppendJsonBool(out, chart.dst);
   Details(out, chart.details);
+  ConventionsMember(out, chart.conventions);
   out += '}';
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/birth_data.h"
+#include "cli/convention_options.h"
 #include "cli/field_names.h"
 
 namespace velquor {
@@ -14,6 +15,7 @@ struct ChartOptions {
   std::string place;  // an atlas place instead of --lat and --lon (place_option.h)
   bool dst = false;
   bool json = false;
+  ConventionTexts conventions;
 };
 
 // The options, by the field they fill.

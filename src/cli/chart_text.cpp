@@ -88,7 +88,9 @@ void House(std::string& out, const ChartResult& chart) {
 std::string FormatChartText(const ChartResult& chart) {
   std::string out;
   Details(out, chart.details);
-  out += '\n';
+  out += kIndent;
+  out += ConventionsLine(chart.conventions);
+  out += "\n\n";
   Positions(out, chart.PositionTexts);
   out += '\n';
   out += "Hora\n";

@@ -10,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "astro/precise_ephemeris.h"
 #include "chart/birth_timeline.h"
 #include "chart/chart_run.h"
 #include "chart/time_zones.h"
@@ -53,17 +54,35 @@ void AddChartOptions(CLI::App& chart, ChartOptions& options) {
   chart.add_option("--state", options.state, "State (shown in the details)");
   chart.add_option("--country", options.country, "Country (shown in the details)");
   chart.add_flag("--json", options.json, "Write the chart as one JSON object");
+  chart.add_option("--conventions", options.conventions.set,
+                   "The set of conventions: classic (the default) or modern (precise, "
+                   "disc-centre, at-birth, from-sunrise)");
+  chart.add_option("--ephemeris", options.conventions.ephemeris,
+                   "Positions: classic formulas or precise (Swiss Ephemeris, Lahiri)");
+  chart.add_option("--sunrise", options.conventions.sunrise,
+                   "Sunrise: classic, upper-limb (upper edge, refraction) or disc-centre "
+                   "(centre, no refraction)");
+  chart.add_option("--pranapada-sun", options.conventions.pranapadaSun,
+                   "The Sun the Pranapada counts from: at-sunrise or at-birth");
+  chart.add_option("--after-sunset", options.conventions.afterSunset,
+                   "A birth after sunset: to-next-sunrise or from-sunrise");
 }
 
-int PrintChart(const BirthData& birth, const FieldNames& names, bool json, std::ostream& out,
-               std::ostream& err) {
+int PrintChart(const BirthData& birth, const Conventions& conventions, const FieldNames& names,
+               bool json, std::ostream& out, std::ostream& err) {
   try {
     RequireValidBirth(birth, names);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitBadInput;
   }
-  const ChartOutcome outcome = RunChart(birth);
+  ChartOutcome outcome;
+  try {
+    outcome = RunChart(birth, conventions);
+  } catch (const EphemerisUnavailable& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitIoFailure;
+  }
   if (!outcome.chart) {
     err << kProgram << ": " << outcome.stopMessage << '\n';
     return kExitChartStopped;
@@ -82,11 +101,12 @@ int PrintChart(const BirthData& birth, const FieldNames& names, bool json, std::
   return kExitOk;
 }
 
-// The birth data of the chart options, with the atlas place of --place; false when the
-// options are faulty, which has been reported.
-bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, std::ostream& err,
-                        int& status) {
+// The birth data and conventions of the chart options, with the atlas place of --place;
+// false when the options are faulty, which has been reported.
+bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, Conventions& conventions,
+                        std::ostream& err, int& status) {
   try {
+    conventions = ConventionsOfTexts(options.conventions, kConventionOptionNames);
     birth = BirthDataOfOptions(options);
     if (!options.place.empty()) {
       const std::string used =
@@ -106,9 +126,10 @@ bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, std::ostr
 
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
   BirthData birth;
+  Conventions conventions;
   int status = kExitOk;
-  if (!ReadBirthOfOptions(options, birth, err, status)) return status;
-  return PrintChart(birth, kChartOptionNames, options.json, out, err);
+  if (!ReadBirthOfOptions(options, birth, conventions, err, status)) return status;
+  return PrintChart(birth, conventions, kChartOptionNames, options.json, out, err);
 }
 
 int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream& out,
@@ -119,21 +140,28 @@ int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream
     return kExitBadInput;
   }
   BirthData birth;
+  Conventions conventions;
   int status = kExitOk;
-  if (!ReadBirthOfOptions(options, birth, err, status)) return status;
+  if (!ReadBirthOfOptions(options, birth, conventions, err, status)) return status;
   try {
     RequireValidBirth(birth, kChartOptionNames);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitBadInput;
   }
-  const std::vector<TimelineInterval> timeline = BirthTimeline(birth, spanMinutes);
+  std::vector<TimelineInterval> timeline;
+  try {
+    timeline = BirthTimeline(birth, spanMinutes, conventions);
+  } catch (const EphemerisUnavailable& error) {
+    err << kProgram << ": " << error.what() << '\n';
+    return kExitIoFailure;
+  }
   if (options.json) {
     std::string text;
     AppendWindowsJson(text, timeline);
     out << text << '\n';
   } else {
-    out << FormatWindowsText(birth, spanMinutes, timeline);
+    out << FormatWindowsText(birth, spanMinutes, conventions, timeline);
   }
   if (!out.flush()) {
     err << kProgram << ": writing the output failed\n";
@@ -256,7 +284,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (*chart) return RunChartCommand(chartOptions, out, err);
   if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
   if (*batch) return RunBatchCommand(batchPath, in, out, err);
-  if (*example) return PrintChart(ExampleBirth(), kChartOptionNames, false, out, err);
+  if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
   if (*places) return PrintPlaces(placesOptions, out, err);
   PrintZones(out);  // the one subcommand left

@@ -42,10 +42,12 @@ void Member(std::string& out, std::string_view key) {
 }  // namespace
 
 std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
+                              const Conventions& conventions,
                               const std::vector<TimelineInterval>& timeline) {
   const LocalDateTime moment = BirthMomentOf(birth);
   std::string out = "Pranapada windows of " + birth.personName + ", born " + FormatSecond(moment) +
-                    ", " + std::to_string(spanMinutes) + " minutes either side\n";
+                    ", " + std::to_string(spanMinutes) + " minutes either side\n" +
+                    ConventionsLine(conventions) + "\n";
   out +=
       "  From                 To                   PpL  Degrees          Asc  "
       "House/Asc  House/Moon  Check\n";

@@ -9,11 +9,12 @@
 
 namespace velquor {
 
-// A heading naming the birth and the span, then one row per interval: from and to (local
-// clock, to the second), the Pranapada's sign and degrees, its house from the ascendant and
+// A heading naming the birth, the span and the conventions, then one row per interval: from and to
+// (local clock, to the second), the Pranapada's sign and degrees, its house from the ascendant and
 // from the Moon, the ascendant's sign and the marks of the classical check; the row holding
 // the birth time starts with ">". An interval without a chart gives its reason instead.
 std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
+                              const Conventions& conventions,
                               const std::vector<TimelineInterval>& timeline);
 
 // A JSON array, one object per interval: "from" and "to" ("YYYY-MM-DD HH:MM:SS", both

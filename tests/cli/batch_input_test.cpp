@@ -15,14 +15,16 @@ constexpr const char* kRequiredOnly =
     R"("lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13})";
 
 TEST(BatchInput, ReadsEveryKeyAndDefaultsTheOptionalOnes) {
-  const BirthData full = ParseBatchLine(
+  const BatchBirth full = ParseBatchLine(
       R"({"name":"ASHA","year":1990,"month":8,"day":15,"hour":6,"minute":30,"second":15,)"
       R"("zone":34,"lat_deg":33,"lat_min":52,"south":true,"lon_deg":77,"lon_min":13,)"
       R"("east":false,"dst":true,"city":"Zürich","state":"ZH","country":"CH"})");
-  EXPECT_EQ(full, (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false,
-                                 true, "Zürich", "ZH", "CH")));
-  EXPECT_EQ(ParseBatchLine(kRequiredOnly), (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37,
-                                                          false, 77, 13, true, false, "", "", "")));
+  EXPECT_EQ(full.birth, (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13,
+                                       false, true, "Zürich", "ZH", "CH")));
+  EXPECT_EQ(full.conventions, Conventions{});
+  EXPECT_EQ(ParseBatchLine(kRequiredOnly).birth,
+            (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 28, 37, false, 77, 13, true, false,
+                           "", "", "")));
 }
 
 // The required line with one key's value replaced, added, or (for an empty value) removed.
@@ -38,6 +40,21 @@ std::string WithKey(const std::string& key, const std::string& value) {
     --start;  // the last key: drop the comma before it
   }
   return line.erase(start, end - start);
+}
+
+TEST(BatchInput, ConventionsBySetNameOrChoice) {
+  EXPECT_EQ(ParseBatchLine(WithKey("conventions", "\"modern\"")).conventions, ModernConventions());
+  EXPECT_EQ(ParseBatchLine(WithKey("conventions", "\"classic\"")).conventions, Conventions{});
+  const Conventions chosen =
+      ParseBatchLine(WithKey("conventions",
+                             R"({"sunrise":"disc-centre","pranapada_sun":"at-birth",)"
+                             R"("ephemeris":"precise","after_sunset":"from-sunrise"})"))
+          .conventions;
+  EXPECT_EQ(chosen, ModernConventions());
+  const Conventions one =
+      ParseBatchLine(WithKey("conventions", R"({"sunrise":"upper-limb"})")).conventions;
+  EXPECT_EQ(one.sunrise, SunriseConvention::UpperLimb);
+  EXPECT_EQ(one.ephemeris, EphemerisConvention::Classic);
 }
 
 TEST(BatchInput, FaultsNameTheKey) {
@@ -74,6 +91,15 @@ TEST(BatchInput, FaultsNameTheKey) {
       // Found by the batch-line fuzz target: a key with a NUL once gave an empty error.
       {WithKey("\\u0000x\\u001f", "1"), "\\u0000x\\u001f", "unknown key"},
       {WithKey("name", ""), "name", "missing"},
+      {WithKey("conventions", "\"hindu\""), "conventions", "unknown value \"hindu\""},
+      {WithKey("conventions", "3"), "conventions", "expected a set's name or an object"},
+      {WithKey("conventions", "[\"modern\"]"), "conventions", "expected a set's name"},
+      {WithKey("conventions", R"({"sunrise":1})"), "conventions.sunrise", "expected a string"},
+      {WithKey("conventions", R"({"sunrise":{"a":"b"}})"), "conventions.sunrise",
+       "expected a string"},
+      {WithKey("conventions", R"({"moon":"x"})"), "conventions.moon", "unknown key"},
+      {WithKey("conventions", R"({"after_sunset":"to-sunrise"})"), "conventions.after_sunset",
+       "one of to-next-sunrise, from-sunrise"},
       {WithKey("lon_min", ""), "lon_min", "missing"},
   };
   for (const auto& c : cases) {
@@ -89,8 +115,8 @@ TEST(BatchInput, FaultsNameTheKey) {
 }
 
 TEST(BatchInput, NumbersAtTheEdgesOfIntStillRead) {
-  EXPECT_EQ(ParseBatchLine(WithKey("year", "2147483647")).yearNumber, 2147483647);
-  EXPECT_EQ(ParseBatchLine(WithKey("year", "-2147483648")).yearNumber, -2147483648);
+  EXPECT_EQ(ParseBatchLine(WithKey("year", "2147483647")).birth.yearNumber, 2147483647);
+  EXPECT_EQ(ParseBatchLine(WithKey("year", "-2147483648")).birth.yearNumber, -2147483648);
 }
 
 }  // namespace

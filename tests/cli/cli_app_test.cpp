@@ -484,3 +484,80 @@ TEST(CliWindows, BadSpansAndBirthsAreBadInput) {
 
 }  // namespace
 }  // namespace velquor
+
+namespace velquor {
+namespace {
+
+const std::vector<std::string> kChartOfAsha = {
+    "chart",  "--name", "ASHA MEHTA", "--date", "1985-03-21", "--time", "21:45",
+    "--zone", "34",     "--lat",      "28N37",  "--lon",      "77E13",  "--json"};
+
+std::vector<std::string> ChartWith(std::vector<std::string> more) {
+  std::vector<std::string> args = kChartOfAsha;
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+// Each option overrides its choice of the set, and the chart says what it used.
+TEST(CliConventions, OptionsChooseAndTheChartSaysWhich) {
+  const Json classic = Json::parse(Cli(kChartOfAsha).out);
+  EXPECT_EQ(
+      classic["conventions"],
+      Json::parse(R"({"ephemeris":"classic","sunrise":"classic","pranapada_sun":"at-sunrise",)"
+                  R"("after_sunset":"to-next-sunrise"})"));
+  const Json modern = Json::parse(Cli(ChartWith({"--conventions", "modern"})).out);
+  EXPECT_EQ(
+      modern["conventions"],
+      Json::parse(R"({"ephemeris":"precise","sunrise":"disc-centre","pranapada_sun":"at-birth",)"
+                  R"("after_sunset":"from-sunrise"})"));
+  const Json mixed = Json::parse(
+      Cli(ChartWith({"--conventions", "modern", "--after-sunset", "to-next-sunrise"})).out);
+  EXPECT_EQ(mixed["conventions"]["after_sunset"], "to-next-sunrise");
+  EXPECT_EQ(mixed["conventions"]["ephemeris"], "precise");
+  // A birth at 21:45 counts to the next morning's sunrise classically, from the evening's
+  // own sunrise in the modern set.
+  EXPECT_EQ(classic["reference_sunrise"].get<std::string>().substr(0, 10), "1985-03-22");
+  EXPECT_EQ(modern["reference_sunrise"].get<std::string>().substr(0, 10), "1985-03-21");
+
+  const CliRun text =
+      Cli({"chart", "--name", "A", "--date", "1985-03-21", "--time", "21:45", "--zone", "34",
+           "--lat", "28N37", "--lon", "77E13", "--sunrise", "upper-limb"});
+  EXPECT_NE(text.out.find("Conventions: classic ephemeris, sunrise of the Sun's upper edge"),
+            std::string::npos);
+  EXPECT_NE(text.out.find("not the classic set"), std::string::npos) << text.out;
+}
+
+TEST(CliConventions, UnknownValuesAreBadInputNamingTheOption) {
+  const std::pair<const char*, const char*> cases[] = {{"--conventions", "hindu"},
+                                                       {"--ephemeris", "swiss"},
+                                                       {"--sunrise", "disc-center"},
+                                                       {"--pranapada-sun", "at-noon"},
+                                                       {"--after-sunset", "to-sunrise"}};
+  for (const auto& [option, value] : cases) {
+    const CliRun run = Cli(ChartWith({option, value}));
+    EXPECT_EQ(run.status, kExitBadInput) << option;
+    EXPECT_NE(run.err.find(std::string(option) + ": unknown value"), std::string::npos) << run.err;
+  }
+}
+
+// A batch line may choose its own conventions; the others keep the classic set.
+TEST(CliConventions, BatchLinesCarryTheirOwnConventions) {
+  const std::string line =
+      R"({"name":"A","year":1985,"month":3,"day":21,"hour":21,"minute":45,"zone":34,)"
+      R"("lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13)";
+  const CliRun run = Cli({"batch"}, line + "}\n" + line + R"(,"conventions":"modern"})" + "\n" +
+                                        line + R"(,"conventions":{"sunrise":"x"}})" + "\n");
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(Json::parse(lines[0])["conventions"]["ephemeris"], "classic");
+  EXPECT_EQ(Json::parse(lines[1])["conventions"]["ephemeris"], "precise");
+  Json single = Json::parse(Cli(ChartWith({"--conventions", "modern"})).out);
+  single["details"]["name"] = "A";
+  EXPECT_EQ(Json::parse(lines[1]), single) << "a batch line charts as the chart command does";
+  const Json error = Json::parse(lines[2]);
+  EXPECT_EQ(error["kind"], "input");
+  EXPECT_NE(error["error"].get<std::string>().find("conventions.sunrise"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velquor
