@@ -75,7 +75,9 @@ TEST(ChartJson, WritesExactlyTheDocumentedObject) {
     "dst": true,
     "details": {"name": "ASHA", "dob": "August/15/1990", "tob": "6:30", "latitude": "28 37' N",
                 "longitude": "77 13' E", "city": "New Delhi", "state": "Delhi",
-                "country": "India"}
+                "country": "India"},
+    "conventions": {"ephemeris": "classic", "sunrise": "classic", "pranapada_sun": "at-sunrise",
+                    "after_sunset": "to-next-sunrise"}
   })");
   // Object equality covers the key sets, and doubles compare exactly.
   EXPECT_EQ(nlohmann::json::parse(out), expected);

@@ -133,7 +133,7 @@ TEST(CliChart, HelpIsNotAnError) {
 
 // The parts of a chart that must hang together whatever the engine computes.
 void ExpectConsistentChart(const Json& chart) {
-  EXPECT_EQ(chart.size(), 20u);
+  EXPECT_EQ(chart.size(), 21u);
   const int ascSign = chart.at("asc_sign");
   const int sign = chart.at("pranapada").at("sign");
   const int house = chart.at("pranapada").at("house");
@@ -426,7 +426,8 @@ TEST(CliWindows, JsonAndTableDescribeTheSameIntervals) {
   const CliRun table = Cli(With(kWindowsOfAsha, {"--span", "20"}));
   ASSERT_EQ(table.status, kExitOk) << table.err;
   const std::vector<std::string> rows = Lines(table.out);
-  ASSERT_EQ(rows.size(), intervals.size() + 2) << table.out;  // a heading and column captions
+  // A heading, the conventions and the column captions.
+  ASSERT_EQ(rows.size(), intervals.size() + 3) << table.out;
 
   const CliRun chart = Cli({"chart", "--name", "ASHA MEHTA", "--date", "1985-03-21", "--time",
                             "10:45", "--zone", "34", "--lat", "28N37", "--lon", "77E13", "--json"});
@@ -434,7 +435,7 @@ TEST(CliWindows, JsonAndTableDescribeTheSameIntervals) {
   int marked = 0;
   for (std::size_t i = 0; i < intervals.size(); ++i) {
     const Json& interval = intervals[i];
-    const std::string& row = rows[i + 2];
+    const std::string& row = rows[i + 3];
     EXPECT_EQ(row.substr(2, 19), interval["from"].get<std::string>());
     EXPECT_EQ(row.substr(23, 19), interval["to"].get<std::string>());
     for (const char* key : {"pranapada_sign", "ascendant_sign", "house_from_ascendant",
