@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
   QTemporaryDir runtime;
   QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  // Private settings too: the saved conventions of a user, or of another test, must not
+  // change the charts a test expects.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
 
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -21,12 +21,14 @@
 #include "chart/time_zones.h"
 #include "gui/entry/atlas_place_search.h"
 #include "gui/entry/typed_key_filter.h"
+#include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/named_widget.h"
+#include "gui/shell/options_menu.h"
 #include "gui/shell/program_icon.h"
 #include "gui/shell/program_title.h"
 #include "gui/shell/scaled_font.h"
@@ -169,6 +171,7 @@ void FrmMain::buildMenus() {
   connect(next, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
   connect(exit, &QAction::triggered, this, &FrmMain::shutDownRequested);
 
+  AddOptionsMenu(menuBar(), this, nullptr);
   AddHelpMenu(menuBar(), this, {"mnuHelp1", "mnuHelp2", "mkmoney"}, [this] { ShowAboutBox(this); });
 }
 
@@ -364,7 +367,7 @@ void FrmMain::runChart() {
     report(*failure);
     return;
   }
-  const ChartOutcome outcome = RunChart(birth);
+  const ChartOutcome outcome = RunChart(birth, LoadConventions());
   if (!outcome.chart) {
     ShowMessage(this, QString::fromStdString(outcome.stopMessage), MessageIcon::Information);
     return;

@@ -138,6 +138,7 @@ TEST(FrmMainControls, Menus) {
   FrmMain form;
   EXPECT_EQ(test::MenuOutline(*form.menuBar()),
             QStringList({"mnuFile &File", "  mnuNext Get My Pranapada Lagna", "  mnuExit E&xit",
+                         "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                          "  mnuHelp1 -", "  mnuUpdate Check for Software &Update", "  mnuHelp2 -",
                          "  mnuAbout &About Software", "  mnuDonate &Donate",

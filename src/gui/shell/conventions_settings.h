@@ -1,0 +1,13 @@
+// The conventions the desktop program charts by, kept between runs in the user's settings
+// (QSettings, group "conventions", each choice by its name). An unknown or missing value
+// reads as the classic choice.
+#pragma once
+
+#include "chart/conventions.h"
+
+namespace velquor {
+
+Conventions LoadConventions();
+void SaveConventions(const Conventions& conventions);
+
+}  // namespace velquor
