@@ -19,6 +19,7 @@
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
 #include "gui/shell/app_shell.h"
+#include "gui/shell/conventions_dialog.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
@@ -104,6 +105,11 @@ void Render(const QDir& folder) {
   about.show();
   QApplication::processEvents();
   Save(about, folder, "frmAbout.png");
+
+  velquor::ConventionsDialog conventions(velquor::ModernConventions(), frame);
+  conventions.show();
+  QApplication::processEvents();
+  Save(conventions, folder, "dlgConventions.png");
 }
 
 }  // namespace

@@ -94,7 +94,10 @@ ConventionsDialog::ConventionsDialog(const Conventions& current, QWidget* parent
   layout->addLayout(sets);
   layout->addWidget(lblConventionsSummary_);
   layout->addWidget(buttons);
-  setMinimumWidth(520);
+  for (QComboBox* list : {cmbEphemeris_, cmbSunrise_, cmbPranapadaSun_, cmbAfterSunset_}) {
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  }
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
 
   for (QComboBox* list : {cmbEphemeris_, cmbSunrise_, cmbPranapadaSun_, cmbAfterSunset_}) {
     connect(list, &QComboBox::currentIndexChanged, this, [this] { describe(); });
