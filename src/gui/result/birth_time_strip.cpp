@@ -41,13 +41,6 @@ QString DateText(const LocalDateTime& t) {
       .arg(t.year);
 }
 
-QString ShortDateText(const LocalDateTime& t) {
-  return QStringLiteral("%1 %2 %3")
-      .arg(t.day)
-      .arg(QString::fromLatin1(MonthName(t.month)).left(3))
-      .arg(t.year);
-}
-
 bool SameDate(const LocalDateTime& a, const LocalDateTime& b) {
   return a.year == b.year && a.month == b.month && a.day == b.day;
 }
@@ -151,8 +144,7 @@ BirthTimeStrip::Rows BirthTimeStrip::rows() const {
   r.bandBottom = r.bandTop + std::max(28, line + 12);
   r.tickBottom = r.bandBottom + kTickLength;
   r.labelTop = r.tickBottom + 1;
-  r.dateTop = r.labelTop + line;
-  r.legendTop = r.dateTop + line + 4;
+  r.legendTop = r.labelTop + line + 5;
   r.height = r.legendTop + line + 6;
   return r;
 }
@@ -203,7 +195,6 @@ void BirthTimeStrip::paintEvent(QPaintEvent*) {
   const QRectF area = bandArea();
   paintBands(painter, area);
   paintTicks(painter, area);
-  paintDates(painter, area);
   paintLegend(painter);
   paintBirthLine(painter, area);
 }
@@ -254,60 +245,36 @@ void BirthTimeStrip::paintTicks(QPainter& painter, const QRectF& area) const {
   const QFontMetrics metrics = fontMetrics();
   const Rows r = rows();
   const double pixelsPerMinute = area.width() * 60.0 / static_cast<double>(spanSeconds());
-  const int labelWidth = metrics.horizontalAdvance(QStringLiteral("00:00"));
+  // A midnight's tick reads its date, the widest label.
+  const int labelWidth = std::max(metrics.horizontalAdvance(QStringLiteral("00:00")),
+                                  metrics.horizontalAdvance(QStringLiteral("30 May")));
   int step = kTickSteps.back();
   for (int candidate : kTickSteps) {
-    if (candidate * pixelsPerMinute >= labelWidth + 14) {
+    if (candidate * pixelsPerMinute >= labelWidth + 12) {
       step = candidate;
       break;
     }
   }
+  // Every step divides a day, so a midnight within the span always gets a tick.
   const std::int64_t stepSeconds = step * 60;
   const std::int64_t first = SecondsSinceEpoch(timeline_->front().from);
   const std::int64_t last = SecondsSinceEpoch(timeline_->back().to) + 1;
-  painter.setPen(QPen(ChartStyle::kInk, 1.0));
   for (std::int64_t t = FloorDivide(first + stepSeconds - 1, stepSeconds) * stepSeconds; t <= last;
        t += stepSeconds) {
     const LocalDateTime tick = FromSecondsSinceEpoch(t);
     const double x = std::round(xOf(tick)) + 0.5;
+    const bool midnight = t % kSecondsPerDay == 0;
+    if (midnight) {
+      painter.setPen(QPen(ChartStyle::kLine, 1.0, Qt::DashLine));
+      painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    }
+    painter.setPen(QPen(ChartStyle::kInk, 1.0));
     painter.drawLine(QPointF(x, area.bottom()), QPointF(x, r.tickBottom));
-    QRectF label(x - labelWidth / 2.0 - 2, r.labelTop, labelWidth + 4, metrics.height());
-    painter.drawText(label, Qt::AlignCenter, MinuteText(tick));
-  }
-}
-
-void BirthTimeStrip::paintDates(QPainter& painter, const QRectF& area) const {
-  const LocalDateTime& start = timeline_->front().from;
-  const LocalDateTime& end = timeline_->back().to;
-  if (SameDate(start, end)) return;
-  const QFontMetrics metrics = fontMetrics();
-  const Rows r = rows();
-  const QString firstDate = ShortDateText(start);
-  double firstDateRight = area.left() + metrics.horizontalAdvance(firstDate);
-  bool firstDateFits = true;
-
-  painter.setPen(QPen(ChartStyle::kLine, 1.0, Qt::DashLine));
-  std::int64_t midnight =
-      FloorDivide(SecondsSinceEpoch(start), kSecondsPerDay) * kSecondsPerDay + kSecondsPerDay;
-  for (; midnight <= SecondsSinceEpoch(end); midnight += kSecondsPerDay) {
-    const LocalDateTime day = FromSecondsSinceEpoch(midnight);
-    const double x = std::round(xOf(day)) + 0.5;
-    painter.drawLine(QPointF(x, area.top()), QPointF(x, r.dateTop + metrics.height()));
-    const QString text = ShortDateText(day);
-    const double width = metrics.horizontalAdvance(text);
-    // The new date right of its midnight, or left of it near the strip's right end.
-    const bool leftOfLine = x + 4 + width > area.right();
-    const QRectF label(leftOfLine ? x - 4 - width : x + 4, r.dateTop, width, metrics.height());
-    if (label.left() < firstDateRight + 12) firstDateFits = false;
-    painter.save();
-    painter.setPen(ChartStyle::kInk);
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, text);
-    painter.restore();
-  }
-  if (firstDateFits) {
-    painter.setPen(ChartStyle::kInk);
-    painter.drawText(QRectF(area.left(), r.dateTop, firstDateRight - area.left(), metrics.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, firstDate);
+    const QString text = midnight ? QStringLiteral("%1 %2").arg(tick.day).arg(
+                                        QString::fromLatin1(MonthName(tick.month)).left(3))
+                                  : MinuteText(tick);
+    const QRectF label(x - labelWidth / 2.0 - 4, r.labelTop, labelWidth + 8, metrics.height());
+    painter.drawText(label, Qt::AlignCenter, text);
   }
 }
 

@@ -1,6 +1,7 @@
 // The birth-time strip of the result window: the timeline around the birth time as bands
 // coloured by the Pranapada Lagna's sign (hatched where no chart can be made), edge marks
-// on the bands that pass the classical check, clock ticks, and the birth time as a line with
+// on the bands that pass the classical check, clock ticks (a midnight's tick reads its
+// date), and the birth time as a line with
 // a handle. It computes nothing: it shows the timeline it is given and asks, by its signals,
 // for the birth time to move when it is dragged or keyed.
 //
@@ -63,7 +64,7 @@ class BirthTimeStrip : public QWidget {
  private:
   // Rows of the strip, top to bottom, from the font.
   struct Rows {
-    int bandTop, bandBottom, tickBottom, labelTop, dateTop, legendTop, height;
+    int bandTop, bandBottom, tickBottom, labelTop, legendTop, height;
   };
   Rows rows() const;
   QRectF bandArea() const;
@@ -74,7 +75,6 @@ class BirthTimeStrip : public QWidget {
 
   void paintBands(QPainter& painter, const QRectF& area) const;
   void paintTicks(QPainter& painter, const QRectF& area) const;
-  void paintDates(QPainter& painter, const QRectF& area) const;
   void paintLegend(QPainter& painter) const;
   void paintBirthLine(QPainter& painter, const QRectF& area) const;
 

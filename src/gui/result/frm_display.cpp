@@ -184,7 +184,8 @@ QWidget* FrmDisplay::buildChart() {
 }
 
 QWidget* FrmDisplay::buildBirthTime() {
-  auto* frame = Named<QGroupBox>("fraBirthTime", QStringLiteral("Birth time"));
+  // No title: the first line says "Birth time …".
+  auto* frame = Named<QGroupBox>("fraBirthTime");
   lblMovedTime_ = Named<QLabel>("lblMovedTime");
   lblMovedTime_->setTextFormat(Qt::PlainText);
   lblMovedTime_->setFont(ScaledFont(font(), 1.05, Weight::Bold));
