@@ -45,9 +45,9 @@ const TimelineInterval& BirthTimeCursor::current() const {
 }
 
 void BirthTimeCursor::recentre(const LocalDateTime& centre) {
-  auto timeline = std::make_shared<Timeline>(BirthTimeline(At(entered_, centre), spanMinutes_));
-  if (timeline->empty()) throw std::invalid_argument("the birth time has no timeline");
-  timeline_ = std::move(timeline);
+  auto computed = std::make_shared<Timeline>(BirthTimeline(At(entered_, centre), spanMinutes_));
+  if (computed->empty()) throw std::invalid_argument("the birth time has no timeline");
+  timeline_ = std::move(computed);
 }
 
 const TimelineInterval& BirthTimeCursor::settledAt(const LocalDateTime& moment) {
@@ -59,10 +59,12 @@ const TimelineInterval& BirthTimeCursor::settledAt(const LocalDateTime& moment) 
   return *interval;
 }
 
-bool BirthTimeCursor::moveTo(LocalDateTime target) {
+bool BirthTimeCursor::moveTo(const LocalDateTime& target) {
   if (!InDomain(target) || target == moment_) return false;
-  if (IntervalAt(*timeline_, target) == nullptr) recentre(target);
-  moment_ = target;
+  // Copied first: the target may lie in the timeline that re-centring replaces.
+  const LocalDateTime moved = target;
+  if (IntervalAt(*timeline_, moved) == nullptr) recentre(moved);
+  moment_ = moved;
   return true;
 }
 

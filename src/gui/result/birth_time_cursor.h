@@ -38,7 +38,7 @@ class BirthTimeCursor {
   // Each move returns false, and leaves everything as it was, for a target whose date falls
   // outside years kFirstYear..kLastYear or that equals the moment. A target outside the
   // timeline re-centres the timeline on it.
-  bool moveTo(LocalDateTime target);
+  bool moveTo(const LocalDateTime& target);
   bool moveBy(std::int64_t seconds);
   // To the first second of the next interval.
   bool moveToNextBoundary();

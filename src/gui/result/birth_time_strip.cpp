@@ -256,7 +256,7 @@ void BirthTimeStrip::paintTicks(QPainter& painter, const QRectF& area) const {
     }
   }
   // Every step divides a day, so a midnight within the span always gets a tick.
-  const std::int64_t stepSeconds = step * 60;
+  const std::int64_t stepSeconds = std::int64_t{step} * 60;
   const std::int64_t first = SecondsSinceEpoch(timeline_->front().from);
   const std::int64_t last = SecondsSinceEpoch(timeline_->back().to) + 1;
   for (std::int64_t t = FloorDivide(first + stepSeconds - 1, stepSeconds) * stepSeconds; t <= last;
@@ -371,8 +371,8 @@ void BirthTimeStrip::keyPressEvent(QKeyEvent* event) {
 
 void BirthTimeStrip::requestMomentAt(double x) {
   if (!timeline_ || timeline_->empty()) return;
-  const LocalDateTime moment = momentAt(x);
-  if (moment != moment_) Q_EMIT momentRequested(moment);
+  const LocalDateTime pointed = momentAt(x);
+  if (pointed != moment_) Q_EMIT momentRequested(pointed);
 }
 
 void BirthTimeStrip::mousePressEvent(QMouseEvent* event) {
