@@ -2,7 +2,10 @@
 //  - BM_DesktopStartToFormShown: a new process from its start to the birth-data form drawn;
 //    its counter peak_rss_MB is the most memory that process held over a session with one
 //    chart shown;
-//  - BM_DesktopChartToResultShown: one chart from the button to the drawn result window.
+//  - BM_DesktopChartToResultShown: one chart from the button to the drawn result window;
+//  - BM_DesktopMoveBirthTime: one key on the birth-time strip to the result window redrawn
+//    with the chart of the moved time; /0 a second on or back (the timeline stays), /1 the
+//    next interval boundary (new signs each time, the timeline re-centred now and then).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -14,6 +17,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +26,7 @@
 #include "desktop/desktop_session.h"
 #include "desktop/first_paint.h"
 #include "gui/entry/frm_main.h"
+#include "gui/result/birth_time_strip.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/mdi.h"
@@ -127,6 +132,41 @@ BENCHMARK(BM_DesktopChartToResultShown)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_DesktopMoveBirthTime(benchmark::State& state) {
+  AppShell shell;
+  shell.start();
+  test::Enter(shell.frmMain(), test::BirthEntry{});
+  test::Child<QPushButton>(shell.frmMain(), QStringLiteral("cmdRashi")).click();
+  if (shell.mdi() == nullptr || !FirstPaint(*shell.mdi()->frmDisplay()).wait()) {
+    state.SkipWithError("the result window did not draw");
+    return;
+  }
+  auto& strip = test::Child<BirthTimeStrip>(*shell.mdi(), QStringLiteral("birthTimeStrip"));
+  strip.setFocus();
+  const bool boundaries = state.range(0) == 1;
+  Qt::Key key = boundaries ? Qt::Key_PageDown : Qt::Key_Right;
+  for (auto _ : state) {
+    FirstPaint painted(strip);
+    const Clock::time_point start = Clock::now();
+    QTest::keyClick(&strip, key);
+    const bool drawn = painted.wait();
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    if (!drawn) {
+      state.SkipWithError("the strip did not redraw");
+      return;
+    }
+    if (!boundaries) key = key == Qt::Key_Right ? Qt::Key_Left : Qt::Key_Right;
+  }
+}
+BENCHMARK(BM_DesktopMoveBirthTime)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 

@@ -1,6 +1,8 @@
 // Renders the program's windows to PNG files for a look at the layout without a display:
 // the birth-data form with a sample entry, the place search for its place, the result frame
-// with that entry's chart, and the about box.
+// with that entry's chart, the result window alone (as charted, with the birth time moved
+// by keys and its band's tooltip, over the widest span, and moved into a polar night), and
+// the about box.
 //
 //   render_windows OUTPUT_FOLDER
 //
@@ -10,14 +12,19 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextStream>
 #include <QTreeWidget>
 #include <cstdio>
 #include <stdexcept>
 
+#include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
+#include "gui/result/birth_time_strip.h"
+#include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/conventions_dialog.h"
 #include "gui/shell/frm_about.h"
@@ -66,6 +73,72 @@ void Save(QWidget& window, const QDir& folder, const char* file) {
   std::printf("%s\n", path.toLocal8Bit().constData());
 }
 
+void Key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(&widget, &press);
+  QApplication::processEvents();
+}
+
+// The tooltip of the strip's band at the birth line, as its own window.
+void RenderStripTooltip(velquor::BirthTimeStrip& strip, const QDir& folder) {
+  const QPoint at(strip.width() / 2, 24);
+  QHelpEvent help(QEvent::ToolTip, at, strip.mapToGlobal(at));
+  QApplication::sendEvent(&strip, &help);
+  QApplication::processEvents();
+  QWidget* tip = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->objectName() == QStringLiteral("qtooltip_label") && top->isVisible()) tip = top;
+  if (tip == nullptr) throw std::runtime_error("the strip showed no tooltip");
+  Save(*tip, folder, "stripTooltip.png");
+}
+
+// The result window alone: as charted, its birth time moved on the strip by keys, the
+// widest span, and a birth moved from the last sunset before a polar night into it.
+void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplay.png");
+  auto& strip = Child<velquor::BirthTimeStrip>(window, "birthTimeStrip");
+  strip.setFocus();
+  Key(strip, Qt::Key_PageDown);
+  Key(strip, Qt::Key_PageDown);
+  Key(strip, Qt::Key_Right, Qt::ShiftModifier);
+  Key(strip, Qt::Key_Right);
+  Save(window, folder, "frmDisplayMoved.png");
+  RenderStripTooltip(strip, folder);
+  Child<QComboBox>(window, "cmbSpan").setCurrentIndex(4);
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplayWholeDay.png");
+}
+
+void RenderPolarNight(const QDir& folder) {
+  velquor::BirthData birth;
+  birth.personName = "TROMSO";
+  birth.yearNumber = 2000;
+  birth.monthNumber = 11;
+  birth.dayNumber = 27;
+  birth.hourNumber = 11;
+  birth.minuteNumber = 30;
+  birth.latDegrees = 69;
+  birth.latMinutes = 39;
+  birth.lonDegrees = 18;
+  birth.lonMinutes = 57;
+  birth.cityText = "TROMSO";
+  birth.countryText = "NORWAY";
+  birth.zoneIndex = 20;  // Central European Time
+  const velquor::ChartOutcome outcome = velquor::RunChart(birth);
+  if (!outcome.chart) throw std::runtime_error("the polar sample gave no chart");
+  velquor::Mdi frame;
+  frame.showChart(*outcome.chart);
+  frame.show();
+  velquor::FrmDisplay& window = *frame.frmDisplay();
+  Child<QComboBox>(window, "cmbSpan").setCurrentIndex(2);
+  auto& strip = Child<velquor::BirthTimeStrip>(window, "birthTimeStrip");
+  strip.setFocus();
+  Key(strip, Qt::Key_End);
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplayPolar.png");
+}
+
 // The place search opened by the form's button, once the atlas has been read and searched.
 void RenderPlaceSearch(velquor::FrmMain& form, const QDir& folder) {
   form.cmdBrowser_Click();
@@ -100,6 +173,8 @@ void Render(const QDir& folder) {
   frame->resize(1300, 700);
   QApplication::processEvents();
   Save(*frame, folder, "MDI.png");
+  RenderResultWindow(*frame->frmDisplay(), folder);
+  RenderPolarNight(folder);
 
   velquor::FrmAbout about(frame);
   about.show();

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "astro/date_time.h"
@@ -355,6 +357,17 @@ BirthData FrmMain::readBirthData() const {
   birth.stateText = txtMState_->text().toStdString();
   birth.countryText = txtMCountry_->text().toStdString();
   return birth;
+}
+
+void FrmMain::setBirthMoment(const LocalDateTime& moment) {
+  if (moment.year < kFirstYear || moment.year > kLastYear)
+    throw std::invalid_argument("the year list has no year " + std::to_string(moment.year));
+  cboDate_->setCurrentIndex(moment.day - 1);
+  cboMonth_->setCurrentIndex(moment.month - 1);
+  cboYear_->setCurrentIndex(moment.year - kFirstYear);
+  cboHH_->setCurrentIndex(moment.hour);
+  cboMM_->setCurrentIndex(moment.minute);
+  cboSS_->setCurrentIndex(moment.second);
 }
 
 void FrmMain::cmdRashi_Click() {

@@ -32,6 +32,10 @@ class FrmMain : public QMainWindow {
   // The entries as typed, as birth data; a box without leading digits reads -1, which the
   // checks refuse.
   BirthData readBirthData() const;
+  // Selects the date and clock time of `moment` in the date and time lists (the result
+  // window's "Use this time"). Throws std::invalid_argument for a year outside
+  // kFirstYear..kLastYear, which the list lacks.
+  void setBirthMoment(const LocalDateTime& moment);
 
   // The chart run of cmdRashi, mnuNext and Enter: checks the entry and, when a chart
   // results, emits chartReady. A stopped chart is reported and the form stays as it was.

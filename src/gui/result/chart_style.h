@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QSize>
+#include <array>
 
 namespace velquor::ChartStyle {
 
@@ -13,5 +14,26 @@ inline const QColor kLine{0x34, 0x3f, 0x56};
 inline const QColor kAccent{0xb3, 0x26, 0x1e};         // the "PpL" tag
 inline const QColor kPranapadaTint{0xfb, 0xec, 0xdc};  // the cell it stands in
 inline const QSize kCellMinimum{136, 100};             // device-independent pixels
+
+// The birth-time strip. One calm colour per sign of the Pranapada Lagna, by sign index,
+// light enough for black text; neighbouring signs far apart in hue, since consecutive bands
+// show consecutive signs.
+inline const std::array<QColor, 12> kSignBands = {{
+    {0xf4, 0xc4, 0xbe},  // Aries: rose
+    {0xc4, 0xe3, 0xbf},  // Taurus: sage
+    {0xf7, 0xe6, 0xa1},  // Gemini: straw
+    {0xbf, 0xd4, 0xf0},  // Cancer: cornflower
+    {0xfb, 0xd1, 0x9f},  // Leo: apricot
+    {0xd8, 0xcd, 0xef},  // Virgo: lavender
+    {0xae, 0xe0, 0xd8},  // Libra: aqua
+    {0xef, 0xc3, 0xdb},  // Scorpio: pink
+    {0xdc, 0xe8, 0xa8},  // Sagittarius: lime
+    {0xd2, 0xd7, 0xde},  // Capricorn: slate
+    {0xb5, 0xdc, 0xf3},  // Aquarius: sky
+    {0xe5, 0xd0, 0xb8},  // Pisces: sand
+}};
+inline const QColor kNoChartBand{0xe3, 0xe3, 0xe3};  // hatched in kFaintInk
+inline const QColor kCheckFromAscendant{0x0f, 0x6b, 0x62};
+inline const QColor kCheckFromMoon{0x5b, 0x3a, 0x9a};
 
 }  // namespace velquor::ChartStyle

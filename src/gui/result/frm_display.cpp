@@ -1,11 +1,17 @@
 #include "gui/result/frm_display.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <stdexcept>
 
+#include "chart/chart_run.h"
+#include "chart/detail_texts.h"
 #include "chart/sign_names.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
@@ -49,6 +55,39 @@ int SignIndexOf(int signNumber) {
   return signNumber >= 1 && signNumber <= 12 ? signNumber - 1 : -1;
 }
 
+struct SpanChoice {
+  const char* caption;
+  int minutes;
+};
+constexpr std::array<SpanChoice, 5> kSpanChoices = {{
+    {"±10 min", 10},
+    {"±30 min", kDefaultTimelineSpanMinutes},
+    {"±1 h", 60},
+    {"±3 h", 3 * 60},
+    {"±12 h", kMaxTimelineSpanMinutes},
+}};
+constexpr int kDefaultSpanChoice = 1;
+
+// "+3 min 12 s", "−1 h 0 min 5 s", "+45 s".
+QString MovedText(std::int64_t seconds) {
+  const std::int64_t size = std::llabs(seconds);
+  const std::int64_t hours = size / 3600, minutes = size / 60 % 60, rest = size % 60;
+  QString text = seconds < 0 ? QStringLiteral("−") : QStringLiteral("+");
+  if (hours > 0) text += QStringLiteral("%1 h ").arg(hours);
+  if (hours > 0 || minutes > 0) text += QStringLiteral("%1 min ").arg(minutes);
+  return text + QStringLiteral("%1 s").arg(rest);
+}
+
+QString MomentText(const LocalDateTime& t) {
+  return QStringLiteral("%1:%2:%3 on %4 %5 %6")
+      .arg(t.hour, 2, 10, QLatin1Char('0'))
+      .arg(t.minute, 2, 10, QLatin1Char('0'))
+      .arg(t.second, 2, 10, QLatin1Char('0'))
+      .arg(t.day)
+      .arg(QString::fromLatin1(MonthName(t.month)))
+      .arg(t.year);
+}
+
 }  // namespace
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
@@ -65,8 +104,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   grid->setHorizontalSpacing(12);
   grid->addLayout(left, 0, 0);
   grid->addWidget(buildChart(), 0, 1);
-  grid->addWidget(buildHouse(), 1, 0, 1, 2);
-  grid->addWidget(buildLinks(), 2, 0, 1, 2);
+  grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
+  grid->addWidget(buildHouse(), 2, 0, 1, 2);
+  grid->addWidget(buildLinks(), 3, 0, 1, 2);
   grid->setColumnStretch(1, 1);
 }
 
@@ -143,6 +183,53 @@ QWidget* FrmDisplay::buildChart() {
   return frame;
 }
 
+QWidget* FrmDisplay::buildBirthTime() {
+  // No title: the first line says "Birth time …".
+  auto* frame = Named<QGroupBox>("fraBirthTime");
+  lblMovedTime_ = Named<QLabel>("lblMovedTime");
+  lblMovedTime_->setTextFormat(Qt::PlainText);
+  lblMovedTime_->setFont(ScaledFont(font(), 1.05, Weight::Bold));
+  lblMovedTime_->setAccessibleName(QStringLiteral("Birth time shown"));
+
+  cmbSpan_ = Named<QComboBox>("cmbSpan");
+  for (const SpanChoice& choice : kSpanChoices)
+    cmbSpan_->addItem(QString::fromUtf8(choice.caption), choice.minutes);
+  cmbSpan_->setCurrentIndex(kDefaultSpanChoice);
+  cmbSpan_->setAccessibleName(QStringLiteral("Span of the birth-time timeline"));
+  auto* span = Named<QLabel>("lblSpan", QStringLiteral("&Span"));
+  span->setBuddy(cmbSpan_);
+
+  cmdUseTime_ = Named<QPushButton>("cmdUseTime", QStringLiteral("&Use this time"));
+  cmdUseTime_->setAccessibleName(QStringLiteral("Use this birth time in the form"));
+  cmdUseTime_->setToolTip(
+      QStringLiteral("Writes the moved date and time into the birth-data form"));
+  cmdUseTime_->setEnabled(false);
+
+  strip_ = new BirthTimeStrip;
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(lblMovedTime_, 1);
+  top->addWidget(span);
+  top->addWidget(cmbSpan_);
+  top->addSpacing(8);
+  top->addWidget(cmdUseTime_);
+  auto* layout = new QVBoxLayout(frame);
+  layout->addLayout(top);
+  layout->addWidget(strip_);
+  setTabOrder(strip_, cmbSpan_);
+  setTabOrder(cmbSpan_, cmdUseTime_);
+
+  connect(strip_, &BirthTimeStrip::stepRequested, this,
+          [this](BirthTimeStrip::Step s) { RunGuarded(this, [this, s] { step(s); }); });
+  connect(strip_, &BirthTimeStrip::momentRequested, this, [this](const LocalDateTime& moment) {
+    RunGuarded(this, [this, moment] { moveTo(moment); });
+  });
+  connect(cmbSpan_, &QComboBox::currentIndexChanged, this,
+          [this] { RunGuarded(this, [this] { changeSpan(); }); });
+  ConnectGuarded(cmdUseTime_, &QPushButton::clicked, this, [this] { useTime(); });
+  return frame;
+}
+
 QWidget* FrmDisplay::buildHouse() {
   auto* frame = Named<QGroupBox>("fraHouse");
   auto* title =
@@ -186,6 +273,108 @@ QWidget* FrmDisplay::buildLinks() {
 }
 
 void FrmDisplay::showChart(const ChartResult& chart) {
+  try {
+    cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt());
+  } catch (const std::invalid_argument&) {
+    cursor_.reset();  // a chart made without its birth data: no timeline to move along
+  }
+  fill(chart);
+  showCursor();
+}
+
+void FrmDisplay::step(BirthTimeStrip::Step step) {
+  if (!cursor_) return;
+  using Step = BirthTimeStrip::Step;
+  bool moved = false;
+  switch (step) {
+    case Step::SecondBack:
+      moved = cursor_->moveBy(-1);
+      break;
+    case Step::SecondOn:
+      moved = cursor_->moveBy(1);
+      break;
+    case Step::MinuteBack:
+      moved = cursor_->moveBy(-60);
+      break;
+    case Step::MinuteOn:
+      moved = cursor_->moveBy(60);
+      break;
+    case Step::PreviousBoundary:
+      moved = cursor_->moveToPreviousBoundary();
+      break;
+    case Step::NextBoundary:
+      moved = cursor_->moveToNextBoundary();
+      break;
+    case Step::SpanStart:
+      moved = cursor_->moveToStart();
+      break;
+    case Step::SpanEnd:
+      moved = cursor_->moveToEnd();
+      break;
+  }
+  if (moved) chartMoment();
+}
+
+void FrmDisplay::moveTo(const LocalDateTime& moment) {
+  if (cursor_ && cursor_->moveTo(moment)) chartMoment();
+}
+
+void FrmDisplay::changeSpan() {
+  if (!cursor_) return;
+  cursor_->setSpan(cmbSpan_->currentData().toInt());
+  showCursor();
+}
+
+void FrmDisplay::useTime() {
+  if (!cursor_ || cursor_->movedSeconds() == 0) return;
+  const LocalDateTime moment = cursor_->moment();
+  cursor_->adopt();
+  showCursor();
+  Q_EMIT birthTimeChosen(moment);
+}
+
+void FrmDisplay::chartMoment() {
+  const BirthData birth = cursor_->birth();
+  const ChartOutcome outcome = RunChart(birth);
+  if (outcome.chart)
+    fill(*outcome.chart);
+  else
+    fillStop(birth, outcome.stopMessage);
+  showCursor();
+}
+
+void FrmDisplay::showCursor() {
+  strip_->setEnabled(cursor_.has_value());
+  cmbSpan_->setEnabled(cursor_.has_value());
+  if (!cursor_) {
+    lblMovedTime_->clear();
+    cmdUseTime_->setEnabled(false);
+    return;
+  }
+  strip_->setTimeline(cursor_->timeline(), cursor_->moment());
+  const std::int64_t moved = cursor_->movedSeconds();
+  lblMovedTime_->setText(QStringLiteral("Birth time %1 (%2)")
+                             .arg(MomentText(cursor_->moment()),
+                                  moved == 0 ? QStringLiteral("as entered")
+                                             : QStringLiteral("moved ") + MovedText(moved)));
+  cmdUseTime_->setEnabled(moved != 0);
+}
+
+void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
+  const DetailTexts details = MakeDetailTexts(birth);
+  for (std::size_t row = 0; row < kDetailRows.size(); ++row)
+    detailLabels_[row]->setText(Text(details.*kDetailRows[row].text));
+  for (QLabel* label : planetLabels_) label->clear();
+  for (int sign = 0; sign < 12; ++sign) {
+    chart_->signLabel(sign)->clear();
+    chart_->specialLabel(sign)->clear();
+  }
+  chart_->setMarkedSigns(-1, -1);
+  centrePranapada_->setText(QStringLiteral("No chart"));
+  lblHouseDesc_->setText(Text(message));
+}
+
+void FrmDisplay::fill(const ChartResult& chart) {
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     detailLabels_[row]->setText(Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)

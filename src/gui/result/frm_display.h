@@ -1,14 +1,22 @@
 // frmDisplay: the result window inside the frame. It shows one chart: the details, the
-// table of sidereal positions, the twelve-sign chart and the meaning of the Pranapada
-// Lagna's house. It computes nothing; every text comes from the ChartResult.
+// table of sidereal positions, the twelve-sign chart, the birth-time strip and the meaning
+// of the Pranapada Lagna's house. Every text comes from a ChartResult; moving the birth time
+// on the strip charts the moved time and refills the same controls in place.
 #pragma once
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
+#include "astro/date_time.h"
 #include "chart/chart_result.h"
+#include "gui/result/birth_time_cursor.h"
+#include "gui/result/birth_time_strip.h"
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace velquor {
 
@@ -20,14 +28,32 @@ class FrmDisplay : public QWidget {
  public:
   explicit FrmDisplay(QWidget* parent = nullptr);
 
+  // Shows a chart made from the form; the strip starts at its birth time.
   void showChart(const ChartResult& chart);
+
+ Q_SIGNALS:
+  // cmdUseTime: the moved birth time, for the form.
+  void birthTimeChosen(const velquor::LocalDateTime& moment);
 
  private:
   QWidget* buildDetails();
   QWidget* buildPositions();
   QWidget* buildChart();
+  QWidget* buildBirthTime();
   QWidget* buildHouse();
   QWidget* buildLinks();
+
+  void fill(const ChartResult& chart);
+  // A birth time at which no chart can be made: its details, and the reason in place of
+  // the house text.
+  void fillStop(const BirthData& birth, const std::string& message);
+  void step(BirthTimeStrip::Step step);
+  void moveTo(const LocalDateTime& moment);
+  void changeSpan();
+  void useTime();
+  // Charts the cursor's moment and refills the window.
+  void chartMoment();
+  void showCursor();
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
@@ -35,6 +61,12 @@ class FrmDisplay : public QWidget {
   QLabel* centreName_ = nullptr;
   QLabel* centrePranapada_ = nullptr;
   QLabel* lblHouseDesc_ = nullptr;
+
+  std::optional<BirthTimeCursor> cursor_;
+  BirthTimeStrip* strip_ = nullptr;
+  QLabel* lblMovedTime_ = nullptr;
+  QComboBox* cmbSpan_ = nullptr;
+  QPushButton* cmdUseTime_ = nullptr;
 };
 
 }  // namespace velquor

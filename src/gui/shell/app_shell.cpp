@@ -43,6 +43,9 @@ void AppShell::showChart(const ChartResult& chart) {
   mdi_ = new Mdi;
   connect(mdi_, &Mdi::backRequested, this, [this] { RunGuarded(mdi_, [this] { back(); }); });
   connect(mdi_, &Mdi::shutDownRequested, this, &AppShell::shutDown);
+  connect(mdi_, &Mdi::birthTimeChosen, this, [this](const LocalDateTime& moment) {
+    RunGuarded(mdi_, [this, moment] { frmMain().setBirthMoment(moment); });
+  });
   mdi_->showChart(chart);
   frmMain().hide();
   mdi_->show();

@@ -29,7 +29,8 @@ class AppShell : public QObject {
   // Shows the birth-data form; the frame waits for the first chart.
   void start();
   // A chart is ready: the form is hidden (keeping every typed value) and a freshly loaded
-  // frame shows the chart.
+  // frame shows the chart. A birth time the frame's "Use this time" chooses is written
+  // into the form.
   void showChart(const ChartResult& chart);
   // Back: the frame (and the result window in it) is unloaded and the form shown again.
   void back();

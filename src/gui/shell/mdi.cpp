@@ -58,6 +58,7 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   buildMenus();
 
   frmDisplay_ = new FrmDisplay;
+  connect(frmDisplay_, &FrmDisplay::birthTimeChosen, this, &Mdi::birthTimeChosen);
   resultWindow_ = area_->addSubWindow(frmDisplay_, Qt::SubWindow | Qt::WindowTitleHint);
   resultWindow_->setWindowIcon(ProgramIcon());
   // Never smaller than its contents: a squeezed chart would draw its cells over each other.

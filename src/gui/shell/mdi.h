@@ -45,6 +45,8 @@ class Mdi : public QMainWindow {
   void backRequested();
   // cmdExit, mnuExit or the close box: the program ends.
   void shutDownRequested();
+  // The result window's "Use this time": the moved birth time, for the form.
+  void birthTimeChosen(const velquor::LocalDateTime& moment);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -13,6 +13,7 @@
 
 #include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
+#include "gui/result/birth_time_strip.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/mdi.h"
@@ -96,6 +97,43 @@ TEST_F(AppShellTest, BackKeepsEveryTypedValueAndTheNextRunGetsAFreshWindow) {
   ASSERT_NE(shell.mdi(), nullptr);
   expectShown(chart);
   EXPECT_EQ(Child<QLabel>(*shell.mdi(), QStringLiteral("lblName")).text(), "RAVI");
+}
+
+// Moved across midnight and the new year, taken into the form: every date and time list
+// reads the moved moment, and the next chart is made for it.
+TEST_F(AppShellTest, UseThisTimeWritesTheMovedMomentIntoTheForm) {
+  test::BirthEntry entry;
+  entry.day = 31;
+  entry.monthIndex = 11;
+  entry.hour = 23;
+  entry.minute = 59;
+  entry.second = 30;
+  runChart(entry);
+  const BirthData typed = shell.frmMain().readBirthData();
+  auto& strip = Child<BirthTimeStrip>(*shell.mdi(), QStringLiteral("birthTimeStrip"));
+  auto& useTime = Child<QPushButton>(*shell.mdi(), QStringLiteral("cmdUseTime"));
+  EXPECT_FALSE(useTime.isEnabled()) << "nothing moved yet";
+
+  QTest::keyClick(&strip, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(&strip, Qt::Key_Right);
+  ASSERT_TRUE(useTime.isEnabled());
+  useTime.click();
+  EXPECT_FALSE(useTime.isEnabled()) << "the form's time is the time shown";
+
+  BirthData moved = typed;
+  moved.yearNumber = 1991;
+  moved.monthNumber = 1;
+  moved.dayNumber = 1;
+  moved.hourNumber = 0;
+  moved.minuteNumber = 0;
+  moved.secondNumber = 31;
+  EXPECT_EQ(shell.frmMain().readBirthData(), moved);
+
+  Child<QPushButton>(*shell.mdi(), QStringLiteral("cmdBack")).click();
+  ASSERT_TRUE(shell.frmMain().isVisible());
+  const ChartResult chart = *RunChart(moved).chart;
+  Child<QPushButton>(shell.frmMain(), QStringLiteral("cmdRashi")).click();
+  expectShown(chart);
 }
 
 TEST_F(AppShellTest, ExitUnloadsEveryWindow) {

@@ -1,0 +1,219 @@
+// Moving the birth time on the result window's strip: every move shows exactly the chart
+// the engine computes for the moved time, in the same controls; the interval boundaries
+// the keys jump to are those of the timeline, also beyond the span first shown; a polar
+// stop is shown in the window and the strip stays usable.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <ostream>
+#include <vector>
+
+#include "chart/birth_instant.h"
+#include "chart/birth_timeline.h"
+#include "chart/chart_run.h"
+#include "chart/detail_texts.h"
+#include "gui/result/birth_time_cursor.h"
+#include "gui/result/birth_time_strip.h"
+#include "gui/result/frm_display.h"
+#include "support/chart_labels.h"
+#include "support/gui_test_support.h"
+
+namespace velquor {
+
+// Moments in failure messages as clock readings.
+[[maybe_unused]] static void PrintTo(const LocalDateTime& t, std::ostream* out) {
+  *out << FormatSecond(t);
+}
+
+namespace {
+
+using test::Child;
+
+BirthData At(BirthData birth, const LocalDateTime& t) {
+  birth.yearNumber = t.year;
+  birth.monthNumber = t.month;
+  birth.dayNumber = t.day;
+  birth.hourNumber = t.hour;
+  birth.minuteNumber = t.minute;
+  birth.secondNumber = t.second;
+  return birth;
+}
+
+BirthData Delhi() {
+  BirthData birth;
+  birth.personName = "ASHA RAO";
+  birth.yearNumber = 1990;
+  birth.monthNumber = 8;
+  birth.dayNumber = 15;
+  birth.hourNumber = 6;
+  birth.minuteNumber = 30;
+  birth.secondNumber = 15;
+  birth.lonDegrees = 77;
+  birth.lonMinutes = 12;
+  birth.latDegrees = 28;
+  birth.latMinutes = 36;
+  birth.cityText = "NEW DELHI";
+  birth.zoneIndex = 34;  // Indian Time
+  return birth;
+}
+
+// Tromso on the day of the last sunset before the polar night, before that sunset: after
+// it the next day's sunrise, which the count needs, does not happen.
+BirthData Tromso() {
+  BirthData birth;
+  birth.personName = "TROMSO";
+  birth.yearNumber = 2000;
+  birth.monthNumber = 11;
+  birth.dayNumber = 27;
+  birth.hourNumber = 11;
+  birth.minuteNumber = 30;
+  birth.latDegrees = 69;
+  birth.latMinutes = 39;
+  birth.lonDegrees = 18;
+  birth.lonMinutes = 57;
+  birth.zoneIndex = 20;  // Central European Time
+  return birth;
+}
+
+// The first second of the interval after the one holding `moment`, from a timeline wide
+// enough that neither interval is cut by its span.
+LocalDateTime NextStart(const BirthData& birth, const LocalDateTime& moment) {
+  const auto timeline = BirthTimeline(At(birth, moment), 60);
+  return AddSeconds(IntervalAt(timeline, moment)->to, 1);
+}
+
+LocalDateTime CurrentStart(const BirthData& birth, const LocalDateTime& moment) {
+  const auto timeline = BirthTimeline(At(birth, moment), 60);
+  return IntervalAt(timeline, moment)->from;
+}
+
+void ExpectShowsChartAt(const FrmDisplay& window, const BirthData& birth,
+                        const LocalDateTime& moment) {
+  const ChartOutcome outcome = RunChart(At(birth, moment));
+  ASSERT_TRUE(outcome.chart.has_value()) << FormatSecond(moment);
+  for (const auto& [name, text] : test::ExpectedLabelTexts(*outcome.chart))
+    EXPECT_EQ(Child<QLabel>(window, name).text().toStdString(), text)
+        << name.toStdString() << " at " << FormatSecond(moment);
+  const QString pranapada = Child<QLabel>(window, QStringLiteral("lblChartPranapada")).text();
+  EXPECT_TRUE(pranapada.contains(QStringLiteral("house %1").arg(outcome.chart->pranapada.House)))
+      << pranapada.toStdString();
+  EXPECT_EQ(Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip")).moment(), moment);
+}
+
+TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
+  const BirthData birth = Delhi();
+  FrmDisplay window;
+  window.showChart(*RunChart(birth).chart);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QList<QWidget*> controls = window.findChildren<QWidget*>();
+  auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
+  strip.setFocus();
+
+  LocalDateTime expected = BirthMomentOf(birth);
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  } keys[] = {
+      {Qt::Key_Right, Qt::NoModifier},    {Qt::Key_Right, Qt::ShiftModifier},
+      {Qt::Key_Left, Qt::NoModifier},     {Qt::Key_Down, Qt::NoModifier},
+      {Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_Right, Qt::ControlModifier},
+      {Qt::Key_Up, Qt::NoModifier},       {Qt::Key_PageUp, Qt::NoModifier},
+      {Qt::Key_PageUp, Qt::NoModifier},
+  };
+  for (const auto& [key, modifiers] : keys) {
+    switch (key) {
+      case Qt::Key_Right:
+        expected = modifiers == Qt::ControlModifier
+                       ? NextStart(birth, expected)
+                       : AddSeconds(expected, modifiers == Qt::ShiftModifier ? 60 : 1);
+        break;
+      case Qt::Key_Left:
+        expected = AddSeconds(expected, -1);
+        break;
+      case Qt::Key_Up:
+        expected = AddSeconds(expected, 60);
+        break;
+      case Qt::Key_Down:
+        expected = AddSeconds(expected, -60);
+        break;
+      case Qt::Key_PageDown:
+        expected = NextStart(birth, expected);
+        break;
+      case Qt::Key_PageUp: {
+        const LocalDateTime start = CurrentStart(birth, expected);
+        expected = start != expected ? start : CurrentStart(birth, AddSeconds(expected, -1));
+        break;
+      }
+    }
+    QTest::keyClick(&strip, static_cast<Qt::Key>(key), modifiers);
+    ExpectShowsChartAt(window, birth, expected);
+  }
+  EXPECT_EQ(window.findChildren<QWidget*>(), controls) << "the window was rebuilt";
+
+  // The moved time and how far it moved, to the second.
+  window.showChart(*RunChart(birth).chart);
+  QTest::keyClick(&strip, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(&strip, Qt::Key_Right);
+  EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblMovedTime")).text(),
+            "Birth time 06:31:16 on 15 August 1990 (moved +1 min 1 s)");
+}
+
+// Boundary after boundary across the span's end and back: each is the first second of a
+// new interval of a timeline computed afresh, though the span first shown is ±10 min.
+TEST(BirthTimeCursor, BoundariesBeyondTheSpanAreTheTimelines) {
+  const BirthData birth = Delhi();
+  BirthTimeCursor cursor(birth, 10);
+  std::vector<LocalDateTime> starts;
+  for (int n = 0; n < 8; ++n) {
+    const LocalDateTime expected = NextStart(birth, cursor.moment());
+    ASSERT_TRUE(cursor.moveToNextBoundary());
+    ASSERT_EQ(cursor.moment(), expected) << "boundary " << n;
+    ASSERT_EQ(IntervalAt(*cursor.timeline(), cursor.moment()), &cursor.current());
+    starts.push_back(expected);
+  }
+  EXPECT_GT(SecondsBetween(BirthMomentOf(birth), cursor.moment()), 10 * 60);
+  for (int n = static_cast<int>(starts.size()) - 2; n >= 0; --n) {
+    ASSERT_TRUE(cursor.moveToPreviousBoundary());
+    EXPECT_EQ(cursor.moment(), starts[static_cast<std::size_t>(n)]) << "back to boundary " << n;
+  }
+  EXPECT_EQ(cursor.movedSeconds(), SecondsBetween(BirthMomentOf(birth), starts.front()));
+}
+
+TEST(BirthTimeStrip, APolarStopIsShownInPlaceAndTheStripStaysUsable) {
+  const BirthData birth = Tromso();
+  const auto timeline = BirthTimeline(birth, 60);
+  const auto stop = std::find_if(timeline.begin(), timeline.end(),
+                                 [](const TimelineInterval& t) { return !t.chart; });
+  ASSERT_NE(stop, timeline.end()) << "the sample has no polar stop within the hour";
+
+  test::RecordedMessages boxes;
+  FrmDisplay window;
+  window.showChart(*RunChart(birth).chart);
+  auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
+  for (int n = 0; n < 60 && strip.moment() != stop->from; ++n)
+    QTest::keyClick(&strip, Qt::Key_PageDown);
+  ASSERT_EQ(strip.moment(), stop->from);
+
+  const BirthData stopped = At(birth, stop->from);
+  const ChartOutcome outcome = RunChart(stopped);
+  ASSERT_FALSE(outcome.chart.has_value());
+  EXPECT_TRUE(boxes.messages.empty()) << "a box for a stop while moving";
+  EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblHouseDesc")).text().toStdString(),
+            outcome.stopMessage);
+  EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblTOB")).text().toStdString(),
+            MakeDetailTexts(stopped).tob);
+  for (int i = 0; i < 10; ++i)
+    EXPECT_TRUE(Child<QLabel>(window, QStringLiteral("planet_%1").arg(i)).text().isEmpty())
+        << "a position of an earlier chart left in the table";
+  for (const char* sign : test::kSignLabels)
+    EXPECT_TRUE(Child<QLabel>(window, QString::fromLatin1(sign)).text().isEmpty()) << sign;
+
+  QTest::keyClick(&strip, Qt::Key_Left);
+  ExpectShowsChartAt(window, birth, AddSeconds(stop->from, -1));
+}
+
+}  // namespace
+}  // namespace velquor
