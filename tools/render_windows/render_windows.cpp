@@ -108,6 +108,9 @@ void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
   Child<QComboBox>(window, "cmbSpan").setCurrentIndex(4);
   QApplication::processEvents();
   Save(window, folder, "frmDisplayWholeDay.png");
+  window.setConventions(velquor::ModernConventions());
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplayModern.png");
 }
 
 void RenderPolarNight(const QDir& folder) {

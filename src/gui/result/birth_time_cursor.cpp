@@ -14,8 +14,12 @@ bool InDomain(const LocalDateTime& moment) {
 
 }  // namespace
 
-BirthTimeCursor::BirthTimeCursor(const BirthData& birth, int spanMinutes)
-    : entered_(birth), moment_(BirthMomentOf(birth)), spanMinutes_(spanMinutes) {
+BirthTimeCursor::BirthTimeCursor(const BirthData& birth, int spanMinutes,
+                                 const Conventions& conventions)
+    : entered_(birth),
+      moment_(BirthMomentOf(birth)),
+      spanMinutes_(spanMinutes),
+      conventions_(conventions) {
   recentre(moment_);
 }
 
@@ -45,7 +49,8 @@ const TimelineInterval& BirthTimeCursor::current() const {
 }
 
 void BirthTimeCursor::recentre(const LocalDateTime& centre) {
-  auto computed = std::make_shared<Timeline>(BirthTimeline(At(entered_, centre), spanMinutes_));
+  auto computed =
+      std::make_shared<Timeline>(BirthTimeline(At(entered_, centre), spanMinutes_, conventions_));
   if (computed->empty()) throw std::invalid_argument("the birth time has no timeline");
   timeline_ = std::move(computed);
 }
@@ -87,6 +92,11 @@ bool BirthTimeCursor::moveToEnd() { return moveTo(timeline_->back().to); }
 
 void BirthTimeCursor::setSpan(int spanMinutes) {
   spanMinutes_ = spanMinutes;
+  recentre(moment_);
+}
+
+void BirthTimeCursor::setConventions(const Conventions& conventions) {
+  conventions_ = conventions;
   recentre(moment_);
 }
 

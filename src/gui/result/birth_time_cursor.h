@@ -10,6 +10,7 @@
 #include "astro/date_time.h"
 #include "chart/birth_data.h"
 #include "chart/birth_timeline.h"
+#include "chart/conventions.h"
 
 namespace velquor {
 
@@ -18,8 +19,9 @@ class BirthTimeCursor {
   using Timeline = std::vector<TimelineInterval>;
 
   // Starts at the birth's own moment, with the timeline of ±spanMinutes (1..
-  // kMaxTimelineSpanMinutes) around it. Throws std::invalid_argument as BirthTimeline does.
-  BirthTimeCursor(const BirthData& birth, int spanMinutes);
+  // kMaxTimelineSpanMinutes) around it counted by `conventions`. Throws
+  // std::invalid_argument as BirthTimeline does.
+  BirthTimeCursor(const BirthData& birth, int spanMinutes, const Conventions& conventions);
 
   // The birth as entered (or as last adopted), and its moment.
   const BirthData& entered() const { return entered_; }
@@ -31,6 +33,7 @@ class BirthTimeCursor {
   std::int64_t movedSeconds() const;
 
   int spanMinutes() const { return spanMinutes_; }
+  const Conventions& conventions() const { return conventions_; }
   // Never empty. Shared, so that a view can keep it and tell a new timeline by its address.
   const std::shared_ptr<const Timeline>& timeline() const { return timeline_; }
   const TimelineInterval& current() const;
@@ -49,8 +52,9 @@ class BirthTimeCursor {
   bool moveToStart();
   bool moveToEnd();
 
-  // A new span, the timeline re-centred on the moment.
+  // A new span, or new conventions: the timeline re-centred on the moment.
   void setSpan(int spanMinutes);
+  void setConventions(const Conventions& conventions);
   // The moment becomes the entered time (the user took it into the form).
   void adopt();
 
@@ -64,6 +68,7 @@ class BirthTimeCursor {
   BirthData entered_;
   LocalDateTime moment_;
   int spanMinutes_ = kDefaultTimelineSpanMinutes;
+  Conventions conventions_;
   std::shared_ptr<const Timeline> timeline_;
 };
 

@@ -205,6 +205,15 @@ QWidget* FrmDisplay::buildBirthTime() {
       QStringLiteral("Writes the moved date and time into the birth-data form"));
   cmdUseTime_->setEnabled(false);
 
+  lblConventions_ = Named<QLabel>("lblConventions");
+  lblConventions_->setTextFormat(Qt::PlainText);
+  lblConventions_->setWordWrap(true);
+  lblConventions_->setAccessibleName(QStringLiteral("Conventions of the chart"));
+  // Room for two lines from the start: the line of other conventions is longer than the
+  // classic one, and the window must not change its layout when they change.
+  lblConventions_->setMinimumHeight(2 * lblConventions_->fontMetrics().lineSpacing());
+  lblConventions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
   strip_ = new BirthTimeStrip;
 
   auto* top = new QHBoxLayout;
@@ -216,6 +225,7 @@ QWidget* FrmDisplay::buildBirthTime() {
   auto* layout = new QVBoxLayout(frame);
   layout->addLayout(top);
   layout->addWidget(strip_);
+  layout->addWidget(lblConventions_);
   setTabOrder(strip_, cmbSpan_);
   setTabOrder(cmbSpan_, cmdUseTime_);
 
@@ -274,12 +284,18 @@ QWidget* FrmDisplay::buildLinks() {
 
 void FrmDisplay::showChart(const ChartResult& chart) {
   try {
-    cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt());
+    cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt(), chart.conventions);
   } catch (const std::invalid_argument&) {
     cursor_.reset();  // a chart made without its birth data: no timeline to move along
   }
   fill(chart);
   showCursor();
+}
+
+void FrmDisplay::setConventions(const Conventions& conventions) {
+  if (!cursor_) return;
+  cursor_->setConventions(conventions);
+  chartMoment();
 }
 
 void FrmDisplay::step(BirthTimeStrip::Step step) {
@@ -335,7 +351,7 @@ void FrmDisplay::useTime() {
 
 void FrmDisplay::chartMoment() {
   const BirthData birth = cursor_->birth();
-  const ChartOutcome outcome = RunChart(birth);
+  const ChartOutcome outcome = RunChart(birth, cursor_->conventions());
   if (outcome.chart)
     fill(*outcome.chart);
   else
@@ -384,6 +400,7 @@ void FrmDisplay::fill(const ChartResult& chart) {
     chart_->specialLabel(sign)->setText(Text(chart.SpecialCells[static_cast<std::size_t>(sign)]));
   }
   lblHouseDesc_->setText(Text(chart.HouseText));
+  showConventions(chart.conventions);
 
   const int pranapadaSign = SignIndexOf(chart.pranapada.PpLSign);
   chart_->setMarkedSigns(SignIndexOf(chart.AscSign), pranapadaSign);
@@ -393,6 +410,19 @@ void FrmDisplay::fill(const ChartResult& chart) {
                                 : QStringLiteral("PpL: %1, house %2")
                                       .arg(QString::fromLatin1(kSignNames[pranapadaSign]))
                                       .arg(chart.pranapada.House));
+}
+
+// A chart counted by other than the classic conventions says so in the accent colour, so
+// that it is not taken for the classic one.
+void FrmDisplay::showConventions(const Conventions& conventions) {
+  lblConventions_->setText(QString::fromStdString(ConventionsLine(conventions)));
+  const bool classic = conventions == ClassicConventions();
+  lblConventions_->setFont(ScaledFont(font(), 1.0, classic ? Weight::Regular : Weight::Bold));
+  if (classic) {
+    MuteText(lblConventions_);
+  } else {
+    SetTextColour(lblConventions_, ChartStyle::kAccent);
+  }
 }
 
 }  // namespace velquor

@@ -31,6 +31,9 @@ class FrmDisplay : public QWidget {
   // Shows a chart made from the form; the strip starts at its birth time.
   void showChart(const ChartResult& chart);
 
+  // Charts the shown birth time again by other conventions.
+  void setConventions(const Conventions& conventions);
+
  Q_SIGNALS:
   // cmdUseTime: the moved birth time, for the form.
   void birthTimeChosen(const velquor::LocalDateTime& moment);
@@ -54,6 +57,7 @@ class FrmDisplay : public QWidget {
   // Charts the cursor's moment and refills the window.
   void chartMoment();
   void showCursor();
+  void showConventions(const Conventions& conventions);
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
@@ -65,6 +69,7 @@ class FrmDisplay : public QWidget {
   std::optional<BirthTimeCursor> cursor_;
   BirthTimeStrip* strip_ = nullptr;
   QLabel* lblMovedTime_ = nullptr;
+  QLabel* lblConventions_ = nullptr;
   QComboBox* cmbSpan_ = nullptr;
   QPushButton* cmdUseTime_ = nullptr;
 };

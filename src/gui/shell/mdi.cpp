@@ -13,12 +13,14 @@
 #include <algorithm>
 
 #include "gui/result/frm_display.h"
+#include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/named_widget.h"
+#include "gui/shell/options_menu.h"
 #include "gui/shell/program_icon.h"
 #include "gui/shell/program_title.h"
 #include "gui/shell/scaled_font.h"
@@ -140,6 +142,10 @@ void Mdi::buildMenus() {
   connect(back, &QAction::triggered, this, &Mdi::backRequested);
   connect(exit, &QAction::triggered, this, &Mdi::shutDownRequested);
 
+  // New conventions chart the shown birth time again, in place.
+  AddOptionsMenu(menuBar(), this, [this] {
+    if (frmDisplay_ != nullptr) frmDisplay_->setConventions(LoadConventions());
+  });
   AddHelpMenu(menuBar(), this, {"mnuHelpSep1", "mnuHelpSep2", "mm"},
               [this] { ShowAboutBox(this); });
 }

@@ -161,11 +161,36 @@ TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
             "Birth time 06:31:16 on 15 August 1990 (moved +1 min 1 s)");
 }
 
+// Other conventions chart the shown (moved) time again in place, and the window says which
+// conventions its chart used, marked when they are not the classic ones.
+TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
+  const BirthData birth = Delhi();
+  FrmDisplay window;
+  window.showChart(*RunChart(birth).chart);
+  auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
+  QTest::keyClick(&strip, Qt::Key_Right, Qt::ShiftModifier);
+  const LocalDateTime moved = AddSeconds(BirthMomentOf(birth), 60);
+  const auto& conventions = Child<QLabel>(window, QStringLiteral("lblConventions"));
+  EXPECT_EQ(conventions.text().toStdString(), ConventionsLine({}));
+  EXPECT_FALSE(conventions.font().bold());
+
+  window.setConventions(ModernConventions());
+  const ChartOutcome expected = RunChart(At(birth, moved), ModernConventions());
+  ASSERT_TRUE(expected.chart.has_value());
+  for (const auto& [name, text] : test::ExpectedLabelTexts(*expected.chart))
+    EXPECT_EQ(Child<QLabel>(window, name).text().toStdString(), text) << name.toStdString();
+  EXPECT_EQ(strip.moment(), moved);
+  EXPECT_EQ(conventions.text().toStdString(), ConventionsLine(ModernConventions()));
+  EXPECT_TRUE(conventions.font().bold());
+  const auto timeline = BirthTimeline(At(birth, moved), 30, ModernConventions());
+  EXPECT_EQ(IntervalAt(timeline, moved)->chart->pranapadaSign, expected.chart->pranapada.PpLSign);
+}
+
 // Boundary after boundary across the span's end and back: each is the first second of a
 // new interval of a timeline computed afresh, though the span first shown is ±10 min.
 TEST(BirthTimeCursor, BoundariesBeyondTheSpanAreTheTimelines) {
   const BirthData birth = Delhi();
-  BirthTimeCursor cursor(birth, 10);
+  BirthTimeCursor cursor(birth, 10, {});
   std::vector<LocalDateTime> starts;
   for (int n = 0; n < 8; ++n) {
     const LocalDateTime expected = NextStart(birth, cursor.moment());
