@@ -16,22 +16,9 @@ void Separate(std::string& out) {
   if (last != '{' && last != '[') out += ',';
 }
 
-// The key with its quotes, colon and any comma before it, in one append.
-void Key(std::string& out, std::string_view key) {
-  char buffer[40];
-  char* end = buffer;
-  const char last = out.back();
-  if (last != '{' && last != '[') *end++ = ',';
-  *end++ = '"';
-  end = std::copy(key.begin(), key.end(), end);
-  *end++ = '"';
-  *end++ = ':';
-  out.append(buffer, end);
-}
-
 template <std::size_t N>
 void StringArray(std::string& out, std::string_view key, const std::array<std::string, N>& items) {
-  Key(out, key);
+  AppendJsonKey(out, key);
   out += '[';
   for (const std::string& item : items) {
     Separate(out);
@@ -87,7 +74,7 @@ void OptionalMinute(std::string& out, const std::optional<LocalDateTime>& moment
 }
 
 void SunDayPair(std::string& out, std::string_view key, const SunDay& day) {
-  Key(out, key);
+  AppendJsonKey(out, key);
   out += '[';
   OptionalMinute(out, day.sunrise);
   OptionalMinute(out, day.sunset);
@@ -95,68 +82,68 @@ void SunDayPair(std::string& out, std::string_view key, const SunDay& day) {
 }
 
 void Zone(std::string& out, const ChartResult& chart) {
-  Key(out, "zone");
+  AppendJsonKey(out, "zone");
   out += '{';
-  Key(out, "index");
+  AppendJsonKey(out, "index");
   AppendJsonInteger(out, chart.zoneIndex);
-  Key(out, "label");
+  AppendJsonKey(out, "label");
   AppendJsonString(out, TimeZoneTable().at(static_cast<std::size_t>(chart.zoneIndex)).label);
-  Key(out, "hours");
+  AppendJsonKey(out, "hours");
   AppendJsonInteger(out, chart.zone.ZoneHours);
-  Key(out, "minutes");
+  AppendJsonKey(out, "minutes");
   AppendJsonInteger(out, chart.zone.ZoneMinutes);
   out += '}';
 }
 
 void Ascendant(std::string& out, const AscendantResult& ascendant) {
-  Key(out, "ascendant");
+  AppendJsonKey(out, "ascendant");
   out += '{';
-  Key(out, "ayanamsa_offset");
+  AppendJsonKey(out, "ayanamsa_offset");
   AppendJsonDouble(out, ascendant.AyanamsaOffset);
-  Key(out, "sidereal");
+  AppendJsonKey(out, "sidereal");
   AppendJsonDouble(out, ascendant.AscendantSidereal);
-  Key(out, "degree");
+  AppendJsonKey(out, "degree");
   AppendJsonInteger(out, ascendant.AscendantDegree);
-  Key(out, "text");
+  AppendJsonKey(out, "text");
   AppendJsonString(out, ascendant.AscendantText);
   out += '}';
 }
 
 void Moon(std::string& out, const MoonResult& moon) {
-  Key(out, "moon");
+  AppendJsonKey(out, "moon");
   out += '{';
-  Key(out, "sidereal");
+  AppendJsonKey(out, "sidereal");
   AppendJsonDouble(out, moon.MoonSidereal);
-  Key(out, "text");
+  AppendJsonKey(out, "text");
   AppendJsonString(out, moon.MoonText);
-  Key(out, "nakshatra_start");
+  AppendJsonKey(out, "nakshatra_start");
   AppendJsonDouble(out, moon.MoonNakshatraStart);
   out += '}';
 }
 
 void Pranapada(std::string& out, const PranapadaResult& pranapada) {
-  Key(out, "pranapada");
+  AppendJsonKey(out, "pranapada");
   out += '{';
-  Key(out, "signs");
+  AppendJsonKey(out, "signs");
   AppendJsonInteger(out, pranapada.Signs);
-  Key(out, "degrees");
+  AppendJsonKey(out, "degrees");
   AppendJsonInteger(out, pranapada.Degrees);
-  Key(out, "minutes");
+  AppendJsonKey(out, "minutes");
   AppendJsonInteger(out, pranapada.Minutes);
-  Key(out, "sign");
+  AppendJsonKey(out, "sign");
   AppendJsonInteger(out, pranapada.PpLSign);
-  Key(out, "house");
+  AppendJsonKey(out, "house");
   AppendJsonInteger(out, pranapada.House);
   out += '}';
 }
 
 void StringMember(std::string& out, std::string_view key, std::string_view value) {
-  Key(out, key);
+  AppendJsonKey(out, key);
   AppendJsonString(out, value);
 }
 
 void Details(std::string& out, const DetailTexts& details) {
-  Key(out, "details");
+  AppendJsonKey(out, "details");
   out += '{';
   StringMember(out, "name", details.name);
   StringMember(out, "dob", details.dob);
@@ -170,7 +157,7 @@ void Details(std::string& out, const DetailTexts& details) {
 }
 
 void ConventionsMember(std::string& out, const Conventions& c) {
-  Key(out, "conventions");
+  AppendJsonKey(out, "conventions");
   out += '{';
   StringMember(out, "ephemeris", NameOf(c.ephemeris));
   StringMember(out, "sunrise", NameOf(c.sunrise));
@@ -188,33 +175,33 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
   Moon(out, chart.moon);
   StringArray(out, "positions", chart.PositionTexts);
   StringArray(out, "chart_names", chart.ChartNames);
-  Key(out, "asc_sign");
+  AppendJsonKey(out, "asc_sign");
   AppendJsonInteger(out, chart.AscSign);
   StringArray(out, "sign_cells", chart.SignCells);
   StringArray(out, "special_cells", chart.SpecialCells);
 
-  Key(out, "sunrise");
+  AppendJsonKey(out, "sunrise");
   out += '{';
   SunDayPair(out, "previous", chart.sunDays[0]);
   SunDayPair(out, "birth_day", chart.sunDays[1]);
   SunDayPair(out, "next", chart.sunDays[2]);
   out += '}';
 
-  Key(out, "birth_moment");
+  AppendJsonKey(out, "birth_moment");
   DateTime(out, chart.BirthMoment, true);
-  Key(out, "reference_sunrise");
+  AppendJsonKey(out, "reference_sunrise");
   DateTime(out, chart.ReferenceSunrise, true);
-  Key(out, "elapsed_seconds");
+  AppendJsonKey(out, "elapsed_seconds");
   AppendJsonInteger(out, chart.ElapsedSeconds);
-  Key(out, "elapsed_minutes");
+  AppendJsonKey(out, "elapsed_minutes");
   AppendJsonInteger(out, chart.ElapsedMinutes);
-  Key(out, "sun_at_sunrise");
+  AppendJsonKey(out, "sun_at_sunrise");
   AppendJsonDouble(out, chart.SunAtSunrise);
   StringMember(out, "sun_at_sunrise_text", chart.SunAtSunriseText);
   StringArray(out, "sunrise_positions", chart.SunrisePositionTexts);
   Pranapada(out, chart.pranapada);
   StringMember(out, "house_text", chart.HouseText);
-  Key(out, "dst");
+  AppendJsonKey(out, "dst");
   AppendJsonBool(out, chart.dst);
   Details(out, chart.details);
   ConventionsMember(out, chart.conventions);

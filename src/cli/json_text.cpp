@@ -1,5 +1,6 @@
 #include "cli/json_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -120,5 +121,17 @@ void AppendJsonInteger(std::string& out, std::int64_t value) {
 }
 
 void AppendJsonBool(std::string& out, bool value) { out += value ? "true" : "false"; }
+
+void AppendJsonKey(std::string& out, std::string_view key) {
+  char buffer[40];
+  char* end = buffer;
+  const char last = out.empty() ? '{' : out.back();
+  if (last != '{' && last != '[') *end++ = ',';
+  *end++ = '"';
+  end = std::copy_n(key.begin(), std::min<std::size_t>(key.size(), 32), end);
+  *end++ = '"';
+  *end++ = ':';
+  out.append(buffer, end);
+}
 
 }  // namespace velquor

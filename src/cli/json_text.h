@@ -22,6 +22,11 @@ void AppendJsonDouble(std::string& out, double value);
 
 void AppendJsonInteger(std::string& out, std::int64_t value);
 
+// An object's key: a comma unless it opens its object or array, then the quoted key and a
+// colon, in one append. `key` is a plain name of at most 32 characters, which needs no
+// escapes.
+void AppendJsonKey(std::string& out, std::string_view key);
+
 void AppendJsonBool(std::string& out, bool value);
 
 }  // namespace velquor

@@ -33,12 +33,6 @@ std::string CheckMarks(const TimelineChart& c) {
   return "-";
 }
 
-void Member(std::string& out, std::string_view key) {
-  if (out.back() != '{') out += ',';
-  AppendJsonString(out, key);
-  out += ':';
-}
-
 }  // namespace
 
 std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
@@ -77,42 +71,42 @@ void AppendWindowsJson(std::string& out, const std::vector<TimelineInterval>& ti
   for (const TimelineInterval& interval : timeline) {
     if (out.back() != '[') out += ',';
     out += '{';
-    Member(out, "from");
+    AppendJsonKey(out, "from");
     AppendJsonString(out, FormatSecond(interval.from));
-    Member(out, "to");
+    AppendJsonKey(out, "to");
     AppendJsonString(out, FormatSecond(interval.to));
     if (!interval.chart) {
-      Member(out, "error");
+      AppendJsonKey(out, "error");
       AppendJsonString(out, interval.stopMessage);
-      Member(out, "kind");
+      AppendJsonKey(out, "kind");
       AppendJsonString(out, kErrorKindPolar);
       out += '}';
       continue;
     }
     const TimelineChart& c = *interval.chart;
-    Member(out, "pranapada_sign");
+    AppendJsonKey(out, "pranapada_sign");
     AppendJsonInteger(out, c.pranapadaSign);
-    Member(out, "pranapada_degrees");
+    AppendJsonKey(out, "pranapada_degrees");
     out += '[';
     AppendJsonDouble(out, c.firstDegrees);
     out += ',';
     AppendJsonDouble(out, c.lastDegrees);
     out += ']';
-    Member(out, "house_from_ascendant");
+    AppendJsonKey(out, "house_from_ascendant");
     AppendJsonInteger(out, c.houseFromAscendant);
-    Member(out, "house_from_moon");
+    AppendJsonKey(out, "house_from_moon");
     AppendJsonInteger(out, c.houseFromMoon);
-    Member(out, "ascendant_sign");
+    AppendJsonKey(out, "ascendant_sign");
     AppendJsonInteger(out, c.ascendantSign);
-    Member(out, "moon_sign");
+    AppendJsonKey(out, "moon_sign");
     AppendJsonInteger(out, c.moonSign);
-    Member(out, "reference_sunrise");
+    AppendJsonKey(out, "reference_sunrise");
     AppendJsonString(out, FormatSecond(c.referenceSunrise));
-    Member(out, "check");
+    AppendJsonKey(out, "check");
     out += '{';
-    Member(out, "ascendant");
+    AppendJsonKey(out, "ascendant");
     AppendJsonBool(out, c.checkFromAscendant);
-    Member(out, "moon");
+    AppendJsonKey(out, "moon");
     AppendJsonBool(out, c.checkFromMoon);
     out += "}}";
   }
