@@ -37,6 +37,9 @@ bool SameShown(TimelineChart a, const TimelineChart& b) {
 
 int HouseFrom(int sign, int firstHouseSign) { return (sign - firstHouseSign + 12) % 12 + 1; }
 
+// An event that does not happen: no cut.
+constexpr std::int64_t kNoEvent = INT64_MIN;
+
 // The sunrise and sunset pairs that a birth on one civil date reads: the day before, the
 // day itself and the day after; and the instants, in seconds of the clock, at which the
 // reference day can change or the elapsed time turn.
@@ -189,7 +192,7 @@ class TimelineBuilder {
       suns.days[static_cast<std::size_t>(offset + 1)] = engine_.SunRiseSetOf(AddDays(date, offset));
     }
     const auto secondOf = [](const SunEvent& event, std::int64_t after) {
-      return event.occurs() ? SecondsSinceEpoch(event.time) + after : INT64_MIN;
+      return event.occurs() ? SecondsSinceEpoch(event.time) + after : kNoEvent;
     };
     suns.cuts = {secondOf(suns.Before().sunrise, 0), secondOf(suns.Today().sunrise, 0),
                  secondOf(suns.Today().sunset, 1), secondOf(suns.After().sunrise, 0)};
@@ -215,6 +218,7 @@ class TimelineBuilder {
     std::size_t cutCount = 0;
     cuts[cutCount++] = first;
     for (const std::int64_t event : stretch.suns->cuts) {
+      if (event == kNoEvent) continue;
       const std::int64_t at = event - stretch.minuteSecond;
       if (at <= first || at > last) continue;
       std::size_t i = cutCount++;
