@@ -188,8 +188,8 @@ class TimelineBuilder {
       if (known.date == date) return known;
     }
     DaySuns suns{date, {}, {}};
-    for (int offset = -1; offset <= 1; ++offset) {
-      suns.days[static_cast<std::size_t>(offset + 1)] = engine_.SunRiseSetOf(AddDays(date, offset));
+    for (std::size_t i = 0; i < suns.days.size(); ++i) {
+      suns.days[i] = engine_.SunRiseSetOf(AddDays(date, static_cast<std::int64_t>(i) - 1));
     }
     const auto secondOf = [](const SunEvent& event, std::int64_t after) {
       return event.occurs() ? SecondsSinceEpoch(event.time) + after : kNoEvent;
