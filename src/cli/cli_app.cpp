@@ -24,6 +24,7 @@
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
+#include "cli/printable_text.h"
 #include "cli/windows_output.h"
 #include "places/system_atlas.h"
 #include "retro/station_tables.h"
@@ -198,7 +199,14 @@ int RunBatchCommand(const std::string& path, std::istream& standardInput, std::o
   }
 }
 
-void PrintZones(std::ostream& out) {
+// kExitOk once `out` has taken everything written to it, else kExitIoFailure with a message.
+int FlushedStatus(std::ostream& out, std::ostream& err) {
+  if (out.flush()) return kExitOk;
+  err << kProgram << ": writing the output failed\n";
+  return kExitIoFailure;
+}
+
+int PrintZones(std::ostream& out, std::ostream& err) {
   char row[128];
   std::snprintf(row, sizeof row, "%5s %5s %7s  %s\n", "Index", "Hours", "Minutes", "Label");
   out << row;
@@ -209,6 +217,7 @@ void PrintZones(std::ostream& out) {
                   static_cast<int>(zone.label.size()), zone.label.data());
     out << row;
   }
+  return FlushedStatus(out, err);
 }
 
 int PrintStations(const std::string& planet, std::ostream& out, std::ostream& err) {
@@ -221,13 +230,17 @@ int PrintStations(const std::string& planet, std::ostream& out, std::ostream& er
     return kExitBadInput;
   }
   for (const std::string& line : lines) out << line << '\n';
-  return kExitOk;
+  return FlushedStatus(out, err);
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& terminalErr) {
+  // Messages quote names, places, paths and option values as given: their control
+  // characters are shown escaped.
+  PrintableStreamBuf printableErr(terminalErr.rdbuf());
+  std::ostream err(&printableErr);
   CLI::App app{"Pranapada Lagna charts from the command line.", kProgram};
   app.require_subcommand(1);
 
@@ -260,8 +273,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                      "Date for the zone suggestion, YYYY-MM-DD (default: today)");
   places->add_option("--time", placesOptions.time,
                      "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
-  places->add_option("--limit", placesOptions.limit, "Most places listed (default: 10)")
-      ->check(CLI::PositiveNumber);
+  places->add_option("--limit", placesOptions.limit,
+                     "Most places listed, 1 to 100000 (default: 10)");
 
   std::string stationPlanet;
   CLI::App* stations = app.add_subcommand(
@@ -287,8 +300,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
   if (*places) return PrintPlaces(placesOptions, out, err);
-  PrintZones(out);  // the one subcommand left
-  return kExitOk;
+  return PrintZones(out, err);  // the one subcommand left
 }
 
 }  // namespace velquor

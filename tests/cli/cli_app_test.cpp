@@ -387,13 +387,41 @@ TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
 }
 
 TEST(CliOutput, AFailingOutputIsReported) {
-  for (const auto& args : {kDelhi, std::vector<std::string>{"batch"}}) {
+  const std::vector<std::vector<std::string>> commands = {
+      kDelhi, {"batch"}, {"zones"}, {"stations", "Mercury"}, {"example"}};
+  for (const auto& args : commands) {
     std::istringstream in(BatchLine("ASHA", 6));
     std::ostringstream out, err;
     out.setstate(std::ios::badbit);
     EXPECT_EQ(RunCli(args, in, out, err), kExitIoFailure) << args[0];
     EXPECT_NE(err.str().find("writing the output failed"), std::string::npos) << err.str();
   }
+}
+
+// A name or a place can hold terminal controls: neither the chart nor a message passes
+// them on raw.
+TEST(CliOutput, ControlCharactersReachNoTerminal) {
+  const std::string evil = "\x1B]0;owned\x07\x1B[2J";
+  const CliRun chart = Cli(With(With(kDelhi, "--name", evil), "--city", "A\rB"));
+  EXPECT_EQ(chart.status, kExitOk);
+  EXPECT_NE(chart.out.find("\\x1b]0;owned\\x07\\x1b[2J"), std::string::npos) << chart.out;
+  EXPECT_NE(chart.out.find("A\\x0dB"), std::string::npos);
+  const std::vector<std::vector<std::string>> failing = {
+      {"places", evil},
+      {"stations", evil},
+      {"batch", evil},
+      With(kDelhi, "--zone", evil),
+      Plus(Plus(kDelhi, "--nme"), evil),
+  };
+  for (const auto& args : failing) {
+    const CliRun run = Cli(args);
+    EXPECT_NE(run.status, kExitOk) << args[0];
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\\x1b"), std::string::npos) << run.err;
+  }
+  const CliRun json = Cli(Plus(With(kDelhi, "--name", evil), "--json"));
+  EXPECT_EQ(Json::parse(json.out)["details"]["name"],
+            evil);  // JSON escapes by itself; the value is kept
 }
 
 TEST(CliBatch, AMissingFileIsBadInput) {
