@@ -8,6 +8,8 @@
 #include <fstream>
 #include <thread>
 
+#include <sys/stat.h>
+
 #include <CLI/CLI.hpp>
 
 #include "astro/precise_ephemeris.h"
@@ -25,6 +27,7 @@
 #include "cli/place_option.h"
 #include "cli/places_command.h"
 #include "cli/printable_text.h"
+#include "cli/stop_signals.h"
 #include "cli/windows_output.h"
 #include "places/system_atlas.h"
 #include "retro/station_tables.h"
@@ -171,10 +174,32 @@ int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream
   return kExitOk;
 }
 
+// The message why `batch` must not read its input: it is the very file the standard output
+// appends to (`batch FILE >> FILE`), so it would read its own answers forever. Empty when
+// it may. Only regular files count: a terminal is both input and output by design.
+std::string SameFileAsOutput(const std::string& path, int inputFd, int outputFd) {
+  struct stat input {};
+  struct stat output {};
+  if (outputFd < 0 || fstat(outputFd, &output) != 0) return {};
+  const bool known =
+      path.empty() ? inputFd >= 0 && fstat(inputFd, &input) == 0 : stat(path.c_str(), &input) == 0;
+  if (!known || !S_ISREG(input.st_mode) || input.st_dev != output.st_dev ||
+      input.st_ino != output.st_ino) {
+    return {};
+  }
+  return (path.empty() ? std::string("the standard input") : path) +
+         " is also the standard output: the batch would read its own output";
+}
+
 int RunBatchCommand(const std::string& path, std::istream& standardInput, std::ostream& out,
-                    std::ostream& err) {
+                    std::ostream& err, StandardFds fds) {
   std::ifstream file;
   const bool fromStandardInput = path.empty() || path == "-";
+  if (const std::string same = SameFileAsOutput(fromStandardInput ? "" : path, fds.in, fds.out);
+      !same.empty()) {
+    err << kProgram << ": " << same << '\n';
+    return kExitBadInput;
+  }
   if (!fromStandardInput) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
@@ -187,11 +212,17 @@ int RunBatchCommand(const std::string& path, std::istream& standardInput, std::o
       return kExitBadInput;
     }
   }
+  const StopSignals stopSignals;
   PipelineOptions options;
   options.workers = std::max(1u, std::thread::hardware_concurrency());
+  // A file never makes the reader wait; standard input may be a pipe or a terminal.
+  const int waitFd = fromStandardInput ? fds.in : -1;
+  options.waitForInput = [&] { return stopSignals.WaitForInput(waitFd); };
+  options.stopRequested = [] { return StopSignals::Received() != 0; };
   try {
     const PipelineSummary summary =
         ProcessLines(fromStandardInput ? standardInput : file, out, ChartLine, options);
+    if (summary.stopped) return 128 + StopSignals::Received();
     return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
   } catch (const std::exception& error) {
     err << kProgram << ": " << error.what() << '\n';
@@ -236,7 +267,7 @@ int PrintStations(const std::string& planet, std::ostream& out, std::ostream& er
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& terminalErr) {
+           std::ostream& terminalErr, StandardFds fds) {
   // Messages quote names, places, paths and option values as given: their control
   // characters are shown escaped.
   PrintableStreamBuf printableErr(terminalErr.rdbuf());
@@ -296,7 +327,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 
   if (*chart) return RunChartCommand(chartOptions, out, err);
   if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
-  if (*batch) return RunBatchCommand(batchPath, in, out, err);
+  if (*batch) return RunBatchCommand(batchPath, in, out, err, fds);
   if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
   if (*places) return PrintPlaces(placesOptions, out, err);

@@ -1,5 +1,8 @@
 #include "cli/cli_app.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -422,6 +425,29 @@ TEST(CliOutput, ControlCharactersReachNoTerminal) {
   const CliRun json = Cli(Plus(With(kDelhi, "--name", evil), "--json"));
   EXPECT_EQ(Json::parse(json.out)["details"]["name"],
             evil);  // JSON escapes by itself; the value is kept
+}
+
+// `batch FILE >> FILE` would read its own output forever: refused, whichever way the file
+// comes in; another file, or output elsewhere, is charted.
+TEST(CliBatch, RefusesAnInputFileThatIsAlsoTheOutput) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("velquor-same-" + std::to_string(getpid()));
+  std::ofstream(path) << BatchLine("ASHA", 6) << '\n';
+  const int file = open(path.c_str(), O_RDWR | O_APPEND);
+  ASSERT_GE(file, 0);
+  const auto run = [&](const std::vector<std::string>& args, StandardFds fds) {
+    std::ifstream in(path);
+    std::ostringstream out, err;
+    return std::pair{RunCli(args, in, out, err, fds), err.str()};
+  };
+  const auto [status, message] = run({"batch", path.string()}, {-1, file});
+  EXPECT_EQ(status, kExitBadInput);
+  EXPECT_NE(message.find("is also the standard output"), std::string::npos) << message;
+  EXPECT_EQ(run({"batch"}, {file, file}).first, kExitBadInput);
+  EXPECT_EQ(run({"batch", path.string()}, {-1, -1}).first, kExitOk);
+  EXPECT_EQ(run({"batch"}, {-1, file}).first, kExitOk);  // standard input is not the file
+  close(file);
+  std::filesystem::remove(path);
 }
 
 TEST(CliBatch, AMissingFileIsBadInput) {
