@@ -274,6 +274,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   std::ostream err(&printableErr);
   CLI::App app{"Pranapada Lagna charts from the command line.", kProgram};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string(kProgram) + " " + VELQUOR_VERSION,
+                       "Print the program's name and version and exit");
 
   ChartOptions chartOptions;
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
@@ -316,6 +318,27 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       ->required();
   CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
 
+  std::string helpTopic;
+  CLI::App* help = app.add_subcommand("help", "Describe the commands, or one COMMAND's options");
+  help->add_option("command", helpTopic, "The command to describe");
+
+  const auto findCommand = [&app](const std::string& name) -> const CLI::App* {
+    for (const CLI::App* command : app.get_subcommands({})) {
+      if (command->get_name() == name) return command;
+    }
+    return nullptr;
+  };
+  // A first argument that is neither an option nor a command: named, with the commands.
+  if (!args.empty() && !args[0].empty() && args[0][0] != '-' && findCommand(args[0]) == nullptr) {
+    std::string names;
+    for (const CLI::App* command : app.get_subcommands({})) {
+      names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    err << kProgram << ": unknown command \"" << args[0] << "\"; the commands are " << names
+        << '\n';
+    return kExitBadInput;
+  }
+
   try {
     // CLI11 takes the arguments last one first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -325,6 +348,20 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return status == 0 ? kExitOk : kExitBadInput;
   }
 
+  if (*help) {
+    if (helpTopic.empty()) {
+      // The tool's own help: app.help() would describe the selected "help" command.
+      out << app.get_formatter()->make_help(&app, kProgram, CLI::AppFormatMode::Normal);
+      return FlushedStatus(out, err);
+    }
+    const CLI::App* topic = findCommand(helpTopic);
+    if (topic == nullptr || topic == help) {
+      err << kProgram << ": help: unknown command \"" << helpTopic << "\"\n";
+      return kExitBadInput;
+    }
+    out << topic->help(kProgram);
+    return FlushedStatus(out, err);
+  }
   if (*chart) return RunChartCommand(chartOptions, out, err);
   if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
   if (*batch) return RunBatchCommand(batchPath, in, out, err, fds);

@@ -103,7 +103,7 @@ TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
   };
   const Case cases[] = {
       {{}, "subcommand"},
-      {{"horoscope"}, "subcommand"},
+      {{"horoscope"}, "unknown command \"horoscope\""},
       {Without(kDelhi, "--name"), "--name is required"},
       {Without(kDelhi, "--lon"), "--lon: required unless --place is given"},
       {Plus(kDelhi, "--colour"), "--colour"},
@@ -448,6 +448,33 @@ TEST(CliBatch, RefusesAnInputFileThatIsAlsoTheOutput) {
   EXPECT_EQ(run({"batch"}, {-1, file}).first, kExitOk);  // standard input is not the file
   close(file);
   std::filesystem::remove(path);
+}
+
+TEST(CliHabits, VersionHelpAndUnknownCommands) {
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, kExitOk);
+  EXPECT_EQ(version.out, std::string("velquor-cli ") + VELQUOR_VERSION + "\n");
+
+  // help COMMAND is COMMAND --help; help alone lists every command. (CLI11 lists the
+  // options an option excludes in no fixed order: those lines are left out.)
+  const auto withoutExcludes = [](const std::string& text) {
+    std::vector<std::string> lines = Lines(text);
+    std::erase_if(
+        lines, [](const std::string& line) { return line.find("Excludes:") != std::string::npos; });
+    return lines;
+  };
+  for (const char* command : {"chart", "windows", "batch", "zones", "places", "stations"}) {
+    const CliRun help = Cli({"help", command});
+    EXPECT_EQ(help.status, kExitOk) << command;
+    EXPECT_EQ(withoutExcludes(help.out), withoutExcludes(Cli({command, "--help"}).out)) << command;
+    EXPECT_NE(Cli({"help"}).out.find(command), std::string::npos) << command;
+  }
+  const CliRun unknown = Cli({"chrat", "--name", "A"});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find("unknown command \"chrat\"; the commands are chart,"),
+            std::string::npos)
+      << unknown.err;
+  EXPECT_EQ(Cli({"help", "chrat"}).status, kExitBadInput);
 }
 
 TEST(CliBatch, AMissingFileIsBadInput) {
