@@ -82,7 +82,9 @@ std::string PrintableText(std::string_view text, bool keepLineEnds) {
   return out;
 }
 
-PrintableStreamBuf::~PrintableStreamBuf() { sync(); }
+PrintableStreamBuf::~PrintableStreamBuf() {
+  if (PassOn(true)) target_->pubsync();
+}
 
 PrintableStreamBuf::int_type PrintableStreamBuf::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);

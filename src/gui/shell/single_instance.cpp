@@ -80,11 +80,12 @@ bool IsOwnerlessLock(const QLockFile& lock) {
 }  // namespace
 
 bool SingleInstance::acquire() {
-  if (!lock_.tryLock(100) && lock_.error() == QLockFile::LockFailedError &&
-      IsOwnerlessLock(lock_) && lock_.removeStaleLockFile()) {
-    lock_.tryLock(100);
+  bool locked = lock_.tryLock(100);
+  if (!locked && lock_.error() == QLockFile::LockFailedError && IsOwnerlessLock(lock_) &&
+      lock_.removeStaleLockFile()) {
+    locked = lock_.tryLock(100);
   }
-  if (!lock_.isLocked()) {
+  if (!locked) {
     if (lock_.error() == QLockFile::LockFailedError) return false;
     throw std::runtime_error("the start-up lock " + lock_.fileName().toStdString() +
                              " cannot be created");
