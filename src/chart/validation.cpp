@@ -14,6 +14,16 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// True when `name` holds nothing but spaces and control characters (tab, line ends, NUL):
+// nothing a reader would see as a name.
+bool IsBlankName(std::string_view name) {
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte > ' ' && byte != 0x7F) return false;
+  }
+  return true;
+}
+
 ValidationFailure Critical(std::string message, BirthField field) {
   return {std::move(message), MessageIcon::Critical, field};
 }
@@ -93,7 +103,7 @@ int BoxNumber(const std::string& text) { return LeadingNumber(text).value_or(-1)
 
 std::optional<ValidationFailure> ValidateBirthData(const BirthData& birth) {
   if (auto f = CheckDomain(birth)) return f;
-  if (TrimBlanks(birth.personName).empty()) return Critical("Please Enter Name", BirthField::Name);
+  if (IsBlankName(birth.personName)) return Critical("Please Enter Name", BirthField::Name);
   return CheckPlaceAndDate(birth);
 }
 

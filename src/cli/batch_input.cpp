@@ -240,6 +240,11 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
 
 BatchBirth ParseBatchLine(std::string_view line) {
   if (line.empty()) throw InputError("line", "empty");
+  // The JSON reader ends its input at a NUL byte; JSON allows none outside its strings'
+  // escapes, so a NUL anywhere makes the whole line faulty, not just the part before it.
+  if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos) {
+    throw InputError("line", "malformed JSON: a NUL byte at column " + std::to_string(nul + 1));
+  }
   BatchBirth input;
   ConventionTexts conventions;
   BirthDataReader reader(input.birth, conventions);

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/printable_text.h"
 #include "cli/sign_grid.h"
 
 namespace velquor {
@@ -60,9 +61,11 @@ void Details(std::string& out, const DetailTexts& details) {
       {"Country :", details.country}};
   out += "Your Details\n";
   out += kIndent;
-  out += details.name;
+  // The name and the place are the user's own texts: no control character of theirs
+  // reaches the terminal.
+  out += PrintableText(details.name);
   out += '\n';
-  for (const auto& [caption, value] : rows) CaptionedLine(out, caption, 16, value);
+  for (const auto& [caption, value] : rows) CaptionedLine(out, caption, 16, PrintableText(value));
 }
 
 void Positions(std::string& out, const std::array<std::string, 10>& texts) {

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <thread>
 
+#include <sys/stat.h>
+
 #include <CLI/CLI.hpp>
 
 #include "astro/precise_ephemeris.h"
@@ -24,6 +26,8 @@
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
+#include "cli/printable_text.h"
+#include "cli/stop_signals.h"
 #include "cli/windows_output.h"
 #include "places/system_atlas.h"
 #include "retro/station_tables.h"
@@ -170,10 +174,32 @@ int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream
   return kExitOk;
 }
 
+// The message why `batch` must not read its input: it is the very file the standard output
+// appends to (`batch FILE >> FILE`), so it would read its own answers forever. Empty when
+// it may. Only regular files count: a terminal is both input and output by design.
+std::string SameFileAsOutput(const std::string& path, int inputFd, int outputFd) {
+  struct stat input {};
+  struct stat output {};
+  if (outputFd < 0 || fstat(outputFd, &output) != 0) return {};
+  const bool known =
+      path.empty() ? inputFd >= 0 && fstat(inputFd, &input) == 0 : stat(path.c_str(), &input) == 0;
+  if (!known || !S_ISREG(input.st_mode) || input.st_dev != output.st_dev ||
+      input.st_ino != output.st_ino) {
+    return {};
+  }
+  return (path.empty() ? std::string("the standard input") : path) +
+         " is also the standard output: the batch would read its own output";
+}
+
 int RunBatchCommand(const std::string& path, std::istream& standardInput, std::ostream& out,
-                    std::ostream& err) {
+                    std::ostream& err, StandardFds fds) {
   std::ifstream file;
   const bool fromStandardInput = path.empty() || path == "-";
+  if (const std::string same = SameFileAsOutput(fromStandardInput ? "" : path, fds.in, fds.out);
+      !same.empty()) {
+    err << kProgram << ": " << same << '\n';
+    return kExitBadInput;
+  }
   if (!fromStandardInput) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
@@ -186,11 +212,17 @@ int RunBatchCommand(const std::string& path, std::istream& standardInput, std::o
       return kExitBadInput;
     }
   }
+  const StopSignals stopSignals;
   PipelineOptions options;
   options.workers = std::max(1u, std::thread::hardware_concurrency());
+  // A file never makes the reader wait; standard input may be a pipe or a terminal.
+  const int waitFd = fromStandardInput ? fds.in : -1;
+  options.waitForInput = [&] { return stopSignals.WaitForInput(waitFd); };
+  options.stopRequested = [] { return StopSignals::Received() != 0; };
   try {
     const PipelineSummary summary =
         ProcessLines(fromStandardInput ? standardInput : file, out, ChartLine, options);
+    if (summary.stopped) return 128 + StopSignals::Received();
     return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
   } catch (const std::exception& error) {
     err << kProgram << ": " << error.what() << '\n';
@@ -198,7 +230,14 @@ int RunBatchCommand(const std::string& path, std::istream& standardInput, std::o
   }
 }
 
-void PrintZones(std::ostream& out) {
+// kExitOk once `out` has taken everything written to it, else kExitIoFailure with a message.
+int FlushedStatus(std::ostream& out, std::ostream& err) {
+  if (out.flush()) return kExitOk;
+  err << kProgram << ": writing the output failed\n";
+  return kExitIoFailure;
+}
+
+int PrintZones(std::ostream& out, std::ostream& err) {
   char row[128];
   std::snprintf(row, sizeof row, "%5s %5s %7s  %s\n", "Index", "Hours", "Minutes", "Label");
   out << row;
@@ -209,6 +248,7 @@ void PrintZones(std::ostream& out) {
                   static_cast<int>(zone.label.size()), zone.label.data());
     out << row;
   }
+  return FlushedStatus(out, err);
 }
 
 int PrintStations(const std::string& planet, std::ostream& out, std::ostream& err) {
@@ -221,15 +261,21 @@ int PrintStations(const std::string& planet, std::ostream& out, std::ostream& er
     return kExitBadInput;
   }
   for (const std::string& line : lines) out << line << '\n';
-  return kExitOk;
+  return FlushedStatus(out, err);
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& terminalErr, StandardFds fds) {
+  // Messages quote names, places, paths and option values as given: their control
+  // characters are shown escaped.
+  PrintableStreamBuf printableErr(terminalErr.rdbuf());
+  std::ostream err(&printableErr);
   CLI::App app{"Pranapada Lagna charts from the command line.", kProgram};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string(kProgram) + " " + VELQUOR_VERSION,
+                       "Print the program's name and version and exit");
 
   ChartOptions chartOptions;
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
@@ -260,8 +306,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                      "Date for the zone suggestion, YYYY-MM-DD (default: today)");
   places->add_option("--time", placesOptions.time,
                      "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
-  places->add_option("--limit", placesOptions.limit, "Most places listed (default: 10)")
-      ->check(CLI::PositiveNumber);
+  places->add_option("--limit", placesOptions.limit,
+                     "Most places listed, 1 to 100000 (default: 10)");
 
   std::string stationPlanet;
   CLI::App* stations = app.add_subcommand(
@@ -272,6 +318,27 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       ->required();
   CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
 
+  std::string helpTopic;
+  CLI::App* help = app.add_subcommand("help", "Describe the commands, or one COMMAND's options");
+  help->add_option("command", helpTopic, "The command to describe");
+
+  const auto findCommand = [&app](const std::string& name) -> const CLI::App* {
+    for (const CLI::App* command : app.get_subcommands({})) {
+      if (command->get_name() == name) return command;
+    }
+    return nullptr;
+  };
+  // A first argument that is neither an option nor a command: named, with the commands.
+  if (!args.empty() && !args[0].empty() && args[0][0] != '-' && findCommand(args[0]) == nullptr) {
+    std::string names;
+    for (const CLI::App* command : app.get_subcommands({})) {
+      names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    err << kProgram << ": unknown command \"" << args[0] << "\"; the commands are " << names
+        << '\n';
+    return kExitBadInput;
+  }
+
   try {
     // CLI11 takes the arguments last one first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -281,14 +348,27 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return status == 0 ? kExitOk : kExitBadInput;
   }
 
+  if (*help) {
+    if (helpTopic.empty()) {
+      // The tool's own help: app.help() would describe the selected "help" command.
+      out << app.get_formatter()->make_help(&app, kProgram, CLI::AppFormatMode::Normal);
+      return FlushedStatus(out, err);
+    }
+    const CLI::App* topic = findCommand(helpTopic);
+    if (topic == nullptr || topic == help) {
+      err << kProgram << ": help: unknown command \"" << helpTopic << "\"\n";
+      return kExitBadInput;
+    }
+    out << topic->help(kProgram);
+    return FlushedStatus(out, err);
+  }
   if (*chart) return RunChartCommand(chartOptions, out, err);
   if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
-  if (*batch) return RunBatchCommand(batchPath, in, out, err);
+  if (*batch) return RunBatchCommand(batchPath, in, out, err, fds);
   if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
   if (*places) return PrintPlaces(placesOptions, out, err);
-  PrintZones(out);  // the one subcommand left
-  return kExitOk;
+  return PrintZones(out, err);  // the one subcommand left
 }
 
 }  // namespace velquor

@@ -10,13 +10,23 @@ LineReader::LineReader(std::istream& in, std::size_t maxLineBytes, std::size_t b
     : in_(in), maxLineBytes_(maxLineBytes), block_(blockBytes) {}
 
 bool LineReader::Refill() {
+  std::streambuf& buffer = *in_.rdbuf();
+  // Waits for at least one byte (or the end) only when none is known to be ready.
+  if (buffer.in_avail() <= 0 && std::streambuf::traits_type::eq_int_type(
+                                    buffer.sgetc(), std::streambuf::traits_type::eof())) {
+    position_ = filled_ = 0;
+    return false;
+  }
+  const std::streamsize ready = std::max<std::streamsize>(1, buffer.in_avail());
   const std::streamsize got =
-      in_.rdbuf()->sgetn(block_.data(), static_cast<std::streamsize>(block_.size()));
+      buffer.sgetn(block_.data(), std::min(ready, static_cast<std::streamsize>(block_.size())));
   if (got < 0) throw std::runtime_error("reading the input failed");
   position_ = 0;
   filled_ = static_cast<std::size_t>(got);
   return filled_ > 0;
 }
+
+bool LineReader::InputReady() const { return position_ < filled_ || in_.rdbuf()->in_avail() > 0; }
 
 bool LineReader::AppendNext(std::string& line, bool& overlong) {
   const std::size_t start = line.size();

@@ -1,5 +1,7 @@
-// Reads lines from a stream in fixed-size blocks, holding at most one block and one line,
-// however long the input or any line in it.
+// Reads lines from a stream in blocks of at most a fixed size, holding at most one block and
+// one line, however long the input or any line in it. A read takes what the input has
+// ready and waits only when nothing is, so that a line that has arrived is never held back
+// for more input to fill the block.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +21,11 @@ class LineReader {
   // input; a last line without a line end still counts. Throws std::runtime_error when
   // the stream fails for another reason than its end.
   bool AppendNext(std::string& line, bool& overlong);
+
+  // Whether more input can be read without waiting: it is held here or in the stream's
+  // buffer, or the system says it is ready (a pipe that has data, the rest of a file).
+  // False at the end of the input too.
+  bool InputReady() const;
 
  private:
   bool Refill();

@@ -54,6 +54,19 @@ AngleOption ParseAngle(std::string_view option, std::string_view text, char posi
 
 }  // namespace
 
+std::size_t ParseCountOption(std::string_view option, std::string_view text, std::size_t maximum) {
+  const std::string expected = "a whole number from 1 to " + std::to_string(maximum);
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    ThrowMalformed(option, expected, text);
+  }
+  std::size_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > maximum) {
+    ThrowMalformed(option, expected, text);
+  }
+  return value;
+}
+
 DateOption ParseDateOption(std::string_view text) {
   constexpr std::string_view kExpected = "a date as YYYY-MM-DD";
   std::string_view rest = text;

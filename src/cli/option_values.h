@@ -2,6 +2,7 @@
 // throws InputError naming its option; ranges are left to RequireValidBirth.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace velquor {
@@ -35,6 +36,10 @@ AngleOption ParseLongitudeOption(std::string_view text);
 
 // A row of the time-zone table by its index (digits) or by its exact label.
 int ParseZoneOption(std::string_view text);
+
+// A count of at least 1 and at most `maximum`, in decimal digits only: "010" is ten, and
+// signs, spaces, "0x" and exponents are refused (the stream readers would take them).
+std::size_t ParseCountOption(std::string_view option, std::string_view text, std::size_t maximum);
 
 // Throws InputError naming `option` unless `text` is valid UTF-8.
 void RequireUtf8Option(std::string_view option, std::string_view text);

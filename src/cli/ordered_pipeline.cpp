@@ -50,6 +50,7 @@ struct Chunk {
       if (!reader.AppendNext(text, line.overlong)) break;
       line.length = text.size() - line.offset;
       lines.push_back(line);
+      if (!reader.InputReady()) break;  // answer what has come before waiting for more
     }
     return !lines.empty();
   }
@@ -148,9 +149,27 @@ PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProc
     inFlight.pop_front();
   };
 
+  const auto flush = [&] {
+    out.flush();
+    if (!out) throw std::runtime_error("writing the output failed");
+  };
+  const auto stopAsked = [&] {
+    if (options.stopRequested && options.stopRequested()) summary.stopped = true;
+    return summary.stopped;
+  };
+
   LineReader reader(in, options.maxLineBytes);
   std::uint64_t nextNumber = 1;
-  for (;;) {
+  while (!summary.stopped) {
+    if (!reader.InputReady()) {
+      while (!inFlight.empty() && !stopAsked()) writeOldest();
+      if (summary.stopped) break;
+      flush();
+      if (options.waitForInput && !options.waitForInput()) {
+        summary.stopped = true;
+        break;
+      }
+    }
     std::unique_ptr<Chunk> chunk;
     if (spare.empty()) {
       chunk = std::make_unique<Chunk>();
@@ -164,13 +183,13 @@ PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProc
     queue.Push(chunk.get());
     inFlight.push_back(std::move(chunk));
     while (!inFlight.empty() &&
-           (inFlight.size() >= maxInFlight || queue.IsDone(inFlight.front().get()))) {
+           (inFlight.size() >= maxInFlight || queue.IsDone(inFlight.front().get())) &&
+           !stopAsked()) {
       writeOldest();
     }
   }
-  while (!inFlight.empty()) writeOldest();
-  out.flush();
-  if (!out) throw std::runtime_error("writing the output failed");
+  while (!inFlight.empty() && !stopAsked()) writeOldest();
+  flush();
   return summary;
 }
 

@@ -28,15 +28,25 @@ struct PipelineOptions {
   std::size_t chunkLines = 256;        // lines handed to a worker at once
   std::size_t chunkBytes = 1 << 20;    // a chunk ends early when its text reaches this
   std::size_t maxLineBytes = 1 << 16;  // longer lines are overlong
+  // Called when no more input is ready, after every line read so far has been answered and
+  // the output flushed, before the read that waits; false stops the run. Empty: just read.
+  std::function<bool()> waitForInput;
+  // Asked before each run of lines is written; true stops the run there, so that the output
+  // ends with a whole line. Empty: never.
+  std::function<bool()> stopRequested;
 };
 
 struct PipelineSummary {
   std::uint64_t lines = 0;
   std::uint64_t failedLines = 0;
+  bool stopped = false;  // by waitForInput or stopRequested, before the end of the input
 };
 
-// Reads `in` to its end. At most 2 x workers + 1 chunks are read ahead of the output.
-// Throws std::runtime_error when writing to `out` fails.
+// Reads `in` to its end, or until a stop is asked for. At most 2 x workers + 1 chunks are
+// read ahead of the output. Whenever the input stalls (no more of it is ready), every line
+// read so far is answered and `out` flushed before waiting, so that a program writing a
+// line and waiting for its answer gets it. Throws std::runtime_error when writing to `out`
+// fails.
 PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProcessor& process,
                              const PipelineOptions& options);
 

@@ -58,7 +58,9 @@ std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
 int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& err) {
   LocalMoment moment;
   PlaceQuery query;
+  std::size_t limit = 0;
   try {
+    limit = ParseCountOption("--limit", options.limit, kMaxPlacesLimit);
     RequireUtf8Option("query", options.query);
     moment = MomentOf(options);
     query = ParsePlaceText(options.query);
@@ -72,7 +74,7 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
 
   PlaceSearchResult result;
   try {
-    result = SystemAtlas().get()->Search(query, options.limit);
+    result = SystemAtlas().get()->Search(query, limit);
   } catch (const AtlasError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitIoFailure;

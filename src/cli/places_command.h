@@ -10,11 +10,13 @@
 
 namespace velquor {
 
+inline constexpr std::size_t kMaxPlacesLimit = 100000;
+
 struct PlacesOptions {
-  std::string query;  // CITY[, STATE][, COUNTRY]
-  std::string date;   // YYYY-MM-DD for the zone suggestion; empty: today
-  std::string time;   // HH:MM[:SS]; empty: noon
-  std::size_t limit = 10;
+  std::string query;         // CITY[, STATE][, COUNTRY]
+  std::string date;          // YYYY-MM-DD for the zone suggestion; empty: today
+  std::string time;          // HH:MM[:SS]; empty: noon
+  std::string limit = "10";  // most places listed: decimal, 1 to kMaxPlacesLimit
 };
 
 // One line of the listing, fields separated by tabs: city, state, country, latitude and

@@ -72,6 +72,9 @@ TEST(BatchInput, FaultsNameTheKey) {
       {"{\"name\":\"Z\xFCrich\"}", "line", "malformed JSON"},  // not UTF-8
       {std::string("{\"name\":\"A\0\"}", 13), "line", "malformed JSON"},
       {std::string(10000, '['), "line", "expected a JSON object"},
+      // The JSON reader stops at a NUL: what follows it must not be dropped unseen.
+      {kRequiredOnly + std::string(1, '\0') + "garbage", "line", "a NUL byte at column"},
+      {std::string(1, '\0') + kRequiredOnly, "line", "a NUL byte at column 1"},
       {std::string(10000, '{'), "line", "malformed JSON"},
       {kRequiredOnly + std::string(" {}"), "line", "malformed JSON"},
       {WithKey("city", "{\"a\":1}"), "city", "expected a string"},

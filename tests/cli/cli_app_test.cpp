@@ -1,5 +1,8 @@
 #include "cli/cli_app.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -100,7 +103,7 @@ TEST(CliChart, BadInputNamesTheFieldAndExitsWithTwo) {
   };
   const Case cases[] = {
       {{}, "subcommand"},
-      {{"horoscope"}, "subcommand"},
+      {{"horoscope"}, "unknown command \"horoscope\""},
       {Without(kDelhi, "--name"), "--name is required"},
       {Without(kDelhi, "--lon"), "--lon: required unless --place is given"},
       {Plus(kDelhi, "--colour"), "--colour"},
@@ -387,13 +390,91 @@ TEST(CliBatch, ReadsAFileInOrderOverManyChunks) {
 }
 
 TEST(CliOutput, AFailingOutputIsReported) {
-  for (const auto& args : {kDelhi, std::vector<std::string>{"batch"}}) {
+  const std::vector<std::vector<std::string>> commands = {
+      kDelhi, {"batch"}, {"zones"}, {"stations", "Mercury"}, {"example"}};
+  for (const auto& args : commands) {
     std::istringstream in(BatchLine("ASHA", 6));
     std::ostringstream out, err;
     out.setstate(std::ios::badbit);
     EXPECT_EQ(RunCli(args, in, out, err), kExitIoFailure) << args[0];
     EXPECT_NE(err.str().find("writing the output failed"), std::string::npos) << err.str();
   }
+}
+
+// A name or a place can hold terminal controls: neither the chart nor a message passes
+// them on raw.
+TEST(CliOutput, ControlCharactersReachNoTerminal) {
+  const std::string evil = "\x1B]0;owned\x07\x1B[2J";
+  const CliRun chart = Cli(With(With(kDelhi, "--name", evil), "--city", "A\rB"));
+  EXPECT_EQ(chart.status, kExitOk);
+  EXPECT_NE(chart.out.find("\\x1b]0;owned\\x07\\x1b[2J"), std::string::npos) << chart.out;
+  EXPECT_NE(chart.out.find("A\\x0dB"), std::string::npos);
+  const std::vector<std::vector<std::string>> failing = {
+      {"places", evil},
+      {"stations", evil},
+      {"batch", evil},
+      With(kDelhi, "--zone", evil),
+      Plus(Plus(kDelhi, "--nme"), evil),
+  };
+  for (const auto& args : failing) {
+    const CliRun run = Cli(args);
+    EXPECT_NE(run.status, kExitOk) << args[0];
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\\x1b"), std::string::npos) << run.err;
+  }
+  const CliRun json = Cli(Plus(With(kDelhi, "--name", evil), "--json"));
+  EXPECT_EQ(Json::parse(json.out)["details"]["name"],
+            evil);  // JSON escapes by itself; the value is kept
+}
+
+// `batch FILE >> FILE` would read its own output forever: refused, whichever way the file
+// comes in; another file, or output elsewhere, is charted.
+TEST(CliBatch, RefusesAnInputFileThatIsAlsoTheOutput) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("velquor-same-" + std::to_string(getpid()));
+  std::ofstream(path) << BatchLine("ASHA", 6) << '\n';
+  const int file = open(path.c_str(), O_RDWR | O_APPEND);
+  ASSERT_GE(file, 0);
+  const auto run = [&](const std::vector<std::string>& args, StandardFds fds) {
+    std::ifstream in(path);
+    std::ostringstream out, err;
+    return std::pair{RunCli(args, in, out, err, fds), err.str()};
+  };
+  const auto [status, message] = run({"batch", path.string()}, {-1, file});
+  EXPECT_EQ(status, kExitBadInput);
+  EXPECT_NE(message.find("is also the standard output"), std::string::npos) << message;
+  EXPECT_EQ(run({"batch"}, {file, file}).first, kExitBadInput);
+  EXPECT_EQ(run({"batch", path.string()}, {-1, -1}).first, kExitOk);
+  EXPECT_EQ(run({"batch"}, {-1, file}).first, kExitOk);  // standard input is not the file
+  close(file);
+  std::filesystem::remove(path);
+}
+
+TEST(CliHabits, VersionHelpAndUnknownCommands) {
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, kExitOk);
+  EXPECT_EQ(version.out, std::string("velquor-cli ") + VELQUOR_VERSION + "\n");
+
+  // help COMMAND is COMMAND --help; help alone lists every command. (CLI11 lists the
+  // options an option excludes in no fixed order: those lines are left out.)
+  const auto withoutExcludes = [](const std::string& text) {
+    std::vector<std::string> lines = Lines(text);
+    std::erase_if(
+        lines, [](const std::string& line) { return line.find("Excludes:") != std::string::npos; });
+    return lines;
+  };
+  for (const char* command : {"chart", "windows", "batch", "zones", "places", "stations"}) {
+    const CliRun help = Cli({"help", command});
+    EXPECT_EQ(help.status, kExitOk) << command;
+    EXPECT_EQ(withoutExcludes(help.out), withoutExcludes(Cli({command, "--help"}).out)) << command;
+    EXPECT_NE(Cli({"help"}).out.find(command), std::string::npos) << command;
+  }
+  const CliRun unknown = Cli({"chrat", "--name", "A"});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find("unknown command \"chrat\"; the commands are chart,"),
+            std::string::npos)
+      << unknown.err;
+  EXPECT_EQ(Cli({"help", "chrat"}).status, kExitBadInput);
 }
 
 TEST(CliBatch, AMissingFileIsBadInput) {

@@ -22,6 +22,26 @@ void ExpectFault(const std::function<void()>& parse, const std::string& field,
   }
 }
 
+TEST(OptionForms, CountsAreDecimalFromOneUp) {
+  struct Case {
+    const char* text;
+    std::size_t value;  // 0: refused
+  };
+  const Case cases[] = {
+      {"10", 10}, {"010", 10}, {"1", 1},   {"100000", 100000}, {"0", 0},
+      {"00", 0},  {"0x10", 0}, {"1e3", 0}, {"-5", 0},          {"+5", 0},
+      {" 5", 0},  {"5 ", 0},   {"", 0},    {"100001", 0},      {"99999999999999999999999", 0},
+      {"5.0", 0},
+  };
+  for (const Case& c : cases) {
+    if (c.value == 0) {
+      ExpectFault([&] { ParseCountOption("--limit", c.text, 100000); }, "--limit", c.text);
+    } else {
+      EXPECT_EQ(ParseCountOption("--limit", c.text, 100000), c.value) << c.text;
+    }
+  }
+}
+
 TEST(OptionForms, DateAndTime) {
   struct Case {
     const char* date;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -25,6 +28,15 @@ bool SlowEcho(const InputLine& line, std::string& out) {
   out += std::to_string(line.number) + ":" + std::string(line.text) +
          (line.overlong ? " overlong" : "") + "\n";
   return !line.text.ends_with('7');
+}
+
+// What SlowEcho writes for the lines `first` to `last` of NumberedLines.
+std::string SlowEchoOf(int first, int last) {
+  std::string text;
+  for (int i = first; i <= last; ++i) {
+    text += std::to_string(i) + ":in" + std::to_string(i) + "\n";
+  }
+  return text;
 }
 
 TEST(OrderedPipeline, KeepsInputOrderWithAnyWorkersAndChunks) {
@@ -116,6 +128,98 @@ TEST(OrderedPipeline, ReportsAFailingOutput) {
   std::ostringstream out;
   out.setstate(std::ios::badbit);
   EXPECT_THROW(ProcessLines(in, out, SlowEcho, PipelineOptions{}), std::runtime_error);
+}
+
+// An input that gives its first part, then waits (as a pipe does while its writer waits for
+// an answer) until the output has been flushed or five seconds have passed, then ends.
+class StallingInput : public std::streambuf {
+ public:
+  explicit StallingInput(std::string first) : first_(std::move(first)) {
+    setg(first_.data(), first_.data(), first_.data() + first_.size());
+  }
+
+  void NoteFlushed() {
+    {
+      std::lock_guard lock(mutex_);
+      flushed_ = true;
+    }
+    flushedChanged_.notify_all();
+  }
+
+  bool flushedBeforeMoreInput() const { return flushedBeforeMoreInput_; }
+
+ protected:
+  std::streamsize showmanyc() override { return 0; }  // nothing more known to be ready
+  int_type underflow() override {
+    std::unique_lock lock(mutex_);
+    flushedBeforeMoreInput_ =
+        flushedChanged_.wait_for(lock, std::chrono::seconds(5), [&] { return flushed_; });
+    return traits_type::eof();
+  }
+
+ private:
+  std::string first_;
+  std::mutex mutex_;
+  std::condition_variable flushedChanged_;
+  bool flushed_ = false;
+  bool flushedBeforeMoreInput_ = false;
+};
+
+// An output that tells the input when it is flushed.
+class FlushWatcher : public std::stringbuf {
+ public:
+  explicit FlushWatcher(StallingInput& input) : input_(input) {}
+
+ protected:
+  int sync() override {
+    if (!str().empty()) input_.NoteFlushed();
+    return 0;
+  }
+
+ private:
+  StallingInput& input_;
+};
+
+TEST(OrderedPipeline, AnswersEveryLineBeforeWaitingForMoreInput) {
+  for (const unsigned workers : {1u, 3u}) {
+    StallingInput inputBuffer("in1\nin2\n");
+    FlushWatcher outputBuffer(inputBuffer);
+    std::istream in(&inputBuffer);
+    std::ostream out(&outputBuffer);
+    PipelineOptions options;
+    options.workers = workers;
+    ProcessLines(in, out, SlowEcho, options);
+    EXPECT_TRUE(inputBuffer.flushedBeforeMoreInput()) << workers;
+    EXPECT_EQ(outputBuffer.str(), "1:in1\n2:in2\n");
+  }
+}
+
+// A stop asked for between runs of lines ends the output after a whole line; so does a
+// wait for input that is cut short.
+TEST(OrderedPipeline, AStopEndsTheOutputAfterAWholeLine) {
+  for (const unsigned workers : {1u, 4u}) {
+    std::istringstream in(NumberedLines(10000));
+    std::ostringstream out;
+    PipelineOptions options;
+    options.workers = workers;
+    options.chunkLines = 10;
+    std::atomic<int> asked = 0;
+    options.stopRequested = [&] { return ++asked > 3; };
+    const PipelineSummary summary = ProcessLines(in, out, SlowEcho, options);
+    EXPECT_TRUE(summary.stopped);
+    // Whole runs of lines, the first ones, and not all.
+    const std::string text = out.str();
+    const auto written = std::count(text.begin(), text.end(), '\n');
+    EXPECT_EQ(written % 10, 0) << workers;
+    EXPECT_GT(written, 0) << workers;
+    EXPECT_LT(written, 10000) << workers;
+    EXPECT_EQ(text, SlowEchoOf(1, static_cast<int>(written))) << workers;
+  }
+  std::istringstream in(NumberedLines(5));
+  std::ostringstream out;
+  PipelineOptions options;
+  options.waitForInput = [] { return false; };
+  EXPECT_TRUE(ProcessLines(in, out, SlowEcho, options).stopped);
 }
 
 }  // namespace

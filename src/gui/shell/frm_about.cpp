@@ -38,6 +38,15 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   label3->setWordWrap(true);
   auto* lblCoBrand = Named<LinkLabel>("lblCoBrand", QStringLiteral("Click here for more details."));
 
+  // The licence, and the credit the atlas's data asks for (CC BY 4.0).
+  auto* lblLicence = Named<QLabel>(
+      "lblLicence",
+      tr("Free software under the GNU General Public License, version 3 or later. Place data "
+         "© GeoNames (geonames.org), CC BY 4.0."));
+  lblLicence->setWordWrap(true);
+  lblLicence->setFixedWidth(340);
+  MuteText(lblLicence);
+
   auto* cmdOK = Named<QPushButton>("cmdOK", QStringLiteral("Ok"));
   cmdOK->setDefault(true);
 
@@ -48,6 +57,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   text->addSpacing(12);
   text->addWidget(label3);
   text->addWidget(lblCoBrand);
+  text->addSpacing(12);
+  text->addWidget(lblLicence);
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(20, 20, 20, 16);

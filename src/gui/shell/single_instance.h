@@ -2,7 +2,8 @@
 // folder and listens on a local socket beside it; a later start finds the lock taken, asks
 // the running instance (through the socket) to bring its window to the front, and ends.
 // A lock left by a crashed instance names a process that no longer runs, so the next start
-// takes it over.
+// takes it over; so is a lock file that names no process (empty or unreadable) and that no
+// process holds.
 #pragma once
 
 #include <QLocalServer>
@@ -20,8 +21,16 @@ class SingleInstance : public QObject {
   explicit SingleInstance(const QString& folder);
   ~SingleInstance() override;
 
-  // The user's runtime folder (XDG_RUNTIME_DIR, or Qt's private fallback).
+  // The user's runtime folder XDG_RUNTIME_DIR or, without it, the folder "velquor-UID" in
+  // the temporary folder, created if missing; either checked by PrivateFolder.
   static QString DefaultFolder();
+
+  // `path` once it is a folder (not a link) owned by this user that no one else may enter
+  // (mode 0700 or stricter); a missing one is created so. Throws std::runtime_error naming
+  // the folder otherwise: another user could block the lock or take the socket there.
+  static QString PrivateFolder(const QString& path);
+
+  QString lockFileName() const { return lock_.fileName(); }
 
   // True when no other instance runs: this one now holds the lock and listens for later
   // starts. False when another instance holds it. Throws std::runtime_error when the lock

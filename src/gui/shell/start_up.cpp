@@ -1,5 +1,7 @@
 #include "gui/shell/start_up.h"
 
+#include <QtDebug>
+
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/single_instance.h"
 
@@ -8,6 +10,9 @@ namespace velquor {
 std::unique_ptr<AppShell> StartUp(SingleInstance& instance) {
   if (!instance.acquire()) {
     instance.askRunningInstanceToShow();
+    // Says which file refused the start, so that a stuck lock can be found.
+    qInfo().noquote() << QStringLiteral("velquor: another instance holds the lock file %1")
+                             .arg(instance.lockFileName());
     ShowMessage(nullptr, QStringLiteral("Application is already running"),
                 MessageIcon::Information);
     return nullptr;

@@ -18,7 +18,7 @@ using test::Child;
 
 struct AboutSeen {
   bool modal = false;
-  QString title, label2, label3, coBrand, homePage, ok;
+  QString title, label2, label3, coBrand, homePage, licence, ok;
   bool closedByOk = false;
 };
 
@@ -33,6 +33,7 @@ AboutSeen OpenAbout(QAction& item) {
     seen.label3 = Child<QLabel>(*modal, QStringLiteral("Label3")).text();
     seen.coBrand = Child<QLabel>(*modal, QStringLiteral("lblCoBrand")).text();
     seen.homePage = Child<QLabel>(*modal, QStringLiteral("lblHomePage")).text();
+    seen.licence = Child<QLabel>(*modal, QStringLiteral("lblLicence")).text();
     Child<QWidget>(*modal, QStringLiteral("picIcon"));
     auto& ok = Child<QPushButton>(*modal, QStringLiteral("cmdOK"));
     seen.ok = ok.text();
@@ -52,6 +53,11 @@ void ExpectAboutBox(const AboutSeen& seen) {
             "Get this software fully branded for your website. ");
   EXPECT_EQ(seen.coBrand, "Click here for more details.");
   EXPECT_EQ(seen.homePage, PageUrl(PageRole::HomePage).toString());
+  // The licence and the credit the place data's licence asks for.
+  for (const char* part :
+       {"GNU General Public License, version 3 or later", "GeoNames", "CC BY 4.0"}) {
+    EXPECT_TRUE(seen.licence.contains(QLatin1String(part))) << part;
+  }
   EXPECT_EQ(seen.ok, "Ok");
   EXPECT_TRUE(seen.closedByOk);
 }

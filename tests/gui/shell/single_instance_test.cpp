@@ -1,10 +1,13 @@
 // One running program per user, checked with real processes: a second start is refused
 // without a form and brings the first forward; a lock left by a killed process does not
 // block the next start.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
@@ -83,6 +86,56 @@ TEST(SingleInstance, LockOfAKilledInstanceDoesNotBlockTheNextStart) {
 
   Probe next(folder.path());
   EXPECT_TRUE(next.waitForLine(QStringLiteral("started"))) << next.finish().toStdString();
+}
+
+// A lock file that names no process and that no process holds (left empty or unreadable by
+// a crash or a full disk) does not block the start; one a live instance holds still does.
+TEST(SingleInstance, AnOwnerlessLockFileIsTakenOver) {
+  for (const QFile::Permissions permissions :
+       {QFile::ReadOwner | QFile::WriteOwner, QFile::Permissions{}}) {
+    QTemporaryDir folder;
+    const QString lockPath = QDir(folder.path()).filePath(QStringLiteral("velquor.lock"));
+    {
+      QFile empty(lockPath);
+      ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(lockPath, permissions);
+    Probe next(folder.path());
+    EXPECT_TRUE(next.waitForLine(QStringLiteral("started"))) << next.finish().toStdString();
+    SingleInstance later(folder.path());
+    EXPECT_FALSE(later.acquire());
+  }
+}
+
+TEST(SingleInstance, TheFolderMustBePrivate) {
+  QTemporaryDir parent;
+  const QDir dir(parent.path());
+  const QString created = dir.filePath(QStringLiteral("new"));
+  EXPECT_EQ(SingleInstance::PrivateFolder(created), created);
+  EXPECT_EQ(QFileInfo(created).permissions() & 0x0077, 0) << "group and others may not enter";
+
+  const QString open = dir.filePath(QStringLiteral("open"));
+  ASSERT_TRUE(dir.mkdir(open));
+  QFile::setPermissions(open, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                  QFile::ReadOther | QFile::ExeOther);
+  const QString link = dir.filePath(QStringLiteral("link"));
+  ASSERT_TRUE(QFile::link(created, link));
+  const QString file = dir.filePath(QStringLiteral("file"));
+  ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+  for (const QString& refused : {open, link, file}) {
+    EXPECT_THROW(SingleInstance::PrivateFolder(refused), std::runtime_error)
+        << refused.toStdString();
+  }
+}
+
+TEST(SingleInstance, WithoutARuntimeFolderTheDefaultIsPrivate) {
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  const QString folder = SingleInstance::DefaultFolder();
+  qputenv("XDG_RUNTIME_DIR", saved);
+  EXPECT_TRUE(QDir::isAbsolutePath(folder)) << folder.toStdString();
+  EXPECT_EQ(QFileInfo(folder).ownerId(), geteuid());
+  EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, 0);
 }
 
 TEST(SingleInstance, AnUnusableFolderIsAnError) {
