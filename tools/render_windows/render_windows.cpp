@@ -186,8 +186,7 @@ void RenderLongNames(velquor::AppShell& shell, const QDir& folder) {
   while (veryLongName.size() < 180) veryLongName += longName + QLatin1Char(' ');
   veryLongName.truncate(180);
   velquor::FrmMain& form = shell.frmMain();
-  const std::pair<const char*, QString> names[] = {{"Long", longName},
-                                                   {"VeryLong", veryLongName}};
+  const std::pair<const char*, QString> names[] = {{"Long", longName}, {"VeryLong", veryLongName}};
   for (const auto& [stem, name] : names) {
     form.show();
     Child<QLineEdit>(form, "txtName").setText(name);

@@ -40,7 +40,8 @@ void NumberBox::edited(const QString& text) {
   if (holdsNumber(text)) return;
   const QString number = ShownNumber(text);
   if (number.isEmpty() || number.size() > digits_) {
-    const int cursor = static_cast<int>(std::min<qsizetype>(box_->cursorPosition(), lastNumber_.size()));
+    const int cursor =
+        static_cast<int>(std::min<qsizetype>(box_->cursorPosition(), lastNumber_.size()));
     box_->setText(lastNumber_);
     box_->setCursorPosition(cursor);
     return;

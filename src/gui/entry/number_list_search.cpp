@@ -42,8 +42,8 @@ int NumberListSearch::MatchingRow(const QStringList& entries, const QString& dig
 }
 
 int NumberListSearch::rowFor(QChar digit) {
-  const bool continues =
-      sinceLastDigit_.isValid() && sinceLastDigit_.elapsed() < QApplication::keyboardInputInterval();
+  const bool continues = sinceLastDigit_.isValid() &&
+                         sinceLastDigit_.elapsed() < QApplication::keyboardInputInterval();
   sinceLastDigit_.start();
   const QStringList entries = Entries(*list_);
   if (continues) {

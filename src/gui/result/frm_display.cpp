@@ -132,8 +132,8 @@ QWidget* FrmDisplay::buildDetails() {
   grid->setVerticalSpacing(4);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row) {
     const DetailRow& line = kDetailRows[row];
-    QLabel* value = line.typed ? static_cast<QLabel*>(new ElidedLabel(kDetailHintCharacters))
-                               : new QLabel;
+    QLabel* value =
+        line.typed ? static_cast<QLabel*>(new ElidedLabel(kDetailHintCharacters)) : new QLabel;
     value->setObjectName(QString::fromLatin1(line.valueName));
     value->setTextFormat(Qt::PlainText);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -118,8 +118,8 @@ void SignChart::placeCells() {
   square_ = QRect((width() - 4 * cell) / 2, (height() - 4 * cell) / 2, 4 * cell, 4 * cell);
   for (int sign = 0; sign < 12; ++sign) {
     const QPoint place = CellPlace(sign);
-    cells_[sign]->setGeometry(square_.x() + place.x() * cell, square_.y() + place.y() * cell,
-                              cell, cell);
+    cells_[sign]->setGeometry(square_.x() + place.x() * cell, square_.y() + place.y() * cell, cell,
+                              cell);
   }
   centre_->setGeometry(square_.x() + cell, square_.y() + cell, 2 * cell, 2 * cell);
   update();

@@ -75,8 +75,8 @@ TEST(FrmMainControls, NamesKindsAndCaptions) {
 // FrmMainKeyboard.TypedDigitsBeyondABoxsLengthAreRefused.
 TEST(FrmMainControls, BoxesStartEmptyWithTheirLimits) {
   FrmMain form;
-  for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD",
-                           "txtLonM", "txtLatD", "txtLatM"})
+  for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM",
+                           "txtLatD", "txtLatM"})
     EXPECT_TRUE(Child<QLineEdit>(form, QString::fromLatin1(name)).text().isEmpty()) << name;
   for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"})
     EXPECT_EQ(Child<QLineEdit>(form, QString::fromLatin1(name)).maxLength(), 32767) << name;

@@ -27,12 +27,12 @@ struct TypedInList {
 
 TEST(FrmMainKeyboard, ListsSelectTheNumberTyped) {
   const TypedInList cases[] = {
-      {"cboDate", "1", "1"},        {"cboDate", "15", "15"},     {"cboDate", "3", "3"},
-      {"cboDate", "31", "31"},      {"cboDate", "45", "5"},      {"cboDate", "1|5", "5"},
-      {"cboYear", "1985", "1985"},  {"cboYear", "2", "2000"},    {"cboYear", "19", "1901"},
-      {"cboHH", "7", "7"},          {"cboHH", "23", "23"},       {"cboHH", "29", "9"},
-      {"cboMM", "5", "5"},          {"cboMM", "50", "50"},       {"cboMM", "05", "5"},
-      {"cboSS", "0", "0"},          {"cboSS", "59", "59"},       {"cboSS", "4|4", "4"},
+      {"cboDate", "1", "1"},       {"cboDate", "15", "15"},  {"cboDate", "3", "3"},
+      {"cboDate", "31", "31"},     {"cboDate", "45", "5"},   {"cboDate", "1|5", "5"},
+      {"cboYear", "1985", "1985"}, {"cboYear", "2", "2000"}, {"cboYear", "19", "1901"},
+      {"cboHH", "7", "7"},         {"cboHH", "23", "23"},    {"cboHH", "29", "9"},
+      {"cboMM", "5", "5"},         {"cboMM", "50", "50"},    {"cboMM", "05", "5"},
+      {"cboSS", "0", "0"},         {"cboSS", "59", "59"},    {"cboSS", "4|4", "4"},
   };
   QApplication::setKeyboardInputInterval(150);  // a short pause suffices for '|'
   for (const TypedInList& c : cases) {
@@ -60,9 +60,9 @@ struct Pasted {
 // What a box shows after a paste is what the chart reads from it.
 TEST(FrmMainKeyboard, BoxesShowTheNumberTheChartReads) {
   const Pasted cases[] = {
-      {"txtLonD", "", "7x7", "7"},   {"txtLatM", "", " 12", "12"}, {"txtLatM", "", "4x", "4"},
+      {"txtLonD", "", "7x7", "7"},    {"txtLatM", "", " 12", "12"},  {"txtLatM", "", "4x", "4"},
       {"txtLonM", "", "\t30'", "30"}, {"txtLonD", "", "123", "123"}, {"txtLatD", "", "123", ""},
-      {"txtLatD", "28", "abc", "28"}, {"txtLonD", "", "  ", ""},    {"txtLatM", "3", "5", "35"},
+      {"txtLatD", "28", "abc", "28"}, {"txtLonD", "", "  ", ""},     {"txtLatM", "3", "5", "35"},
   };
   test::RecordedMessages messages;
   for (const Pasted& c : cases) {
