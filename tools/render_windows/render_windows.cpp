@@ -1,8 +1,8 @@
 // Renders the program's windows to PNG files for a look at the layout without a display:
 // the birth-data form with a sample entry, the place search for its place, the result frame
 // with that entry's chart, the result window alone (as charted, with the birth time moved
-// by keys and its band's tooltip, over the widest span, and moved into a polar night), and
-// the about box.
+// by keys and its band's tooltip, over the widest span, and moved into a polar night), the
+// about box, and the form and the frame at 640×480, 1400×1000 and maximised with long names.
 //
 //   render_windows OUTPUT_FOLDER
 //
@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 #include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
@@ -67,10 +68,14 @@ T& Child(const QWidget& root, const char* name) {
   return *child;
 }
 
-void Save(QWidget& window, const QDir& folder, const char* file) {
-  const QString path = folder.filePath(QString::fromLatin1(file));
+void Save(QWidget& window, const QDir& folder, const QString& file) {
+  const QString path = folder.filePath(file);
   if (!window.grab().save(path)) throw std::runtime_error("cannot write " + path.toStdString());
   std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+void Save(QWidget& window, const QDir& folder, const char* file) {
+  Save(window, folder, QString::fromLatin1(file));
 }
 
 void Key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -157,6 +162,46 @@ void RenderPlaceSearch(velquor::FrmMain& form, const QDir& folder) {
   search->reject();
 }
 
+// A window at each size: "<stem>640x480.png", "<stem>1400x1000.png", "<stem>Max.png".
+void RenderSizes(QWidget& window, const QDir& folder, const QString& stem) {
+  const std::pair<const char*, QSize> sizes[] = {
+      {"640x480", {640, 480}}, {"1400x1000", {1400, 1000}}, {"Max", {}}};
+  for (const auto& [suffix, size] : sizes) {
+    window.showNormal();
+    if (size.isEmpty())
+      window.showMaximized();
+    else
+      window.resize(size);
+    QApplication::processEvents();
+    Save(window, folder, stem + QString::fromLatin1(suffix) + QStringLiteral(".png"));
+  }
+  window.showNormal();
+}
+
+// The frame as charted with a long name and with a 180-character one, then at each size;
+// the form at each size.
+void RenderLongNames(velquor::AppShell& shell, const QDir& folder) {
+  const QString longName = QStringLiteral("SRI VENKATA SATYANARAYANA MURTHY CHANDRASEKHARA SARMA");
+  QString veryLongName;
+  while (veryLongName.size() < 180) veryLongName += longName + QLatin1Char(' ');
+  veryLongName.truncate(180);
+  velquor::FrmMain& form = shell.frmMain();
+  const std::pair<const char*, QString> names[] = {{"Long", longName}, {"VeryLong", veryLongName}};
+  for (const auto& [stem, name] : names) {
+    form.show();
+    Child<QLineEdit>(form, "txtName").setText(name);
+    form.cmdRashi_Click();
+    velquor::Mdi* frame = shell.mdi();
+    if (frame == nullptr) throw std::runtime_error("the long name did not open the frame");
+    QApplication::processEvents();
+    const QString file = QStringLiteral("MDI") + QString::fromLatin1(stem);
+    Save(*frame, folder, file + QStringLiteral(".png"));
+    RenderSizes(*frame, folder, file);
+  }
+  form.show();
+  RenderSizes(form, folder, QStringLiteral("frmMain"));
+}
+
 void Render(const QDir& folder) {
   velquor::AppShell shell;
   shell.start();
@@ -188,6 +233,10 @@ void Render(const QDir& folder) {
   conventions.show();
   QApplication::processEvents();
   Save(conventions, folder, "dlgConventions.png");
+  conventions.reject();
+  about.reject();
+
+  RenderLongNames(shell, folder);
 }
 
 }  // namespace

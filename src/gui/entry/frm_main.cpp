@@ -22,6 +22,8 @@
 #include "chart/chart_run.h"
 #include "chart/time_zones.h"
 #include "gui/entry/atlas_place_search.h"
+#include "gui/entry/number_box.h"
+#include "gui/entry/number_list_search.h"
 #include "gui/entry/typed_key_filter.h"
 #include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
@@ -68,15 +70,16 @@ QComboBox* NewCombo(const char* name, const QStringList& entries, int selected,
   return combo;
 }
 
-QLineEdit* NewTextBox(const char* name, const QString& accessibleName, int maxLength = 0) {
+// A text box, or with `digits` a number box of at most that many digits.
+QLineEdit* NewTextBox(const char* name, const QString& accessibleName, int digits = 0) {
   auto* box = Named<QLineEdit>(name);
   box->setAccessibleName(accessibleName);
-  if (maxLength > 0) {
-    box->setMaxLength(maxLength);
+  if (digits > 0) {
+    NumberBox::Install(box, digits);
     // Every number box is as wide as the widest (three digits), so that the degree and
     // minute columns of the two coordinate frames line up, whatever the font.
-    const int digits = box->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
-    box->setFixedWidth(digits + 16);
+    const int room = box->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
+    box->setFixedWidth(room + 16);
     box->setAlignment(Qt::AlignRight);
   }
   return box;
@@ -186,6 +189,8 @@ QGroupBox* FrmMain::buildPersonalDetails() {
   cboMM_ = NewCombo("cboMM", NumberEntries(0, 59), 0, QStringLiteral("Minute of birth"));
   cboSS_ = NewCombo("cboSS", NumberEntries(0, 59), 0, QStringLiteral("Second of birth"));
   TypedKeyFilter::Install(txtName_, &FilterNameKey);
+  for (QComboBox* list : {cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+    NumberListSearch::Install(list);
 
   auto* format = NewLabel("Label12", QStringLiteral("HH:MM:SS"));
   MuteText(format);  // a hint

@@ -13,7 +13,7 @@ inline const QColor kFaintInk{0x8a, 0x93, 0xa3};
 inline const QColor kLine{0x34, 0x3f, 0x56};
 inline const QColor kAccent{0xb3, 0x26, 0x1e};         // the "PpL" tag
 inline const QColor kPranapadaTint{0xfb, 0xec, 0xdc};  // the cell it stands in
-inline const QSize kCellMinimum{136, 100};             // device-independent pixels
+inline const QSize kCellMinimum{112, 112};  // device-independent pixels; the cells are square
 
 // The birth-time strip. One calm colour per sign of the Pranapada Lagna, by sign index,
 // light enough for black text; neighbouring signs far apart in hue, since consecutive bands

@@ -15,6 +15,7 @@
 #include "chart/sign_names.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
+#include "gui/result/elided_label.h"
 #include "gui/result/sign_chart.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
@@ -31,18 +32,31 @@ struct DetailRow {
   const char* caption;  // nullptr: the value spans the row
   const char* valueName;
   std::string DetailTexts::*text;
+  bool typed;  // typed by the user, of any length: elided, whole in the tooltip
 };
 
 constexpr std::array<DetailRow, 8> kDetailRows = {{
-    {nullptr, "lblName", &DetailTexts::name},
-    {"Date of Birth :", "lblDOB", &DetailTexts::dob},
-    {"Time of Birth :", "lblTOB", &DetailTexts::tob},
-    {"Longitude :", "lblLongitude", &DetailTexts::longitude},
-    {"Latitude   :", "lblLatitude", &DetailTexts::latitude},
-    {"City :", "lblCity", &DetailTexts::city},
-    {"State :", "lblState", &DetailTexts::state},
-    {"Country :", "lblCountry", &DetailTexts::country},
+    {nullptr, "lblName", &DetailTexts::name, true},
+    {"Date of Birth :", "lblDOB", &DetailTexts::dob, false},
+    {"Time of Birth :", "lblTOB", &DetailTexts::tob, false},
+    {"Longitude :", "lblLongitude", &DetailTexts::longitude, false},
+    {"Latitude   :", "lblLatitude", &DetailTexts::latitude, false},
+    {"City :", "lblCity", &DetailTexts::city, true},
+    {"State :", "lblState", &DetailTexts::state, true},
+    {"Country :", "lblCountry", &DetailTexts::country, true},
 }};
+// The widths, in average characters, that the typed details and the chart's centre ask for
+// at most; longer texts are elided.
+constexpr int kDetailHintCharacters = 30;
+constexpr int kCentreHintCharacters = 16;
+
+// Sets a detail's text; a typed one keeps the whole text in its tooltip.
+void SetDetail(QLabel* label, const QString& text) {
+  if (auto* elided = qobject_cast<ElidedLabel*>(label))
+    elided->setWholeText(text);
+  else
+    label->setText(text);
+}
 
 constexpr std::array<const char*, 10> kPlanetCaptions = {
     "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
@@ -107,7 +121,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
   grid->addWidget(buildHouse(), 2, 0, 1, 2);
   grid->addWidget(buildLinks(), 3, 0, 1, 2);
+  // A larger window gives its room to the chart.
   grid->setColumnStretch(1, 1);
+  grid->setRowStretch(0, 1);
 }
 
 QWidget* FrmDisplay::buildDetails() {
@@ -116,7 +132,9 @@ QWidget* FrmDisplay::buildDetails() {
   grid->setVerticalSpacing(4);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row) {
     const DetailRow& line = kDetailRows[row];
-    auto* value = Named<QLabel>(line.valueName);
+    QLabel* value =
+        line.typed ? static_cast<QLabel*>(new ElidedLabel(kDetailHintCharacters)) : new QLabel;
+    value->setObjectName(QString::fromLatin1(line.valueName));
     value->setTextFormat(Qt::PlainText);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int r = static_cast<int>(row);
@@ -165,7 +183,8 @@ QWidget* FrmDisplay::buildChart() {
   auto* layout = new QVBoxLayout(frame);
   layout->addWidget(chart_);
 
-  centreName_ = Named<QLabel>("lblChartName");
+  centreName_ = new ElidedLabel(kCentreHintCharacters);
+  centreName_->setObjectName(QStringLiteral("lblChartName"));
   centreName_->setFont(ScaledFont(font(), 1.2, Weight::Bold));
   centrePranapada_ = Named<QLabel>("lblChartPranapada");
   centrePranapada_->setFont(ScaledFont(font(), 1.0, Weight::Bold));
@@ -175,7 +194,7 @@ QWidget* FrmDisplay::buildChart() {
 
   auto* centre = new QVBoxLayout(chart_->centre());
   centre->addStretch();
-  for (QLabel* label : {centreTitle, centreName_, centrePranapada_}) {
+  for (QLabel* label : std::initializer_list<QLabel*>{centreTitle, centreName_, centrePranapada_}) {
     label->setAlignment(Qt::AlignCenter);
     centre->addWidget(label);
   }
@@ -226,8 +245,6 @@ QWidget* FrmDisplay::buildBirthTime() {
   layout->addLayout(top);
   layout->addWidget(strip_);
   layout->addWidget(lblConventions_);
-  setTabOrder(strip_, cmbSpan_);
-  setTabOrder(cmbSpan_, cmdUseTime_);
 
   connect(strip_, &BirthTimeStrip::stepRequested, this,
           [this](BirthTimeStrip::Step s) { RunGuarded(this, [this, s] { step(s); }); });
@@ -274,6 +291,11 @@ QWidget* FrmDisplay::buildLinks() {
   auto* visit = Named<LinkLabel>("Label6", QStringLiteral("Visit Us Online"));
   auto* address = Named<LinkLabel>("Label7", PageUrl(PageRole::HomePage).toString());
   layout->addStretch();
+  // Tab follows the reading order: the span and its button, the strip below them, the links.
+  setTabOrder(cmbSpan_, cmdUseTime_);
+  setTabOrder(cmdUseTime_, strip_);
+  setTabOrder(strip_, visit);
+  setTabOrder(visit, address);
   for (LinkLabel* link : {visit, address}) {
     link->setWordWrap(false);
     layout->addWidget(link);
@@ -379,7 +401,7 @@ void FrmDisplay::showCursor() {
 void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   const DetailTexts details = MakeDetailTexts(birth);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
-    detailLabels_[row]->setText(Text(details.*kDetailRows[row].text));
+    SetDetail(detailLabels_[row], Text(details.*kDetailRows[row].text));
   for (QLabel* label : planetLabels_) label->clear();
   for (int sign = 0; sign < 12; ++sign) {
     chart_->signLabel(sign)->clear();
@@ -392,7 +414,7 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
 
 void FrmDisplay::fill(const ChartResult& chart) {
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
-    detailLabels_[row]->setText(Text(chart.details.*kDetailRows[row].text));
+    SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
     planetLabels_[i]->setText(Text(chart.PositionTexts[i]));
   for (int sign = 0; sign < 12; ++sign) {
@@ -404,7 +426,7 @@ void FrmDisplay::fill(const ChartResult& chart) {
 
   const int pranapadaSign = SignIndexOf(chart.pranapada.PpLSign);
   chart_->setMarkedSigns(SignIndexOf(chart.AscSign), pranapadaSign);
-  centreName_->setText(Text(chart.details.name));
+  centreName_->setWholeText(Text(chart.details.name));
   centrePranapada_->setText(pranapadaSign < 0
                                 ? QString()
                                 : QStringLiteral("PpL: %1, house %2")

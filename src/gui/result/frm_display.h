@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace velquor {
 
+class ElidedLabel;
 class SignChart;
 
 class FrmDisplay : public QWidget {
@@ -62,7 +63,7 @@ class FrmDisplay : public QWidget {
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
   SignChart* chart_ = nullptr;
-  QLabel* centreName_ = nullptr;
+  ElidedLabel* centreName_ = nullptr;
   QLabel* centrePranapada_ = nullptr;
   QLabel* lblHouseDesc_ = nullptr;
 

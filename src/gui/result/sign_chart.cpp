@@ -1,7 +1,9 @@
 #include "gui/result/sign_chart.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
+#include <algorithm>
 
 #include "chart/sign_names.h"
 #include "gui/result/chart_cell_label.h"
@@ -42,18 +44,14 @@ QPoint SignChart::CellPlace(int signIndex) {
 
 SignChart::SignChart(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Shape2"));
-  setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ChartStyle::kPaper);
   colours.setColor(QPalette::WindowText, ChartStyle::kInk);
   setPalette(colours);
 
-  auto* grid = new QGridLayout(this);
-  grid->setSpacing(0);
-  grid->setContentsMargins(0, 0, 0, 0);
   for (int sign = 0; sign < 12; ++sign) {
-    auto* cell = Named<QWidget>(ArrayElementName("shpHora", sign));
-    cell->setMinimumSize(ChartStyle::kCellMinimum);
+    auto* cell = new QWidget(this);
+    cell->setObjectName(ArrayElementName("shpHora", sign));
     auto* bodies = Named<ChartCellLabel>(kSignLabelNames[sign]);
     bodies->setFont(ScaledFont(font(), 1.0, Weight::Regular));
     auto* special = Named<ChartCellLabel>(ArrayElementName("lblArudha", sign));
@@ -72,18 +70,59 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
     cellLayout->setRowStretch(0, 1);
     cellLayout->setColumnStretch(0, 1);
 
-    const QPoint place = CellPlace(sign);
-    grid->addWidget(cell, place.y(), place.x());
     cells_[sign] = cell;
     signLabels_[sign] = bodies;
     specialLabels_[sign] = special;
   }
-  centre_ = Named<QWidget>("Shape1");
-  grid->addWidget(centre_, 1, 1, 2, 2);
-  for (int i = 0; i < 4; ++i) {
-    grid->setRowStretch(i, 1);
-    grid->setColumnStretch(i, 1);
+  centre_ = new QWidget(this);
+  centre_->setObjectName(QStringLiteral("Shape1"));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+int SignChart::cellSide(QSize (QWidget::*measure)() const) const {
+  int side = 0;
+  for (const QWidget* cell : cells_) {
+    const QSize wanted = (cell->*measure)().expandedTo(ChartStyle::kCellMinimum);
+    side = std::max({side, wanted.width(), wanted.height()});
   }
+  return side;
+}
+
+QSize SignChart::sizeHint() const {
+  const int side = 4 * cellSide(&QWidget::sizeHint);
+  return {side, side};
+}
+
+QSize SignChart::minimumSizeHint() const {
+  const int side = 4 * cellSide(&QWidget::minimumSizeHint);
+  return {side, side};
+}
+
+void SignChart::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeCells();
+}
+
+bool SignChart::event(QEvent* event) {
+  // A cell's text changed its size: the chart's own size follows, and the cells are placed
+  // again.
+  if (event->type() == QEvent::LayoutRequest) {
+    updateGeometry();
+    placeCells();
+  }
+  return QWidget::event(event);
+}
+
+void SignChart::placeCells() {
+  const int cell = std::min(width(), height()) / 4;
+  square_ = QRect((width() - 4 * cell) / 2, (height() - 4 * cell) / 2, 4 * cell, 4 * cell);
+  for (int sign = 0; sign < 12; ++sign) {
+    const QPoint place = CellPlace(sign);
+    cells_[sign]->setGeometry(square_.x() + place.x() * cell, square_.y() + place.y() * cell, cell,
+                              cell);
+  }
+  centre_->setGeometry(square_.x() + cell, square_.y() + cell, 2 * cell, 2 * cell);
+  update();
 }
 
 void SignChart::setMarkedSigns(int ascendantSign, int pranapadaSign) {
@@ -95,6 +134,7 @@ void SignChart::setMarkedSigns(int ascendantSign, int pranapadaSign) {
 void SignChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(square_, ChartStyle::kPaper);
 
   if (pranapadaSign_ >= 0)
     painter.fillRect(cells_[pranapadaSign_]->geometry(), ChartStyle::kPranapadaTint);
@@ -112,7 +152,7 @@ void SignChart::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(ChartStyle::kLine, 1.0));
   for (QWidget* cell : cells_) painter.drawRect(QRectF(cell->geometry()).translated(0.5, 0.5));
   painter.setPen(QPen(ChartStyle::kLine, 2.5));
-  painter.drawRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25));
+  painter.drawRect(QRectF(square_).adjusted(1.25, 1.25, -1.25, -1.25));
 }
 
 }  // namespace velquor

@@ -4,6 +4,8 @@
 // with the tags. The cells are shpHora_0 .. shpHora_11 by sign index (0 = Aries), like
 // lblArudha. The widget itself is the outer border `Shape2`; it draws the grid lines,
 // marks the ascendant's cell with a corner stroke and tints the cell of the Pranapada Lagna.
+// The chart is always a square of sixteen equal cells, as large as the widget allows and
+// centred in it; no text inside widens one column over the others.
 #pragma once
 
 #include <QWidget>
@@ -31,14 +33,26 @@ class SignChart : public QWidget {
   // Grid row and column (0..3) of a sign's cell.
   static QPoint CellPlace(int signIndex);
 
+  // A square of the side that shows the fullest cell whole.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  // Places the cells and the centre on the largest square that fits.
+  void placeCells();
+  // The side of a cell that every cell fits in, by each cell's own size (hint or minimum).
+  int cellSide(QSize (QWidget::*measure)() const) const;
+
   std::array<QWidget*, 12> cells_{};
   std::array<ChartCellLabel*, 12> signLabels_{};
   std::array<ChartCellLabel*, 12> specialLabels_{};
   QWidget* centre_ = nullptr;
+  QRect square_;
   int ascendantSign_ = -1;
   int pranapadaSign_ = -1;
 };

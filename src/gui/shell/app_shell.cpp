@@ -53,6 +53,9 @@ void AppShell::showChart(const ChartResult& chart) {
 
 void AppShell::back() {
   FrmMain& form = frmMain();
+  // Placed where it was when hidden: a window shown again is otherwise placed anew by the
+  // window manager.
+  form.move(form.pos());
   form.show();
   unloadMdi();
   form.activateWindow();

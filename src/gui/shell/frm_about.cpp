@@ -72,6 +72,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   ConnectGuarded(lblHomePage, &LinkLabel::activated, this, [] { OpenPage(PageRole::HomePage); });
   ConnectGuarded(lblCoBrand, &LinkLabel::activated, this, [] { OpenPage(PageRole::FullBranding); });
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  // The box opens on Ok, so that Enter closes it like Esc; the links are a Tab away.
+  cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 void ShowAboutBox(QWidget* parent) {

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace velquor {
 
@@ -14,6 +16,8 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, 
   QFont underlined = font();
   underlined.setUnderline(true);
   setFont(underlined);
+  // Room for the focus frame around the caption.
+  setContentsMargins(2, 1, 2, 1);
   setAccessibleDescription(tr("Opens a page in the web browser"));
 }
 
@@ -35,6 +39,16 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     default:
       QLabel::keyPressEvent(event);
   }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.backgroundColor = palette().color(backgroundRole());
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 }  // namespace velquor

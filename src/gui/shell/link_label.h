@@ -1,5 +1,6 @@
 // A label that works as a web link: drawn like a link, reachable with the keyboard, and
-// activated by a click, Enter or Space. Its text() is its caption, plain.
+// activated by a click, Enter or Space, and marked by the style's focus frame while it has
+// the focus. Its text() is its caption, plain.
 #pragma once
 
 #include <QLabel>
@@ -18,6 +19,7 @@ class LinkLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace velquor

@@ -58,6 +58,11 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(area_, 1);
   setCentralWidget(central);
   buildMenus();
+  // At the smallest size the title, Back and Exit still stand side by side, and the area
+  // shows a part of the result window with its scroll bars.
+  const int titleRight = kGap + kPictureSide + kGap + title_->width();
+  const int buttons = PlaceTopBarButtons(0, cmdExit_->width(), logicalDpiX()).backX;
+  setMinimumSize(titleRight + kGap - buttons, 3 * kTopBarHeight + menuBar()->sizeHint().height());
 
   frmDisplay_ = new FrmDisplay;
   connect(frmDisplay_, &FrmDisplay::birthTimeChosen, this, &Mdi::birthTimeChosen);
@@ -66,6 +71,10 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   // Never smaller than its contents: a squeezed chart would draw its cells over each other.
   resultWindow_->layout()->setSizeConstraint(QLayout::SetMinimumSize);
   resultWindow_->show();
+  // Tab reads the top bar first, then the result window.
+  setTabOrder(link_, cmdBack_);
+  setTabOrder(cmdBack_, cmdExit_);
+  setTabOrder(cmdExit_, frmDisplay_->findChild<QWidget*>(QStringLiteral("cmbSpan")));
   fitToResultWindow();
 }
 
@@ -177,10 +186,13 @@ bool Mdi::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Mdi::centreResultWindow() {
-  // The result window stays centred across the area; in an area narrower than the window
-  // its left edge stays in view.
-  const int left = std::max(0, (area_->viewport()->width() - resultWindow_->width()) / 2);
-  resultWindow_->move(left, std::max(0, resultWindow_->y()));
+  // The result window fills the area but for a margin, so that an enlarged or maximised
+  // frame gives its room to the chart; it never gets smaller than its contents allow, and
+  // in an area smaller than that its top left corner stays in view.
+  const QSize room = area_->viewport()->size() - QSize(2 * kGap, 2 * kGap);
+  resultWindow_->resize(room.expandedTo(resultWindow_->minimumSizeHint()));
+  const QSize spare = area_->viewport()->size() - resultWindow_->size();
+  resultWindow_->move(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
 }
 
 void Mdi::closeEvent(QCloseEvent* event) {

@@ -71,17 +71,15 @@ TEST(FrmMainControls, NamesKindsAndCaptions) {
     EXPECT_FALSE(Child<QLabel>(form, QString::fromLatin1(link)).text().isEmpty()) << link;
 }
 
+// The number boxes' lengths are kept as the user types and pastes:
+// FrmMainKeyboard.TypedDigitsBeyondABoxsLengthAreRefused.
 TEST(FrmMainControls, BoxesStartEmptyWithTheirLimits) {
-  const std::pair<const char*, int> boxes[] = {
-      {"txtName", 32767}, {"txtMCity", 32767}, {"txtMState", 32767}, {"txtMCountry", 32767},
-      {"txtLonD", 3},     {"txtLonM", 2},      {"txtLatD", 2},       {"txtLatM", 2},
-  };
   FrmMain form;
-  for (const auto& [name, maxLength] : boxes) {
-    const QLineEdit& box = Child<QLineEdit>(form, QString::fromLatin1(name));
-    EXPECT_TRUE(box.text().isEmpty()) << name;
-    EXPECT_EQ(box.maxLength(), maxLength) << name;
-  }
+  for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM",
+                           "txtLatD", "txtLatM"})
+    EXPECT_TRUE(Child<QLineEdit>(form, QString::fromLatin1(name)).text().isEmpty()) << name;
+  for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"})
+    EXPECT_EQ(Child<QLineEdit>(form, QString::fromLatin1(name)).maxLength(), 32767) << name;
   EXPECT_FALSE(Child<QCheckBox>(form, QStringLiteral("chkDST")).isChecked());
   EXPECT_TRUE(Child<QRadioButton>(form, QStringLiteral("optLong_0")).isChecked());
   EXPECT_FALSE(Child<QRadioButton>(form, QStringLiteral("optLong_1")).isChecked());

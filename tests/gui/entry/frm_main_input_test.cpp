@@ -95,10 +95,10 @@ TEST(FrmMainInput, RealFilterMessageCarriesTheProgramTitle) {
 TEST(FrmMainInput, PastedTextBypassesTheFilter) {
   RecordedMessages boxes;
   FrmMain form;
-  QLineEdit& box = Child<QLineEdit>(form, QStringLiteral("txtLatM"));
-  QApplication::clipboard()->setText(QStringLiteral("4x"));
+  QLineEdit& box = Child<QLineEdit>(form, QStringLiteral("txtName"));
+  QApplication::clipboard()->setText(QStringLiteral("ASHA 2"));
   QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(box.text(), "4x");
+  EXPECT_EQ(box.text(), "ASHA 2");
   EXPECT_TRUE(boxes.messages.empty());
 }
 

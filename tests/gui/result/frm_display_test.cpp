@@ -151,3 +151,48 @@ TEST(FrmDisplay, PplShowsAfterAnyNumberOfEmptyTags) {
 
 }  // namespace
 }  // namespace velquor
+
+namespace velquor {
+namespace {
+
+// Whatever the name's length, the chart stays a square of four equal columns inside the
+// window, the window no wider than with a short name, and the whole name is in the tooltips.
+TEST(FrmDisplay, LongNamesKeepTheChartSquare) {
+  const QString shortName = QStringLiteral("ASHA RAO");
+  const QString longName = QStringLiteral("SRI VENKATA SATYANARAYANA MURTHY CHANDRASEKHARA SARMA");
+  const QString veryLong = QString(longName + QLatin1Char(' ')).repeated(4).left(180);
+  int shortWidth = 0;
+  for (const QString& name : {shortName, longName, veryLong}) {
+    SCOPED_TRACE(name.size());
+    ChartResult chart = SampleChart();
+    chart.details.name = name.toStdString();
+    FrmDisplay window;
+    window.showChart(chart);
+    window.adjustSize();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    if (shortWidth == 0) shortWidth = window.width();
+    EXPECT_LE(window.width(), shortWidth);
+
+    const QWidget& chartWidget = Child<QWidget>(window, QStringLiteral("Shape2"));
+    const QRect inWindow(chartWidget.mapTo(&window, QPoint(0, 0)), chartWidget.size());
+    EXPECT_TRUE(window.rect().contains(inWindow));
+    std::set<int> columnWidths, rowHeights;
+    for (int sign = 0; sign < 12; ++sign) {
+      const QRect cell =
+          Child<QWidget>(chartWidget, QStringLiteral("shpHora_%1").arg(sign)).geometry();
+      columnWidths.insert(cell.width());
+      rowHeights.insert(cell.height());
+      EXPECT_TRUE(chartWidget.rect().contains(cell));
+    }
+    EXPECT_EQ(columnWidths.size(), 1u);
+    EXPECT_EQ(columnWidths, rowHeights);
+    for (const char* label : {"lblName", "lblChartName"}) {
+      EXPECT_EQ(Label(window, QString::fromLatin1(label)).text(), name);
+      EXPECT_EQ(Label(window, QString::fromLatin1(label)).toolTip(), name);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velquor
