@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "chart/time_zones.h"
+#include "cli/birth_check.h"
+#include "cli/chart_options.h"
 #include "cli/cli_app.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
@@ -13,6 +15,21 @@
 namespace velquor {
 
 namespace {
+
+// Holds the moment to the chart's ranges and calendar (hour 0 to 23, no 30 February, years
+// 1901 to 2050), so that a time the chart would refuse is not quietly read as another.
+// Throws InputError naming --date or --time.
+void RequireValidMoment(const LocalMoment& moment) {
+  BirthData birth;
+  birth.personName = "places";
+  birth.yearNumber = moment.year;
+  birth.monthNumber = moment.month;
+  birth.dayNumber = moment.day;
+  birth.hourNumber = moment.hour;
+  birth.minuteNumber = moment.minute;
+  birth.secondNumber = moment.second;
+  RequireValidBirth(birth, kChartOptionNames);
+}
 
 // The moment the suggestions are for: the options' date and time, else today at noon.
 LocalMoment MomentOf(const PlacesOptions& options) {
@@ -37,6 +54,7 @@ LocalMoment MomentOf(const PlacesOptions& options) {
     moment.minute = time.minute;
     moment.second = time.second;
   }
+  RequireValidMoment(moment);
   return moment;
 }
 
