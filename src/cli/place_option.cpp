@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "chart/time_zones.h"
 #include "cli/input_error.h"
 #include "places/place_coordinates.h"
 #include "places/zone_suggestion.h"
@@ -39,8 +40,15 @@ void FillIfEmpty(std::string& field, const std::string& value) {
 
 }  // namespace
 
+ClockFold ParseFoldOption(std::string_view text) {
+  if (text.empty()) return ClockFold::Unknown;
+  if (text == "first") return ClockFold::First;
+  if (text == "second") return ClockFold::Second;
+  throw InputError("--fold", "expected first or second, got \"" + std::string(text) + "\"");
+}
+
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             BirthData& input) {
+                             ClockFold fold, BirthData& input) {
   PlaceQuery query;
   try {
     query = ParsePlaceText(text);
@@ -67,11 +75,25 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   if (zoneGiven) return used;
 
   const ZoneSuggestion zone =
-      SuggestZone(place.timeZone, {input.yearNumber, input.monthNumber, input.dayNumber,
-                                   input.hourNumber, input.minuteNumber, input.secondNumber});
-  if (zone.outcome == ZoneSuggestion::Outcome::InvalidDate) throw InputError("--date", zone.text);
+      SuggestZone(place.timeZone,
+                  {input.yearNumber, input.monthNumber, input.dayNumber, input.hourNumber,
+                   input.minuteNumber, input.secondNumber},
+                  fold);
+  using Outcome = ZoneSuggestion::Outcome;
+  if (zone.outcome == Outcome::InvalidDate) throw InputError("--date", zone.text);
+  if (zone.outcome == Outcome::SkippedClockTime) throw InputError("--time", zone.text);
+  if (zone.outcome == Outcome::RepeatedClockTime) {
+    throw InputError("--time", zone.text + "; say which with --fold first or --fold second");
+  }
   if (!zone.row) throw InputError("--place", zone.text + "; give the time zone with --zone");
   input.zoneIndex = *zone.row;
+  if (input.isDst && !zone.daylightSaving) {
+    // The chart keeps the user's --dst: say so rather than repeat the database's word.
+    return used + "; zone " +
+           std::string(TimeZoneTable()[static_cast<std::size_t>(*zone.row)].label) +
+           ", with daylight saving as --dst asks, although the time-zone database has none on " +
+           DateText(input.yearNumber, input.monthNumber, input.dayNumber);
+  }
   input.isDst = input.isDst || zone.daylightSaving;
   return used + "; zone " + zone.text;
 }

@@ -9,6 +9,7 @@
 #include "cli/cli_app.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
+#include "cli/place_option.h"
 #include "places/place_coordinates.h"
 #include "places/system_atlas.h"
 
@@ -76,9 +77,11 @@ std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
 int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& err) {
   LocalMoment moment;
   PlaceQuery query;
+  ClockFold fold = ClockFold::Unknown;
   try {
     RequireUtf8Option("query", options.query);
     moment = MomentOf(options);
+    fold = ParseFoldOption(options.fold);
     query = ParsePlaceText(options.query);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
@@ -103,7 +106,7 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
     return kExitBadInput;
   }
   for (const PlaceMatch& match : result.matches) {
-    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment)) << '\n';
+    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment, fold)) << '\n';
   }
   if (result.totalMatches > result.matches.size()) {
     err << kProgram << ": " << result.totalMatches - result.matches.size()

@@ -14,6 +14,7 @@ struct PlacesOptions {
   std::string query;  // CITY[, STATE][, COUNTRY]
   std::string date;   // YYYY-MM-DD for the zone suggestion; empty: today
   std::string time;   // HH:MM[:SS]; empty: noon
+  std::string fold;   // first or second for a clock time that happened twice; empty: both
   std::size_t limit = 10;
 };
 
