@@ -14,12 +14,13 @@ namespace {
 // How many candidates an unknown or ambiguous place lists.
 constexpr std::size_t kCandidatesListed = 5;
 
-std::string PlaceName(const Place& place) {
-  return place.city + (place.state.empty() ? "" : ", " + place.state) + ", " + place.country;
+std::string PlaceName(const Place& place, std::string_view otherName) {
+  return ShownCity(place, otherName) + (place.state.empty() ? "" : ", " + place.state) + ", " +
+         place.country;
 }
 
-std::string PlaceWithPosition(const Place& place) {
-  return PlaceName(place) + " (" + LatitudeText(place.latitude) + " " +
+std::string PlaceWithPosition(const Place& place, std::string_view otherName) {
+  return PlaceName(place, otherName) + " (" + LatitudeText(place.latitude) + " " +
          LongitudeText(place.longitude) + ", " + place.timeZone + ")";
 }
 
@@ -29,7 +30,7 @@ std::string PlaceWithPosition(const Place& place) {
   if (!result.matches.empty()) {
     message += "; the best matches:";
     for (const PlaceMatch& match : result.matches)
-      message += "\n  " + PlaceWithPosition(*match.place);
+      message += "\n  " + PlaceWithPosition(*match.place, match.otherName);
   }
   throw InputError("--place", message);
 }
@@ -39,6 +40,10 @@ void FillIfEmpty(std::string& field, const std::string& value) {
 }
 
 }  // namespace
+
+std::string ShownCity(const Place& place, std::string_view otherName) {
+  return otherName.empty() ? place.city : std::string(otherName) + " → " + place.city;
+}
 
 ClockFold ParseFoldOption(std::string_view text) {
   if (text.empty()) return ClockFold::Unknown;
@@ -71,7 +76,8 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   FillIfEmpty(input.cityText, place.city);
   FillIfEmpty(input.stateText, place.state);
   FillIfEmpty(input.countryText, place.country);
-  std::string used = "place " + PlaceWithPosition(place);
+  // The place found is the best match.
+  std::string used = "place " + PlaceWithPosition(place, result.matches.front().otherName);
   if (zoneGiven) return used;
 
   const ZoneSuggestion zone =

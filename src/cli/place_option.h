@@ -11,6 +11,9 @@
 
 namespace velquor {
 
+// The city as found: "Bombay → Mumbai" when found by another name, else its name.
+std::string ShownCity(const Place& place, std::string_view otherName);
+
 // --fold: "first" or "second"; empty is ClockFold::Unknown.
 // Throws InputError naming --fold for any other text.
 ClockFold ParseFoldOption(std::string_view text);

@@ -61,7 +61,7 @@ LocalMoment MomentOf(const PlacesOptions& options) {
 
 }  // namespace
 
-std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
+std::string PlaceLine(const Place& place, const ZoneSuggestion& zone, std::string_view otherName) {
   std::string row;
   if (zone.row) {
     row = std::to_string(*zone.row) + " " + std::string(TimeZoneTable()[*zone.row].label) +
@@ -69,7 +69,7 @@ std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
   } else {
     row = "no row: " + zone.text;
   }
-  return place.city + '\t' + place.state + '\t' + place.country + '\t' +
+  return ShownCity(place, otherName) + '\t' + place.state + '\t' + place.country + '\t' +
          LatitudeText(place.latitude) + '\t' + LongitudeText(place.longitude) + '\t' +
          place.timeZone + '\t' + row;
 }
@@ -106,7 +106,9 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
     return kExitBadInput;
   }
   for (const PlaceMatch& match : result.matches) {
-    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment, fold)) << '\n';
+    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment, fold),
+                     match.otherName)
+        << '\n';
   }
   if (result.totalMatches > result.matches.size()) {
     err << kProgram << ": " << result.totalMatches - result.matches.size()

@@ -4,6 +4,8 @@
 
 #include <geonames.h>
 
+#include "places/place_names.h"
+
 #include <string>
 
 namespace velquor {
@@ -40,7 +42,7 @@ PlaceAtlas LoadSystemAtlas() {
   std::vector<Place> places;
   places.reserve(static_cast<std::size_t>(count));
   for (gint i = 0; i < count; ++i) places.push_back(ReadCity(i));
-  return PlaceAtlas(std::move(places));
+  return AtlasWithOtherNames(std::move(places));
 }
 
 SharedAtlas SystemAtlas() {

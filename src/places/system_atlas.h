@@ -9,7 +9,8 @@
 
 namespace velquor {
 
-// Reads every city of the system's atlas into our index (a few hundred milliseconds).
+// Reads every city of the system's atlas into our index (a few hundred milliseconds), with
+// the other names and city-states of place_names.h.
 // Throws AtlasError when the atlas is empty or a city cannot be read.
 PlaceAtlas LoadSystemAtlas();
 

@@ -249,6 +249,10 @@ TEST(CliChart, AChartThatStopsPrintsWhyAndExitsWithThree) {
   EXPECT_EQ(error["kind"], "polar") << "a chart the Sun cannot make, not a bad line";
 }
 
+std::vector<std::string> PlaceChartArgs() {
+  return {"chart", "--name", "ASHA", "--date", "1990-08-15", "--time", "06:30", "--place", "x"};
+}
+
 TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   const CliRun varanasi = Cli({"places", "Varanasi, India", "--date", "1990-08-15"});
   EXPECT_EQ(varanasi.status, kExitOk) << varanasi.err;
@@ -269,6 +273,21 @@ TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   const CliRun nothing = Cli({"places", "Xqzzy"});
   EXPECT_EQ(nothing.status, kExitBadInput);
   EXPECT_NE(nothing.err.find("no place in the atlas matches \"Xqzzy\""), std::string::npos);
+}
+
+TEST(CliPlaces, ShowsTheCurrentNameOfAPlaceFoundByAnother) {
+  const CliRun bombay = Cli({"places", "Bombay", "--date", "1990-08-15"});
+  EXPECT_EQ(bombay.status, kExitOk) << bombay.err;
+  EXPECT_EQ(bombay.out,
+            "Bombay → Mumbai\tMaharashtra\tIndia\t19N04\t72E53\tAsia/Kolkata\t"
+            "34 Indian Time, IST, +5.3\n");
+  const CliRun chart = Cli(With(PlaceChartArgs(), "--place", "Poona"));
+  EXPECT_EQ(chart.status, kExitOk) << chart.err;
+  EXPECT_EQ(chart.err.rfind("velquor-cli: place Poona → Pune, Maharashtra, India (18N31 73E51, "
+                            "Asia/Kolkata); zone Indian Time",
+                            0),
+            0u)
+      << chart.err;
 }
 
 TEST(CliPlaces, ChecksTheDateAndTimeAsTheChartDoes) {
