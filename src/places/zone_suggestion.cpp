@@ -104,8 +104,8 @@ ZoneSuggestion SuggestAt(const QTimeZone& zone, std::string_view ianaZone, qint6
   return suggestion;
 }
 
-// One reading of a repeated clock time: "BST +1:00, Greenwich Mean Time,GMT,0.0 with
-// daylight saving".
+}  // namespace
+
 std::string ReadingText(const ZoneSuggestion& reading) {
   const std::string offset = (reading.abbreviation.empty() ? "" : reading.abbreviation + " ") +
                              UtcOffsetText(reading.offsetSeconds);
@@ -114,8 +114,6 @@ std::string ReadingText(const ZoneSuggestion& reading) {
          std::string(TimeZoneTable()[static_cast<std::size_t>(*reading.row)].label) +
          (reading.daylightSaving ? " with daylight saving" : " without daylight saving");
 }
-
-}  // namespace
 
 std::string UtcOffsetText(int offsetSeconds) {
   const int size = std::abs(offsetSeconds);

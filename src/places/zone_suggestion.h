@@ -62,6 +62,10 @@ struct ZoneSuggestion {
 ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment,
                            ClockFold fold = ClockFold::Unknown);
 
+// One reading of a repeated clock time in words: "BST +1:00, Greenwich Mean Time,GMT,0.0
+// with daylight saving", or "... , which no time zone in the list has".
+std::string ReadingText(const ZoneSuggestion& reading);
+
 // "+5:45", "-3:30", "+5:21:10" (seconds only when not zero), "+0:00".
 std::string UtcOffsetText(int offsetSeconds);
 
