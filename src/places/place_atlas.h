@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -89,7 +90,15 @@ class PlaceAtlas {
 
   std::size_t size() const { return places_.size(); }
 
+  // The atlas with its built index as bytes, for a cache file; FromIndexBytes reads them
+  // back into an atlas equal to this one. The bytes are for this program on this machine.
+  std::string IndexBytes() const;
+  // Empty when `bytes` are not a whole and consistent index of IndexBytes's format.
+  static std::optional<PlaceAtlas> FromIndexBytes(std::string_view bytes);
+
  private:
+  PlaceAtlas() = default;
+
   struct FoldedPlace {
     std::string city, state, country, countryCode;
   };
