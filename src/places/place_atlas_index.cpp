@@ -69,6 +69,13 @@ class Reader {
 
 constexpr std::uint32_t kIndexFormat = 1;
 
+// The least bytes an item can take: its numbers and the sizes of its texts.
+constexpr std::size_t kWord = sizeof(std::uint32_t);
+constexpr std::size_t kLeastPlace = 9 * kWord + 2 * sizeof(double) + kWord;
+constexpr std::size_t kLeastAlias = 2 * kWord;
+constexpr std::size_t kLeastName = 3 * kWord;
+constexpr std::size_t kLeastKey = 2 * kWord;
+
 }  // namespace
 
 std::string PlaceAtlas::IndexBytes() const {
@@ -117,8 +124,7 @@ std::optional<PlaceAtlas> PlaceAtlas::FromIndexBytes(std::string_view bytes) {
   if (!in.Get(format) || format != kIndexFormat) return std::nullopt;
   PlaceAtlas atlas;
   std::uint32_t count = 0;
-  // The least bytes an item can take: its numbers and the sizes of its texts.
-  if (!in.GetCount(count, 9 * 4 + 2 * 8 + 4)) return std::nullopt;
+  if (!in.GetCount(count, kLeastPlace)) return std::nullopt;
   atlas.places_.resize(count);
   atlas.folded_.resize(count);
   for (std::uint32_t i = 0; i < count; ++i) {
@@ -131,14 +137,14 @@ std::optional<PlaceAtlas> PlaceAtlas::FromIndexBytes(std::string_view bytes) {
                       in.Get(folded.country) && in.Get(folded.countryCode);
     if (!read) return std::nullopt;
   }
-  if (!in.GetCount(count, 2 * 4)) return std::nullopt;
+  if (!in.GetCount(count, kLeastAlias)) return std::nullopt;
   atlas.aliases_.resize(count);
   for (PlaceAlias& alias : atlas.aliases_) {
     if (!in.Get(alias.place) || !in.Get(alias.name) || alias.place >= atlas.places_.size()) {
       return std::nullopt;
     }
   }
-  if (!in.GetCount(count, 3 * 4)) return std::nullopt;
+  if (!in.GetCount(count, kLeastName)) return std::nullopt;
   atlas.names_.resize(count);
   for (FoldedName& name : atlas.names_) {
     if (!in.Get(name.place) || !in.Get(name.alias) || !in.Get(name.text) ||
@@ -147,7 +153,7 @@ std::optional<PlaceAtlas> PlaceAtlas::FromIndexBytes(std::string_view bytes) {
       return std::nullopt;
     }
   }
-  if (!in.GetCount(count, 2 * 4)) return std::nullopt;
+  if (!in.GetCount(count, kLeastKey)) return std::nullopt;
   atlas.keys_.resize(count);
   for (NameKey& key : atlas.keys_) {
     if (!in.Get(key.name) || !in.Get(key.offset) || key.name >= atlas.names_.size() ||

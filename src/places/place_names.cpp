@@ -156,8 +156,8 @@ PlaceAtlas AtlasWithOtherNames(std::vector<Place> places) {
   for (const OtherName& other : kOtherNames) {
     const auto city = cities.find({FoldForSearch(other.atlasCity), std::string(other.countryCode)});
     if (city == cities.end()) continue;
-    Place& place = places[city->second];
     if (other.current) {
+      Place& place = places[city->second];
       aliases.push_back({city->second, place.city});
       place.city = std::string(other.name);
     } else {

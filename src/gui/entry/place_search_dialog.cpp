@@ -266,8 +266,8 @@ const ZoneSuggestion* PlaceSearchDialog::chosenReading() const {
 void PlaceSearchDialog::updateUse() {
   const bool repeated =
       suggestion_ && suggestion_->outcome == ZoneSuggestion::Outcome::RepeatedClockTime;
-  const bool waitsForChoice = repeated && chkSetZone_->isChecked() &&
-                              !optFoldFirst_->isChecked() && !optFoldSecond_->isChecked();
+  const bool waitsForChoice = repeated && chkSetZone_->isChecked() && !optFoldFirst_->isChecked() &&
+                              !optFoldSecond_->isChecked();
   cmdUse_->setEnabled(selectedPlace() != nullptr && !waitsForChoice);
 }
 
