@@ -108,13 +108,19 @@ void WriteCache(const std::filesystem::path& file, const std::string& key,
 }  // namespace
 
 std::filesystem::path DefaultAtlasCacheFile() {
+  // One file per program: each keys its index to itself, and the desktop program and the
+  // command-line tool would otherwise replace each other's.
+  std::error_code error;
+  const std::string program = std::filesystem::read_symlink("/proc/self/exe", error).filename();
+  if (error || program.empty()) return {};
+  const std::string name = "atlas-" + program + ".index";
   const char* cacheHome = std::getenv("XDG_CACHE_HOME");
   if (cacheHome != nullptr && *cacheHome == '/') {
-    return std::filesystem::path(cacheHome) / "velquor" / "atlas.index";
+    return std::filesystem::path(cacheHome) / "velquor" / name;
   }
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home == '/') {
-    return std::filesystem::path(home) / ".cache" / "velquor" / "atlas.index";
+    return std::filesystem::path(home) / ".cache" / "velquor" / name;
   }
   return {};
 }

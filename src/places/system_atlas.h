@@ -10,8 +10,8 @@
 
 namespace velquor {
 
-// The cache file of the atlas's index: $XDG_CACHE_HOME/velquor/atlas.index, else
-// ~/.cache/velquor/atlas.index; empty when neither folder is known.
+// The program's cache file of the atlas's index: $XDG_CACHE_HOME/velquor/atlas-PROGRAM.index
+// ("atlas-velquor-cli.index"), else in ~/.cache/velquor; empty when neither folder is known.
 std::filesystem::path DefaultAtlasCacheFile();
 
 // Reads every city of the system's atlas into our index, with the other names and
