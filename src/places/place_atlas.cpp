@@ -256,6 +256,17 @@ PlaceResolution ResolvePlace(const PlaceQuery& query, const PlaceSearchResult& r
     return {Kind::NotFound, nullptr, "The atlas has no city called \"" + query.city + "\""};
   }
   const PlaceMatch& best = result.matches.front();
+  // A city found by another name is not taken over one that bears the name itself ("Canton"
+  // is Guangzhou's old name and a city of Ohio).
+  if (!best.otherName.empty()) {
+    for (const PlaceMatch& other : result.matches) {
+      if (other.otherName.empty() && best.SameRankAs(other)) {
+        return {Kind::Ambiguous, nullptr,
+                "Several cities are called \"" + query.city +
+                    "\"; name the state or country to choose one"};
+      }
+    }
+  }
   if (result.matches.size() > 1 && best.SameRankAs(result.matches[1])) {
     const double runnerUp = result.matches[1].place->population;
     if (best.place->population < 10.0 * runnerUp) {

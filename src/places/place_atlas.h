@@ -144,7 +144,8 @@ struct PlaceResolution {
 
 // Found when the best match names the city exactly, lies in every region given, and is the
 // only one of its rank, or has at least ten times the population of the next of that rank
-// (Madrid, Spain against Madrid, Colombia).
+// (Madrid, Spain against Madrid, Colombia). A best match found by another name is ambiguous
+// when a match of its rank bears that name as its own.
 PlaceResolution ResolvePlace(const PlaceQuery& query, const PlaceSearchResult& result);
 
 // The atlas could not be read.

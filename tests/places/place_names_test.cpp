@@ -29,6 +29,9 @@ TEST(PlaceNames, FindAPlaceByAnotherNameAndShowItsCurrentOne) {
       {"Gurgaon", "Haryana", "India", "IN", "Asia/Kolkata", 28.47, 77.03, 197340},
       {"Kochi", "Kerala", "India", "IN", "Asia/Kolkata", 9.94, 76.26, 604696},
       {"Kochi", "Kochi", "Japan", "JP", "Asia/Tokyo", 33.56, 133.53, 341393},
+      {"Guangzhou", "Guangdong", "China", "CN", "Asia/Shanghai", 23.12, 113.25, 11071424},
+      {"Canton", "Ohio", "United States of America", "US", "America/New_York", 40.80, -81.38,
+       73007},
   });
   struct Case {
     const char* typed;
@@ -49,6 +52,12 @@ TEST(PlaceNames, FindAPlaceByAnotherNameAndShowItsCurrentOne) {
       // Added city-states.
       {"Singapore", "Singapore, SG"},
       {"Vatican City", "Vatican City, VA"},
+      // An old name that another city bears as its own: the region decides.
+      {"Canton",
+       "not found: Several cities are called \"Canton\"; name the state or country to choose "
+       "one"},
+      {"Canton, China", "Canton -> Guangzhou, CN"},
+      {"Canton, Ohio", "Canton, US"},
       // Names whose city this atlas lacks find nothing.
       {"Calcutta", "not found: The atlas has no city called \"Calcutta\""},
   };
