@@ -13,6 +13,7 @@ struct ChartOptions {
   std::string name, date, time, zone, lat, lon;
   std::string city, state, country;
   std::string place;  // an atlas place instead of --lat and --lon (place_option.h)
+  std::string fold;   // with --place: which reading of a clock time that happened twice
   bool dst = false;
   bool json = false;
   ConventionTexts conventions;

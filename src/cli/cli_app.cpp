@@ -54,6 +54,9 @@ void AddChartOptions(CLI::App& chart, ChartOptions& options) {
       ->excludes(lat)
       ->excludes(lon);
   chart.add_flag("--dst", options.dst, "Daylight saving time was in force");
+  chart.add_option("--fold", options.fold,
+                   "With --place, a clock time that happened twice when the clocks were put "
+                   "back: first (before) or second (after)");
   chart.add_option("--city", options.city, "City (shown in the details)");
   chart.add_option("--state", options.state, "State (shown in the details)");
   chart.add_option("--country", options.country, "Country (shown in the details)");
@@ -112,9 +115,13 @@ bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, Conventio
   try {
     conventions = ConventionsOfTexts(options.conventions, kConventionOptionNames);
     birth = BirthDataOfOptions(options);
+    if (!options.fold.empty() && options.place.empty()) {
+      throw InputError("--fold", "only with --place, whose zone it reads");
+    }
     if (!options.place.empty()) {
       const std::string used =
-          ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(), birth);
+          ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(),
+                           ParseFoldOption(options.fold), birth);
       err << kProgram << ": " << used << '\n';
     }
     return true;
@@ -306,6 +313,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                      "Date for the zone suggestion, YYYY-MM-DD (default: today)");
   places->add_option("--time", placesOptions.time,
                      "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
+  places->add_option("--fold", placesOptions.fold,
+                     "A clock time that happened twice: first (before the clocks were put "
+                     "back) or second (after); by default both readings are shown");
   places->add_option("--limit", placesOptions.limit,
                      "Most places listed, 1 to 100000 (default: 10)");
 

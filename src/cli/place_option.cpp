@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "chart/time_zones.h"
 #include "cli/input_error.h"
 #include "places/place_coordinates.h"
 #include "places/zone_suggestion.h"
@@ -13,12 +14,13 @@ namespace {
 // How many candidates an unknown or ambiguous place lists.
 constexpr std::size_t kCandidatesListed = 5;
 
-std::string PlaceName(const Place& place) {
-  return place.city + (place.state.empty() ? "" : ", " + place.state) + ", " + place.country;
+std::string PlaceName(const Place& place, std::string_view otherName) {
+  return ShownCity(place, otherName) + (place.state.empty() ? "" : ", " + place.state) + ", " +
+         place.country;
 }
 
-std::string PlaceWithPosition(const Place& place) {
-  return PlaceName(place) + " (" + LatitudeText(place.latitude) + " " +
+std::string PlaceWithPosition(const Place& place, std::string_view otherName) {
+  return PlaceName(place, otherName) + " (" + LatitudeText(place.latitude) + " " +
          LongitudeText(place.longitude) + ", " + place.timeZone + ")";
 }
 
@@ -28,7 +30,7 @@ std::string PlaceWithPosition(const Place& place) {
   if (!result.matches.empty()) {
     message += "; the best matches:";
     for (const PlaceMatch& match : result.matches)
-      message += "\n  " + PlaceWithPosition(*match.place);
+      message += "\n  " + PlaceWithPosition(*match.place, match.otherName);
   }
   throw InputError("--place", message);
 }
@@ -39,8 +41,19 @@ void FillIfEmpty(std::string& field, const std::string& value) {
 
 }  // namespace
 
+std::string ShownCity(const Place& place, std::string_view otherName) {
+  return otherName.empty() ? place.city : std::string(otherName) + " → " + place.city;
+}
+
+ClockFold ParseFoldOption(std::string_view text) {
+  if (text.empty()) return ClockFold::Unknown;
+  if (text == "first") return ClockFold::First;
+  if (text == "second") return ClockFold::Second;
+  throw InputError("--fold", "expected first or second, got \"" + std::string(text) + "\"");
+}
+
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             BirthData& input) {
+                             ClockFold fold, BirthData& input) {
   PlaceQuery query;
   try {
     query = ParsePlaceText(text);
@@ -63,15 +76,30 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
   FillIfEmpty(input.cityText, place.city);
   FillIfEmpty(input.stateText, place.state);
   FillIfEmpty(input.countryText, place.country);
-  std::string used = "place " + PlaceWithPosition(place);
+  // The place found is the best match.
+  std::string used = "place " + PlaceWithPosition(place, result.matches.front().otherName);
   if (zoneGiven) return used;
 
   const ZoneSuggestion zone =
-      SuggestZone(place.timeZone, {input.yearNumber, input.monthNumber, input.dayNumber,
-                                   input.hourNumber, input.minuteNumber, input.secondNumber});
-  if (zone.outcome == ZoneSuggestion::Outcome::InvalidDate) throw InputError("--date", zone.text);
+      SuggestZone(place.timeZone,
+                  {input.yearNumber, input.monthNumber, input.dayNumber, input.hourNumber,
+                   input.minuteNumber, input.secondNumber},
+                  fold);
+  using Outcome = ZoneSuggestion::Outcome;
+  if (zone.outcome == Outcome::InvalidDate) throw InputError("--date", zone.text);
+  if (zone.outcome == Outcome::SkippedClockTime) throw InputError("--time", zone.text);
+  if (zone.outcome == Outcome::RepeatedClockTime) {
+    throw InputError("--time", zone.text + "; say which with --fold first or --fold second");
+  }
   if (!zone.row) throw InputError("--place", zone.text + "; give the time zone with --zone");
   input.zoneIndex = *zone.row;
+  if (input.isDst && !zone.daylightSaving) {
+    // The chart keeps the user's --dst: say so rather than repeat the database's word.
+    return used + "; zone " +
+           std::string(TimeZoneTable()[static_cast<std::size_t>(*zone.row)].label) +
+           ", with daylight saving as --dst asks, although the time-zone database has none on " +
+           DateText(input.yearNumber, input.monthNumber, input.dayNumber);
+  }
   input.isDst = input.isDst || zone.daylightSaving;
   return used + "; zone " + zone.text;
 }

@@ -4,15 +4,33 @@
 #include <stdexcept>
 
 #include "chart/time_zones.h"
+#include "cli/birth_check.h"
+#include "cli/chart_options.h"
 #include "cli/cli_app.h"
 #include "cli/input_error.h"
 #include "cli/option_values.h"
+#include "cli/place_option.h"
 #include "places/place_coordinates.h"
 #include "places/system_atlas.h"
 
 namespace velquor {
 
 namespace {
+
+// Holds the moment to the chart's ranges and calendar (hour 0 to 23, no 30 February, years
+// 1901 to 2050), so that a time the chart would refuse is not quietly read as another.
+// Throws InputError naming --date or --time.
+void RequireValidMoment(const LocalMoment& moment) {
+  BirthData birth;
+  birth.personName = "places";
+  birth.yearNumber = moment.year;
+  birth.monthNumber = moment.month;
+  birth.dayNumber = moment.day;
+  birth.hourNumber = moment.hour;
+  birth.minuteNumber = moment.minute;
+  birth.secondNumber = moment.second;
+  RequireValidBirth(birth, kChartOptionNames);
+}
 
 // The moment the suggestions are for: the options' date and time, else today at noon.
 LocalMoment MomentOf(const PlacesOptions& options) {
@@ -37,12 +55,13 @@ LocalMoment MomentOf(const PlacesOptions& options) {
     moment.minute = time.minute;
     moment.second = time.second;
   }
+  RequireValidMoment(moment);
   return moment;
 }
 
 }  // namespace
 
-std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
+std::string PlaceLine(const Place& place, const ZoneSuggestion& zone, std::string_view otherName) {
   std::string row;
   if (zone.row) {
     row = std::to_string(*zone.row) + " " + std::string(TimeZoneTable()[*zone.row].label) +
@@ -50,7 +69,7 @@ std::string PlaceLine(const Place& place, const ZoneSuggestion& zone) {
   } else {
     row = "no row: " + zone.text;
   }
-  return place.city + '\t' + place.state + '\t' + place.country + '\t' +
+  return ShownCity(place, otherName) + '\t' + place.state + '\t' + place.country + '\t' +
          LatitudeText(place.latitude) + '\t' + LongitudeText(place.longitude) + '\t' +
          place.timeZone + '\t' + row;
 }
@@ -59,10 +78,12 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
   LocalMoment moment;
   PlaceQuery query;
   std::size_t limit = 0;
+  ClockFold fold = ClockFold::Unknown;
   try {
     limit = ParseCountOption("--limit", options.limit, kMaxPlacesLimit);
     RequireUtf8Option("query", options.query);
     moment = MomentOf(options);
+    fold = ParseFoldOption(options.fold);
     query = ParsePlaceText(options.query);
   } catch (const InputError& error) {
     err << kProgram << ": " << error.what() << '\n';
@@ -87,7 +108,9 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
     return kExitBadInput;
   }
   for (const PlaceMatch& match : result.matches) {
-    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment)) << '\n';
+    out << PlaceLine(*match.place, SuggestZone(match.place->timeZone, moment, fold),
+                     match.otherName)
+        << '\n';
   }
   if (result.totalMatches > result.matches.size()) {
     err << kProgram << ": " << result.totalMatches - result.matches.size()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "places/place_names.h"
 #include "places/text_folding.h"
 
 namespace velquor {
@@ -61,13 +62,18 @@ struct FoldedRegion {
   std::string text;   // folded
   std::vector<std::string> words;
   std::string_view aliasCode;  // country code of an everyday short name, or empty
+  std::string usState;         // folded state of a United States postal code ("il"), or empty
 };
 
 // The regions that are not blank, folded.
 std::vector<FoldedRegion> FoldRegions(const std::vector<std::string>& regions) {
   std::vector<FoldedRegion> folded;
   for (const auto& region : regions) {
-    FoldedRegion entry{std::string(Trim(region)), FoldForSearch(region), {}, {}};
+    FoldedRegion entry{std::string(Trim(region)),
+                       FoldForSearch(region),
+                       {},
+                       {},
+                       FoldForSearch(UsStateOfCode(Trim(region)))};
     if (entry.text.empty()) continue;
     entry.words = Words(entry.text);
     for (const auto& alias : kCountryAliases) {
@@ -82,7 +88,8 @@ std::vector<FoldedRegion> FoldRegions(const std::vector<std::string>& regions) {
 std::uint8_t RegionStrength(const FoldedRegion& region, std::string_view state,
                             std::string_view country, std::string_view countryCode) {
   if (region.text == state || region.text == country || region.text == countryCode ||
-      region.aliasCode == countryCode) {
+      region.aliasCode == countryCode ||
+      (!region.usState.empty() && countryCode == "us" && region.usState == state)) {
     return kRegionExactMatch;
   }
   if (WordsBeginWordsOf(region.words, state) || WordsBeginWordsOf(region.words, country)) {
@@ -114,15 +121,25 @@ PlaceQuery ParsePlaceText(std::string_view text) {
   return query;
 }
 
-PlaceAtlas::PlaceAtlas(std::vector<Place> places) : places_(std::move(places)) {
+PlaceAtlas::PlaceAtlas(std::vector<Place> places, std::vector<PlaceAlias> aliases)
+    : places_(std::move(places)), aliases_(std::move(aliases)) {
+  std::erase_if(aliases_,
+                [this](const PlaceAlias& alias) { return alias.place >= places_.size(); });
   folded_.reserve(places_.size());
+  names_.reserve(places_.size() + aliases_.size());
   for (std::uint32_t i = 0; i < places_.size(); ++i) {
     const Place& place = places_[i];
     folded_.push_back({FoldForSearch(place.city), FoldForSearch(place.state),
                        FoldForSearch(place.country), FoldForSearch(place.countryCode)});
-    const std::string& city = folded_.back().city;
-    for (std::uint32_t pos = 0; pos < city.size(); ++pos) {
-      if (pos == 0 || city[pos - 1] == ' ') keys_.push_back({i, pos});
+    names_.push_back({i, kOwnName, folded_.back().city});
+  }
+  for (std::uint32_t a = 0; a < aliases_.size(); ++a) {
+    names_.push_back({aliases_[a].place, a, FoldForSearch(aliases_[a].name)});
+  }
+  for (std::uint32_t n = 0; n < names_.size(); ++n) {
+    const std::string& text = names_[n].text;
+    for (std::uint32_t pos = 0; pos < text.size(); ++pos) {
+      if (pos == 0 || text[pos - 1] == ' ') keys_.push_back({n, pos});
     }
   }
   std::sort(keys_.begin(), keys_.end(),
@@ -130,7 +147,7 @@ PlaceAtlas::PlaceAtlas(std::vector<Place> places) : places_(std::move(places)) {
 }
 
 std::string_view PlaceAtlas::KeyText(const NameKey& key) const {
-  return std::string_view(folded_[key.place].city).substr(key.offset);
+  return std::string_view(names_[key.name].text).substr(key.offset);
 }
 
 std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view city) const {
@@ -143,11 +160,15 @@ std::vector<PlaceAtlas::Candidate> PlaceAtlas::CityCandidates(std::string_view c
     if (key->offset == 0) {
       match = KeyText(*key).size() == city.size() ? CityMatch::Exact : CityMatch::NamePrefix;
     }
-    candidates.push_back({key->place, match});
+    const FoldedName& name = names_[key->name];
+    candidates.push_back({name.place, match, name.alias});
   }
-  // A name can begin with the text at more than one word; its strongest match counts.
+  // A place can begin with the text at more than one word, or by more than one name; its
+  // strongest match counts, its own name before an alias.
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-    return a.place != b.place ? a.place < b.place : a.match > b.match;
+    if (a.place != b.place) return a.place < b.place;
+    if (a.match != b.match) return a.match > b.match;
+    return a.alias > b.alias;  // kOwnName is the largest
   });
   candidates.erase(
       std::unique(candidates.begin(), candidates.end(),
@@ -200,7 +221,11 @@ PlaceSearchResult PlaceAtlas::Search(const PlaceQuery& query, std::size_t limit)
     if (!keep[c]) continue;
     std::uint32_t score = 0;
     for (std::size_t r = 0; r < regions.size(); ++r) score = (score << 2) | strength(c, r);
-    result.matches.push_back({&places_[candidates[c].place], candidates[c].match, score});
+    const std::uint32_t alias = candidates[c].alias;
+    const std::string_view otherName =
+        alias == kOwnName ? std::string_view() : std::string_view(aliases_[alias].name);
+    result.matches.push_back(
+        {&places_[candidates[c].place], candidates[c].match, otherName, score});
   }
   result.totalMatches = result.matches.size();
 
@@ -231,6 +256,17 @@ PlaceResolution ResolvePlace(const PlaceQuery& query, const PlaceSearchResult& r
     return {Kind::NotFound, nullptr, "The atlas has no city called \"" + query.city + "\""};
   }
   const PlaceMatch& best = result.matches.front();
+  // A city found by another name is not taken over one that bears the name itself ("Canton"
+  // is Guangzhou's old name and a city of Ohio).
+  if (!best.otherName.empty()) {
+    for (const PlaceMatch& other : result.matches) {
+      if (other.otherName.empty() && best.SameRankAs(other)) {
+        return {Kind::Ambiguous, nullptr,
+                "Several cities are called \"" + query.city +
+                    "\"; name the state or country to choose one"};
+      }
+    }
+  }
   if (result.matches.size() > 1 && best.SameRankAs(result.matches[1])) {
     const double runnerUp = result.matches[1].place->population;
     if (best.place->population < 10.0 * runnerUp) {

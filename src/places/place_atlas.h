@@ -3,9 +3,11 @@
 // the state and country the user gave, then the population.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -48,6 +50,9 @@ enum class CityMatch : std::uint8_t {
 struct PlaceMatch {
   const Place* place = nullptr;  // points into the atlas searched
   CityMatch cityMatch = CityMatch::WordPrefix;
+  // The other name of the place that matched ("Bombay" for Mumbai), pointing into the atlas;
+  // empty when its own name matched as well as any other.
+  std::string_view otherName;
   // How well the place lies in the query's regions; the first region weighs most.
   std::uint32_t regionScore = 0;
 
@@ -64,41 +69,67 @@ struct PlaceSearchResult {
   std::vector<std::string> unmatchedRegions;
 };
 
+// Another name a place is found by: a historic name, an everyday one or a spelling.
+struct PlaceAlias {
+  std::uint32_t place;  // index in the atlas's places
+  std::string name;
+};
+
 class PlaceAtlas {
  public:
-  explicit PlaceAtlas(std::vector<Place> places);
+  // Aliases whose place is out of range are ignored.
+  explicit PlaceAtlas(std::vector<Place> places, std::vector<PlaceAlias> aliases = {});
 
-  // Cities whose name, or a word of it, begins with the query's city. Each region that some
-  // of them lie in (by state, country, country code, or the words of either) drops those
-  // that do not. Ranked by city match, region score, then population, largest first.
-  // Throws std::invalid_argument for more than kMaxQueryRegions regions.
-  // The matches point into this atlas, so a temporary atlas cannot be searched.
+  // Cities whose name or alias, or a word of either, begins with the query's city. Each region that
+  // some of them lie in (by state, country, country code, or the words of either) drops those that
+  // do not. Ranked by city match, region score, then population, largest first. Throws
+  // std::invalid_argument for more than kMaxQueryRegions regions. The matches point into this
+  // atlas, so a temporary atlas cannot be searched.
   PlaceSearchResult Search(const PlaceQuery& query, std::size_t limit) const&;
   PlaceSearchResult Search(const PlaceQuery& query, std::size_t limit) const&& = delete;
 
   std::size_t size() const { return places_.size(); }
 
+  // The atlas with its built index as bytes, for a cache file; FromIndexBytes reads them
+  // back into an atlas equal to this one. The bytes are for this program on this machine.
+  std::string IndexBytes() const;
+  // Empty when `bytes` are not a whole and consistent index of IndexBytes's format.
+  static std::optional<PlaceAtlas> FromIndexBytes(std::string_view bytes);
+
  private:
+  PlaceAtlas() = default;
+
   struct FoldedPlace {
     std::string city, state, country, countryCode;
   };
-  // A word start inside a folded city name: the name from there on is a search key.
-  struct NameKey {
+  // A name a place is found by, folded; `alias` indexes aliases_, or is kOwnName.
+  struct FoldedName {
     std::uint32_t place;
+    std::uint32_t alias;
+    std::string text;
+  };
+  static constexpr std::uint32_t kOwnName = UINT32_MAX;
+  // A word start inside a folded name: the name from there on is a search key.
+  struct NameKey {
+    std::uint32_t name;
     std::uint32_t offset;
   };
 
   struct Candidate {
     std::uint32_t place;
     CityMatch match;
+    std::uint32_t alias;
   };
 
   std::string_view KeyText(const NameKey& key) const;
-  // Every place whose folded name, or a word of it, begins with `city` (folded), once.
+  // Every place whose folded name or alias, or a word of either, begins with `city` (folded),
+  // once, with its strongest match (its own name before an alias of the same strength).
   std::vector<Candidate> CityCandidates(std::string_view city) const;
 
   std::vector<Place> places_;
+  std::vector<PlaceAlias> aliases_;
   std::vector<FoldedPlace> folded_;  // same order as places_
+  std::vector<FoldedName> names_;    // the places' own names, then the aliases
   std::vector<NameKey> keys_;        // sorted by KeyText
 };
 
@@ -113,7 +144,8 @@ struct PlaceResolution {
 
 // Found when the best match names the city exactly, lies in every region given, and is the
 // only one of its rank, or has at least ten times the population of the next of that rank
-// (Madrid, Spain against Madrid, Colombia).
+// (Madrid, Spain against Madrid, Colombia). A best match found by another name is ambiguous
+// when a match of its rank bears that name as its own.
 PlaceResolution ResolvePlace(const PlaceQuery& query, const PlaceSearchResult& result);
 
 // The atlas could not be read.

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,8 +14,6 @@
 namespace velquor {
 
 namespace {
-
-constexpr int kOneHour = 3600;
 
 // How far back to look for the standard-time abbreviation of a zone in daylight saving;
 // wartime years strung several daylight periods together.
@@ -41,7 +40,80 @@ ZoneSuggestion Refusal(ZoneSuggestion suggestion, ZoneSuggestion::Outcome outcom
   return suggestion;
 }
 
+std::string ClockText(const LocalMoment& moment) {
+  char clock[40];
+  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
+  return clock;
+}
+
+// The instants (seconds since 1970) at which the zone's clocks showed `clock` (a local
+// reading written as if it were universal time), earliest first: none for a skipped time,
+// two for a repeated one. Every offset the zone had within a day either side is tried.
+std::vector<qint64> InstantsOf(const QTimeZone& zone, const QDateTime& clock) {
+  constexpr qint64 kOneDay = 86400;
+  const qint64 reading = clock.toSecsSinceEpoch();
+  const QDateTime from = QDateTime::fromSecsSinceEpoch(reading - kOneDay, Qt::UTC);
+  const QDateTime to = QDateTime::fromSecsSinceEpoch(reading + kOneDay, Qt::UTC);
+  std::vector<int> offsets{zone.offsetFromUtc(from)};
+  for (const QTimeZone::OffsetData& transition : zone.transitions(from, to)) {
+    offsets.push_back(transition.offsetFromUtc);
+  }
+  std::vector<qint64> instants;
+  for (const int offset : offsets) {
+    const qint64 instant = reading - offset;
+    if (zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(instant, Qt::UTC)) == offset &&
+        std::find(instants.begin(), instants.end(), instant) == instants.end()) {
+      instants.push_back(instant);
+    }
+  }
+  std::sort(instants.begin(), instants.end());
+  return instants;
+}
+
+// The suggestion for the zone's clock at one instant.
+ZoneSuggestion SuggestAt(const QTimeZone& zone, std::string_view ianaZone, qint64 instant,
+                         const LocalMoment& moment) {
+  ZoneSuggestion suggestion;
+  const QDateTime when = QDateTime::fromSecsSinceEpoch(instant, Qt::UTC);
+  suggestion.offsetSeconds = zone.offsetFromUtc(when);
+  suggestion.standardOffsetSeconds = zone.standardTimeOffset(when);
+  suggestion.abbreviation = zone.abbreviation(when).toStdString();
+  const int shift = suggestion.offsetSeconds - suggestion.standardOffsetSeconds;
+  // Daylight saving over the zone's standard time: the abbreviation of that standard time.
+  const std::string standardAbbreviation =
+      shift > 0 ? StandardAbbreviation(zone, when).toStdString() : suggestion.abbreviation;
+
+  std::optional<RowChoice> choice;
+  if (suggestion.offsetSeconds % 60 == 0 && suggestion.standardOffsetSeconds % 60 == 0) {
+    choice = RowForClock({suggestion.offsetSeconds / 60, suggestion.standardOffsetSeconds / 60,
+                          suggestion.abbreviation, standardAbbreviation, ianaZone});
+  }
+  if (!choice) {
+    return Refusal(suggestion, ZoneSuggestion::Outcome::NoRowForOffset,
+                   "No time zone in the list has " + UtcOffsetText(suggestion.offsetSeconds) +
+                       (shift > 0 ? ", the clock time of " : ", the standard time of ") +
+                       MomentText(ianaZone, moment));
+  }
+  suggestion.outcome = ZoneSuggestion::Outcome::RowFound;
+  suggestion.row = choice->row;
+  suggestion.daylightSaving = choice->daylightSaving;
+  suggestion.text =
+      std::string(TimeZoneTable()[static_cast<std::size_t>(choice->row)].label) +
+      (suggestion.daylightSaving ? ", with daylight saving on " : ", no daylight saving on ") +
+      DateText(moment.year, moment.month, moment.day);
+  return suggestion;
+}
+
 }  // namespace
+
+std::string ReadingText(const ZoneSuggestion& reading) {
+  const std::string offset = (reading.abbreviation.empty() ? "" : reading.abbreviation + " ") +
+                             UtcOffsetText(reading.offsetSeconds);
+  if (!reading.row) return offset + ", which no time zone in the list has";
+  return offset + ", " +
+         std::string(TimeZoneTable()[static_cast<std::size_t>(*reading.row)].label) +
+         (reading.daylightSaving ? " with daylight saving" : " without daylight saving");
+}
 
 std::string UtcOffsetText(int offsetSeconds) {
   const int size = std::abs(offsetSeconds);
@@ -62,7 +134,7 @@ std::string DateText(int year, int month, int day) {
   return std::to_string(day) + " " + monthText + " " + std::to_string(year);
 }
 
-ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment) {
+ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment, ClockFold fold) {
   using Outcome = ZoneSuggestion::Outcome;
   ZoneSuggestion suggestion;
 
@@ -73,54 +145,35 @@ ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment)
                        " (is tzdata installed?)");
   }
   const QDate date(moment.year, moment.month, moment.day);
+  const QTime time(moment.hour, moment.minute, moment.second);
   if (!date.isValid()) {
     return Refusal(suggestion, Outcome::InvalidDate,
                    DateText(moment.year, moment.month, moment.day) + " is not a date");
   }
-  const QDateTime when(date, QTime(moment.hour, moment.minute, moment.second), zone);
-  if (!when.isValid()) {
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
+  if (!time.isValid()) {
+    return Refusal(suggestion, Outcome::InvalidDate, ClockText(moment) + " is not a time of day");
+  }
+  const std::vector<qint64> instants = InstantsOf(zone, QDateTime(date, time, Qt::UTC));
+  if (instants.empty()) {
     return Refusal(suggestion, Outcome::SkippedClockTime,
                    std::string("The clocks of ") + MomentText(ianaZone, moment) + " skipped " +
-                       clock + " when they were put forward");
+                       ClockText(moment) + " when they were put forward");
   }
+  if (instants.size() == 1) return SuggestAt(zone, ianaZone, instants.front(), moment);
 
-  suggestion.offsetSeconds = zone.offsetFromUtc(when);
-  suggestion.standardOffsetSeconds = zone.standardTimeOffset(when);
-  suggestion.abbreviation = zone.abbreviation(when).toStdString();
-  const int shift = suggestion.offsetSeconds - suggestion.standardOffsetSeconds;
-
-  // The form can say "standard time" or "standard time and one hour"; anything else
-  // has no faithful reading.
-  int baseOffset = suggestion.offsetSeconds;
-  QString baseAbbreviation = zone.abbreviation(when);
-  if (shift == kOneHour) {
-    suggestion.daylightSaving = true;
-    baseOffset = suggestion.standardOffsetSeconds;
-    baseAbbreviation = StandardAbbreviation(zone, when);
-  } else if (shift > 0) {
-    return Refusal(suggestion, Outcome::UnusualDaylightShift,
-                   "Daylight saving put the clocks of " + MomentText(ianaZone, moment) + " " +
-                       UtcOffsetText(shift).substr(1) + " ahead of standard time (" +
-                       suggestion.abbreviation + ", " + UtcOffsetText(suggestion.offsetSeconds) +
-                       "); the list's zones and the daylight-saving tick cannot say that");
+  const ZoneSuggestion first = SuggestAt(zone, ianaZone, instants.front(), moment);
+  const ZoneSuggestion second = SuggestAt(zone, ianaZone, instants.back(), moment);
+  if (fold != ClockFold::Unknown) {
+    ZoneSuggestion chosen = fold == ClockFold::First ? first : second;
+    chosen.text += std::string(fold == ClockFold::First ? " (the first " : " (the second ") +
+                   ClockText(moment) + " of two)";
+    return chosen;
   }
-
-  const std::optional<int> row =
-      baseOffset % 60 == 0 ? StandardRowForOffset(baseOffset / 60, baseAbbreviation.toStdString())
-                           : std::nullopt;
-  if (!row) {
-    return Refusal(suggestion, Outcome::NoRowForOffset,
-                   "No time zone in the list has " + UtcOffsetText(baseOffset) +
-                       ", the standard time of " + MomentText(ianaZone, moment));
-  }
-  suggestion.outcome = Outcome::RowFound;
-  suggestion.row = row;
-  suggestion.text =
-      std::string(TimeZoneTable()[*row].label) +
-      (suggestion.daylightSaving ? ", with daylight saving on " : ", no daylight saving on ") +
-      DateText(moment.year, moment.month, moment.day);
+  suggestion.outcome = Outcome::RepeatedClockTime;
+  suggestion.text = "The clocks of " + MomentText(ianaZone, moment) + " showed " +
+                    ClockText(moment) + " twice when they were put back: first " +
+                    ReadingText(first) + ", then " + ReadingText(second);
+  suggestion.readings = {first, second};
   return suggestion;
 }
 

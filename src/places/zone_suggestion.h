@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velquor {
 
@@ -19,14 +20,21 @@ struct LocalMoment {
   int second = 0;
 };
 
+// Which reading of a clock time that happened twice (the clocks were put back) is meant.
+enum class ClockFold {
+  Unknown,  // not said: such a time is not suggested for, both readings are offered
+  First,    // the earlier, before the clocks were put back
+  Second,   // the later, after
+};
+
 struct ZoneSuggestion {
   enum class Outcome {
-    RowFound,              // row and daylightSaving say what to select
-    NoRowForOffset,        // no standard row of the table has the offset (Nepal's +5:45)
-    UnusualDaylightShift,  // daylight saving of other than one hour (double summer time)
-    UnknownZone,           // the time-zone database does not know the zone
-    InvalidDate,           // no such date (30 February)
-    SkippedClockTime,      // a clock time skipped when the clocks were put forward
+    RowFound,           // row and daylightSaving say what to select
+    NoRowForOffset,     // no row of the table, with or without the tick, has the offset
+    UnknownZone,        // the time-zone database does not know the zone
+    InvalidDate,        // no such date (30 February) or time of day (25:00)
+    SkippedClockTime,   // a clock time skipped when the clocks were put forward
+    RepeatedClockTime,  // a clock time that happened twice; `readings` holds both
   };
 
   Outcome outcome = Outcome::UnknownZone;
@@ -38,14 +46,25 @@ struct ZoneSuggestion {
   // In words: "Indian Time, IST, +5.3, no daylight saving on 15 August 1990", or why no row
   // is suggested.
   std::string text;
+  // For RepeatedClockTime: the earlier reading, then the later, each RowFound or
+  // NoRowForOffset with its own offsets and abbreviation; empty otherwise.
+  std::vector<ZoneSuggestion> readings;
 };
 
-// Given: an IANA zone ("Asia/Kolkata") and the local clock reading there.
-// Returned: the suggestion. The table row is the one for the zone's standard offset (see
-// StandardRowForOffset, preferring the zone's own standard abbreviation) and daylightSaving
-// tells whether the clocks were one hour ahead of it. A zone that counts its winter time as
-// negative daylight saving (Ireland) is given the offset actually in force, without the tick.
-ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment);
+// Given: an IANA zone ("Asia/Kolkata"), the local clock reading there, and for a reading
+// that happened twice which of the two is meant.
+// Returned: the suggestion: the row and tick that give the offset in force (RowForClock:
+// the standard row and the tick for one hour of daylight saving, else a row of the offset
+// in force, such as British Double Summer Time). A zone that counts its winter time as
+// negative daylight saving (Ireland) is given the offset actually in force, without the
+// tick. A clock time that happened twice is RepeatedClockTime with both readings unless
+// `fold` picks one; for a time that happened once `fold` does not matter.
+ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment,
+                           ClockFold fold = ClockFold::Unknown);
+
+// One reading of a repeated clock time in words: "BST +1:00, Greenwich Mean Time,GMT,0.0
+// with daylight saving", or "... , which no time zone in the list has".
+std::string ReadingText(const ZoneSuggestion& reading);
 
 // "+5:45", "-3:30", "+5:21:10" (seconds only when not zero), "+0:00".
 std::string UtcOffsetText(int offsetSeconds);

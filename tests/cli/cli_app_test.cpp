@@ -252,6 +252,10 @@ TEST(CliChart, AChartThatStopsPrintsWhyAndExitsWithThree) {
   EXPECT_EQ(error["kind"], "polar") << "a chart the Sun cannot make, not a bad line";
 }
 
+std::vector<std::string> PlaceChartArgs() {
+  return {"chart", "--name", "ASHA", "--date", "1990-08-15", "--time", "06:30", "--place", "x"};
+}
+
 TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   const CliRun varanasi = Cli({"places", "Varanasi, India", "--date", "1990-08-15"});
   EXPECT_EQ(varanasi.status, kExitOk) << varanasi.err;
@@ -272,6 +276,69 @@ TEST(CliPlaces, ListsTheAtlasMatchesWithTheirSuggestedRows) {
   const CliRun nothing = Cli({"places", "Xqzzy"});
   EXPECT_EQ(nothing.status, kExitBadInput);
   EXPECT_NE(nothing.err.find("no place in the atlas matches \"Xqzzy\""), std::string::npos);
+}
+
+TEST(CliPlaces, ShowsTheCurrentNameOfAPlaceFoundByAnother) {
+  const CliRun bombay = Cli({"places", "Bombay", "--date", "1990-08-15"});
+  EXPECT_EQ(bombay.status, kExitOk) << bombay.err;
+  EXPECT_EQ(bombay.out,
+            "Bombay → Mumbai\tMaharashtra\tIndia\t19N04\t72E53\tAsia/Kolkata\t"
+            "34 Indian Time, IST, +5.3\n");
+  const CliRun chart = Cli(With(PlaceChartArgs(), "--place", "Poona"));
+  EXPECT_EQ(chart.status, kExitOk) << chart.err;
+  EXPECT_EQ(chart.err.rfind("velquor-cli: place Poona → Pune, Maharashtra, India (18N31 73E51, "
+                            "Asia/Kolkata); zone Indian Time",
+                            0),
+            0u)
+      << chart.err;
+}
+
+TEST(CliPlaces, ChecksTheDateAndTimeAsTheChartDoes) {
+  struct Case {
+    std::vector<std::string> options;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{"--time", "25:00"}, "velquor-cli: --time: hour 25 is not within 0 to 23\n"},
+      {{"--time", "12:60"}, "velquor-cli: --time: minute 60 is not within 0 to 59\n"},
+      {{"--date", "2020-02-30"}, "--date: "},
+      {{"--date", "2020-13-01"}, "velquor-cli: --date: month 13 is not within 1 to 12\n"},
+      {{"--date", "1900-06-01"}, "velquor-cli: --date: year 1900 is not within 1901 to 2050\n"},
+      {{"--time", "noon"}, "velquor-cli: --time: expected a time as HH:MM or HH:MM:SS"},
+      {{"--fold", "both"}, "velquor-cli: --fold: expected first or second, got \"both\"\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"places", "Varanasi"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, kExitBadInput) << c.expected;
+    EXPECT_EQ(run.out, "") << c.expected;
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << c.expected << " / " << run.err;
+  }
+  // The edges of the ranges are taken.
+  for (const auto& [date, time] :
+       {std::pair{"1901-01-01", "00:00:00"}, std::pair{"2050-12-31", "23:59:59"},
+        std::pair{"2024-02-29", "12:00"}}) {
+    const CliRun run = Cli({"places", "Varanasi", "--date", date, "--time", time});
+    EXPECT_EQ(run.status, kExitOk) << date << " " << run.err;
+  }
+}
+
+TEST(CliPlaces, ARepeatedClockTimeShowsBothReadingsUnlessOneIsAsked) {
+  const std::vector<std::string> london = {"places",     "London, England", "--date",
+                                           "2024-10-27", "--time",          "01:30"};
+  const CliRun both = Cli(london);
+  EXPECT_EQ(both.status, kExitOk) << both.err;
+  EXPECT_NE(both.out.find("\tno row: The clocks of Europe/London on 27 October 2024 showed "
+                          "01:30:00 twice"),
+            std::string::npos)
+      << both.out;
+  const CliRun first = Cli(Plus(Plus(london, "--fold"), "first"));
+  EXPECT_NE(first.out.find("\t29 Greenwich Mean Time,GMT,0.0 and daylight saving\n"),
+            std::string::npos)
+      << first.out;
+  const CliRun second = Cli(Plus(Plus(london, "--fold"), "second"));
+  EXPECT_NE(second.out.find("\t29 Greenwich Mean Time,GMT,0.0\n"), std::string::npos) << second.out;
 }
 
 const std::vector<std::string> kNewYorkByPlace = {"chart",         "--name", "ASHA",  "--date",
@@ -298,6 +365,56 @@ TEST(CliChart, APlaceGivesTheCoordinatesTheZoneAndDaylightSaving) {
   ASSERT_EQ(zoneGiven.status, kExitOk) << zoneGiven.err;
   EXPECT_EQ(Json::parse(zoneGiven.out)["zone"]["index"], 24);
   EXPECT_EQ(Json::parse(zoneGiven.out)["dst"], false);
+}
+
+TEST(CliChart, APlaceWithDstSaysWhatTheChartApplies) {
+  const CliRun run = Cli(Plus(With(kNewYorkByPlace, "--date", "1976-01-15"), "--dst"));
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(run.err,
+            "velquor-cli: place New York, New York, United States of America (40N43 74W00, "
+            "America/New_York); zone Eastern Standard Time,EST,-5.0, with daylight saving as "
+            "--dst asks, although the time-zone database has none on 15 January 1976\n");
+  EXPECT_EQ(Json::parse(run.out)["dst"], true);
+}
+
+TEST(CliChart, ARepeatedClockTimeNeedsTheFold) {
+  const auto repeated = With(With(kNewYorkByPlace, "--date", "2024-11-03"), "--time", "01:30");
+  const CliRun refused = Cli(repeated);
+  EXPECT_EQ(refused.status, kExitBadInput);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("velquor-cli: --time: The clocks of America/New_York on 3 November "
+                             "2024 showed 01:30:00 twice when they were put back: first EDT "
+                             "-4:00, Eastern Standard Time,EST,-5.0 with daylight saving, then "
+                             "EST -5:00, Eastern Standard Time,EST,-5.0 without daylight saving; "
+                             "say which with --fold first or --fold second\n"),
+            std::string::npos)
+      << refused.err;
+
+  for (const auto& [fold, dst] : {std::pair{"first", true}, std::pair{"second", false}}) {
+    const CliRun run = Cli(Plus(Plus(repeated, "--fold"), fold));
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(Json::parse(run.out)["dst"], dst) << fold;
+    EXPECT_EQ(Json::parse(run.out)["zone"]["index"], 27) << fold;
+  }
+  // The two readings are an hour apart: so are their charts' universal times.
+  const CliRun first = Cli(Plus(Plus(repeated, "--fold"), "first"));
+  const CliRun second = Cli(Plus(Plus(repeated, "--fold"), "second"));
+  EXPECT_NE(first.out, second.out);
+
+  const CliRun skipped =
+      Cli(With(With(kNewYorkByPlace, "--date", "2024-03-10"), "--time", "02:30"));
+  EXPECT_EQ(skipped.status, kExitBadInput);
+  EXPECT_NE(skipped.err.find("--time: The clocks of America/New_York on 10 March 2024 skipped "
+                             "02:30:00 when they were put forward"),
+            std::string::npos)
+      << skipped.err;
+
+  const CliRun withoutPlace = Cli(Plus(Plus(kDelhi, "--fold"), "first"));
+  EXPECT_EQ(withoutPlace.status, kExitBadInput);
+  EXPECT_NE(withoutPlace.err.find("--fold: only with --place"), std::string::npos);
+  const CliRun badFold = Cli(Plus(Plus(repeated, "--fold"), "later"));
+  EXPECT_EQ(badFold.status, kExitBadInput);
+  EXPECT_NE(badFold.err.find("--fold: expected first or second, got \"later\""), std::string::npos);
 }
 
 TEST(CliChart, APlaceThatCannotBeTakenIsBadInput) {

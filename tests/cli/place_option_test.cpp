@@ -38,6 +38,12 @@ BirthData Birth(int year, int month, int day) {
   return input;
 }
 
+BirthData At(BirthData input, int hour, int minute) {
+  input.hourNumber = hour;
+  input.minuteNumber = minute;
+  return input;
+}
+
 TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
   struct Case {
     const char* place;
@@ -66,17 +72,57 @@ TEST(PlaceOption, FillsCoordinatesNamesAndTheSuggestedZone) {
        test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 29, 27, 42, false, 85, 19, true, false,
                      "Kathmandu", "Bagmati Province", "Nepal"),
        "place Kathmandu, Bagmati Province, Nepal (27N42 85E19, Asia/Kathmandu)"},
-      // --dst given and names given: they stay.
+      // --dst given and names given: they stay, and the line says what the chart applies.
       {"Varanasi", withDst, false,
        test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 0, 34, 25, 19, false, 83, 1, true, true, "KASHI",
                      "State of Uttar Pradesh", "India"),
        "place Varanasi, State of Uttar Pradesh, India (25N19 83E01, Asia/Kolkata); zone Indian "
-       "Time, IST, +5.3, no daylight saving on 15 August 1990"},
+       "Time, IST, +5.3, with daylight saving as --dst asks, although the time-zone database "
+       "has none on 15 August 1990"},
   };
   for (const auto& c : cases) {
     BirthData input = c.before;
-    EXPECT_EQ(ApplyPlaceOption(SmallAtlas(), c.place, c.zoneGiven, input), c.used);
+    EXPECT_EQ(ApplyPlaceOption(SmallAtlas(), c.place, c.zoneGiven, ClockFold::Unknown, input),
+              c.used);
     EXPECT_EQ(input, c.after) << c.place;
+  }
+}
+
+TEST(PlaceOption, ARepeatedClockTimeTakesTheReadingAskedFor) {
+  struct Case {
+    const char* place;
+    BirthData birth;
+    ClockFold fold;
+    int zoneIndex;
+    bool dst;
+  };
+  const Case cases[] = {
+      {"Varanasi", At(Birth(1945, 10, 14), 23, 30), ClockFold::First, 34, true},
+      {"Varanasi", At(Birth(1945, 10, 14), 23, 30), ClockFold::Second, 34, false},
+      {"São Paulo", At(Birth(2018, 2, 17), 23, 30), ClockFold::First, 14, true},
+      {"São Paulo", At(Birth(2018, 2, 17), 23, 30), ClockFold::Second, 14, false},
+      // A time that happened once: the fold changes nothing.
+      {"São Paulo", At(Birth(2018, 2, 17), 22, 59), ClockFold::Second, 14, true},
+  };
+  for (const Case& c : cases) {
+    BirthData input = c.birth;
+    const std::string used = ApplyPlaceOption(SmallAtlas(), c.place, false, c.fold, input);
+    EXPECT_EQ(input.zoneIndex, c.zoneIndex) << c.place;
+    EXPECT_EQ(input.isDst, c.dst) << c.place << " " << used;
+  }
+}
+
+TEST(PlaceOption, ReadsTheFold) {
+  EXPECT_EQ(ParseFoldOption(""), ClockFold::Unknown);
+  EXPECT_EQ(ParseFoldOption("first"), ClockFold::First);
+  EXPECT_EQ(ParseFoldOption("second"), ClockFold::Second);
+  for (const char* bad : {"First", "1", "both", " first"}) {
+    try {
+      ParseFoldOption(bad);
+      ADD_FAILURE() << bad << " accepted";
+    } catch (const InputError& error) {
+      EXPECT_EQ(error.field(), "--fold");
+    }
   }
 }
 
@@ -107,11 +153,19 @@ TEST(PlaceOption, RefusesWhatItCannotTakeAndSaysWhy) {
       {", India", Birth(1990, 8, 15), "--place",
        "--place: A place needs a city: CITY[, STATE][, COUNTRY]"},
       {"Varanasi", Birth(1990, 2, 30), "--date", "--date: 30 February 1990 is not a date"},
+      {"Varanasi", At(Birth(1945, 10, 14), 23, 30), "--time",
+       "--time: The clocks of Asia/Kolkata on 14 October 1945 showed 23:30:00 twice when they "
+       "were put back: first +0630 +6:30, Indian Time, IST, +5.3 with daylight saving, then IST "
+       "+5:30, Indian Time, IST, +5.3 without daylight saving; say which with --fold first or "
+       "--fold second"},
+      {"Springfield, Massachusetts", At(Birth(1976, 4, 25), 2, 30), "--time",
+       "--time: The clocks of America/New_York on 25 April 1976 skipped 02:30:00 when they were "
+       "put forward"},
   };
   for (const auto& c : cases) {
     BirthData input = c.birth;
     try {
-      ApplyPlaceOption(SmallAtlas(), c.place, false, input);
+      ApplyPlaceOption(SmallAtlas(), c.place, false, ClockFold::Unknown, input);
       ADD_FAILURE() << c.place << " accepted";
     } catch (const InputError& error) {
       EXPECT_EQ(error.field(), c.field) << c.place;

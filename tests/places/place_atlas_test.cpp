@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -137,6 +141,38 @@ TEST(PlaceAtlas, ResolvesOnlyAClearBestMatch) {
   }
 }
 
+// The index as bytes: read back, it searches as the atlas it was written from.
+TEST(PlaceAtlasIndex, RoundTripsAndRefusesDamagedBytes) {
+  const PlaceAtlas atlas = PlaceAtlas(
+      {{"Mumbai", "Maharashtra", "India", "IN", "Asia/Kolkata", 19.07, 72.88, 12691836},
+       {"Zürich", "Canton of Zurich", "Switzerland", "CH", "Europe/Zurich", 47.4, 8.5, 341730}},
+      {{0, "Bombay"}});
+  const std::string bytes = atlas.IndexBytes();
+  const std::optional<PlaceAtlas> read = PlaceAtlas::FromIndexBytes(bytes);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->IndexBytes(), bytes);
+  for (const char* typed : {"bombay", "mum", "zurich", "z", "canton"}) {
+    const PlaceSearchResult before = atlas.Search({typed, {}}, 10);
+    const PlaceSearchResult after = read->Search({typed, {}}, 10);
+    ASSERT_EQ(after.matches.size(), before.matches.size()) << typed;
+    for (std::size_t i = 0; i < before.matches.size(); ++i) {
+      EXPECT_EQ(after.matches[i].place->city, before.matches[i].place->city) << typed;
+      EXPECT_EQ(after.matches[i].place->latitude, before.matches[i].place->latitude) << typed;
+      EXPECT_EQ(after.matches[i].otherName, before.matches[i].otherName) << typed;
+    }
+  }
+  // Every shortened or lengthened copy is refused; a changed byte never crashes a search.
+  for (std::size_t size = 0; size < bytes.size(); ++size) {
+    EXPECT_FALSE(PlaceAtlas::FromIndexBytes(std::string_view(bytes).substr(0, size))) << size;
+  }
+  EXPECT_FALSE(PlaceAtlas::FromIndexBytes(bytes + '\0'));
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    std::string damaged = bytes;
+    damaged[at] = static_cast<char>(damaged[at] ^ 0x5a);
+    if (const auto loaded = PlaceAtlas::FromIndexBytes(damaged)) loaded->Search({"m", {}}, 10);
+  }
+}
+
 // The real atlas of the system.
 class SystemAtlasTest : public ::testing::Test {
  protected:
@@ -179,6 +215,25 @@ TEST_F(SystemAtlasTest, FindsKnownCities) {
     EXPECT_EQ(LongitudeText(place.longitude), c.longitude) << c.text;
     EXPECT_EQ(place.timeZone, c.zone) << c.text;
   }
+}
+
+// The cache file: written by the first reading, read by the next, the same atlas either way;
+// a damaged file is passed over and written again.
+TEST(SystemAtlasCache, TheCachedIndexIsTheAtlas) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("velquor-atlas-cache-test-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  const std::filesystem::path file = folder / "velquor" / "atlas.index";
+  const std::string fresh = LoadSystemAtlas(file).IndexBytes();
+  ASSERT_TRUE(std::filesystem::exists(file));
+  const auto written = std::filesystem::file_size(file);
+  EXPECT_EQ(LoadSystemAtlas(file).IndexBytes(), fresh);
+  EXPECT_EQ(LoadSystemAtlas({}).IndexBytes(), fresh);
+
+  std::filesystem::resize_file(file, written / 2);
+  EXPECT_EQ(LoadSystemAtlas(file).IndexBytes(), fresh);
+  EXPECT_EQ(std::filesystem::file_size(file), written);
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(SystemAtlasTest, SpringfieldAloneIsAmbiguous) {

@@ -202,6 +202,23 @@ void RenderLongNames(velquor::AppShell& shell, const QDir& folder) {
   RenderSizes(form, folder, QStringLiteral("frmMain"));
 }
 
+// The place search for a clock time that happened twice, asking which reading was meant.
+void RenderRepeatedHour(velquor::FrmMain& form, const QDir& folder) {
+  velquor::PlaceSearchDialog search(
+      velquor::SystemAtlas(),
+      {QStringLiteral("London"), QStringLiteral("England"), QString(), {2024, 10, 27, 1, 30, 0}},
+      velquor::PlaceFormFields::FindIn(&form), [](const QString&) {}, &form);
+  search.show();
+  auto& places = Child<QTreeWidget>(search, "lstPlaces");
+  const QDeadlineTimer deadline(20000);
+  while (places.topLevelItemCount() == 0 && !deadline.hasExpired())
+    QApplication::processEvents(QEventLoop::AllEvents, 50);
+  if (places.topLevelItemCount() == 0)
+    throw std::runtime_error("the place search found nothing for London");
+  QApplication::processEvents();
+  Save(search, folder, "frmPlaceSearchRepeatedHour.png");
+}
+
 void Render(const QDir& folder) {
   velquor::AppShell shell;
   shell.start();
@@ -213,6 +230,7 @@ void Render(const QDir& folder) {
   QApplication::processEvents();
   Save(form, folder, "frmMain.png");
   RenderPlaceSearch(form, folder);
+  RenderRepeatedHour(form, folder);
 
   form.cmdRashi_Click();
   velquor::Mdi* frame = shell.mdi();

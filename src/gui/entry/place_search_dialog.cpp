@@ -116,9 +116,17 @@ void PlaceSearchDialog::buildWidgets(const PlaceSearchRequest& request) {
   lblZoneSuggestion_->setWordWrap(true);
   chkSetZone_ = Named<QCheckBox>("chkSetZone", QStringLiteral("Also set the time zone"));
   chkSetZone_->setChecked(true);
+  connect(chkSetZone_, &QCheckBox::toggled, this, &PlaceSearchDialog::updateUse);
+  optFoldFirst_ = Named<QRadioButton>("optFoldFirst");
+  optFoldSecond_ = Named<QRadioButton>("optFoldSecond");
   auto* zone = Named<QGroupBox>("fraZoneSuggestion", QStringLiteral("Time zone at birth"));
   auto* zoneLayout = new QVBoxLayout(zone);
   zoneLayout->addWidget(lblZoneSuggestion_);
+  for (QRadioButton* reading : {optFoldFirst_, optFoldSecond_}) {
+    reading->setVisible(false);
+    connect(reading, &QRadioButton::toggled, this, &PlaceSearchDialog::updateUse);
+    zoneLayout->addWidget(reading);
+  }
   zoneLayout->addWidget(chkSetZone_);
 
   auto* cmdSearchWeb = Named<QPushButton>("cmdSearchWeb", QStringLiteral("Search the web"));
@@ -165,10 +173,20 @@ void PlaceSearchDialog::search() {
 
   lstPlaces_->clear();
   listed_.clear();
-  for (const PlaceMatch& match : result.matches) listed_.push_back(match.place);
-  for (const Place* place : listed_) {
+  listedAs_.clear();
+  for (const PlaceMatch& match : result.matches) {
+    listed_.push_back(match.place);
+    listedAs_.push_back(match.otherName);
+  }
+  for (std::size_t i = 0; i < listed_.size(); ++i) {
+    const Place* place = listed_[i];
     auto* item = new QTreeWidgetItem(lstPlaces_);
-    item->setText(kCity, Text(place->city));
+    item->setText(kCity, listedAs_[i].empty()
+                             ? Text(place->city)
+                             : QStringLiteral("%1 → %2").arg(
+                                   QString::fromUtf8(listedAs_[i].data(),
+                                                     static_cast<qsizetype>(listedAs_[i].size())),
+                                   Text(place->city)));
     item->setText(kState, Text(place->state));
     item->setText(kCountry, Text(place->country));
     item->setText(kLatitude, AngleText(place->latitude, u'N', u'S'));
@@ -189,25 +207,73 @@ const Place* PlaceSearchDialog::selectedPlace() const {
 
 void PlaceSearchDialog::showSuggestion() {
   const Place* place = selectedPlace();
-  cmdUse_->setEnabled(place != nullptr);
+  for (QRadioButton* reading : {optFoldFirst_, optFoldSecond_}) {
+    // Unchecked, so that the user chooses again for each place.
+    reading->setAutoExclusive(false);
+    reading->setChecked(false);
+    reading->setAutoExclusive(true);
+    reading->setVisible(false);
+  }
   if (place == nullptr) {
     suggestion_.reset();
     lblZoneSuggestion_->setText(QStringLiteral("Choose a place to see its time zone."));
     chkSetZone_->setEnabled(false);
+    updateUse();
     return;
   }
   suggestion_ = SuggestZone(place->timeZone, birth_);
+  if (suggestion_->outcome == ZoneSuggestion::Outcome::RepeatedClockTime) {
+    lblZoneSuggestion_->setText(
+        QStringLiteral("The clocks showed %1 twice on %2, when they were put back. "
+                       "Which was the time of birth?")
+            .arg(QStringLiteral("%1:%2:%3")
+                     .arg(birth_.hour, 2, 10, QLatin1Char('0'))
+                     .arg(birth_.minute, 2, 10, QLatin1Char('0'))
+                     .arg(birth_.second, 2, 10, QLatin1Char('0')),
+                 Text(DateText(birth_.year, birth_.month, birth_.day))));
+    optFoldFirst_->setText(QStringLiteral("The first: ") +
+                           Text(ReadingText(suggestion_->readings[0])));
+    optFoldSecond_->setText(QStringLiteral("The second: ") +
+                            Text(ReadingText(suggestion_->readings[1])));
+    optFoldFirst_->setVisible(true);
+    optFoldSecond_->setVisible(true);
+    chkSetZone_->setEnabled(true);
+    updateUse();
+    return;
+  }
   const bool hasRow = suggestion_->row.has_value();
   lblZoneSuggestion_->setText(
       hasRow ? Text(suggestion_->text)
              : Text(suggestion_->text) +
                    QStringLiteral("; the time zone on the form is left as it is."));
   chkSetZone_->setEnabled(hasRow);
+  updateUse();
+}
+
+const ZoneSuggestion* PlaceSearchDialog::chosenReading() const {
+  if (!suggestion_) return nullptr;
+  if (suggestion_->outcome != ZoneSuggestion::Outcome::RepeatedClockTime) {
+    return suggestion_->row ? &*suggestion_ : nullptr;
+  }
+  const ZoneSuggestion* chosen = nullptr;
+  if (optFoldFirst_->isChecked()) chosen = &suggestion_->readings[0];
+  if (optFoldSecond_->isChecked()) chosen = &suggestion_->readings[1];
+  return chosen != nullptr && chosen->row ? chosen : nullptr;
+}
+
+// "Use" waits for the user's choice between the readings of a repeated clock time, unless
+// the zone is to be left alone.
+void PlaceSearchDialog::updateUse() {
+  const bool repeated =
+      suggestion_ && suggestion_->outcome == ZoneSuggestion::Outcome::RepeatedClockTime;
+  const bool waitsForChoice = repeated && chkSetZone_->isChecked() && !optFoldFirst_->isChecked() &&
+                              !optFoldSecond_->isChecked();
+  cmdUse_->setEnabled(selectedPlace() != nullptr && !waitsForChoice);
 }
 
 void PlaceSearchDialog::useSelectedPlace() {
   const Place* place = selectedPlace();
-  if (place == nullptr) return;
+  if (place == nullptr || !cmdUse_->isEnabled()) return;
   const DegreesMinutes latitude = RoundToMinute(place->latitude);
   const DegreesMinutes longitude = RoundToMinute(place->longitude);
   form_.latDegrees->setText(QString::number(latitude.degrees));
@@ -219,9 +285,10 @@ void PlaceSearchDialog::useSelectedPlace() {
   form_.city->setText(Text(place->city));
   form_.state->setText(Text(place->state));
   form_.country->setText(Text(place->country));
-  if (chkSetZone_->isChecked() && suggestion_ && suggestion_->row) {
-    form_.zone->setCurrentIndex(*suggestion_->row);
-    form_.daylightSaving->setChecked(suggestion_->daylightSaving);
+  const ZoneSuggestion* reading = chosenReading();
+  if (chkSetZone_->isChecked() && reading != nullptr) {
+    form_.zone->setCurrentIndex(*reading->row);
+    form_.daylightSaving->setChecked(reading->daylightSaving);
   }
   accept();
 }

@@ -8,6 +8,7 @@
 #include <QFutureWatcher>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "gui/entry/place_form_fields.h"
@@ -19,6 +20,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTreeWidget;
 
 namespace velquor {
@@ -49,7 +51,11 @@ class PlaceSearchDialog : public QDialog {
   void showSuggestion();
   void useSelectedPlace();
   void searchWeb();
+  void updateUse();
   const Place* selectedPlace() const;
+  // The reading whose row "Use" sets: the suggestion, or for a clock time that happened
+  // twice the reading the user chose; null when there is none (yet).
+  const ZoneSuggestion* chosenReading() const;
 
   SharedAtlas atlas_;
   const PlaceAtlas* readyAtlas_ = nullptr;  // set once the atlas has been read
@@ -58,6 +64,7 @@ class PlaceSearchDialog : public QDialog {
   PlaceFormFields form_;
   WebSearch webSearch_;
   std::vector<const Place*> listed_;          // the rows of the list, in order
+  std::vector<std::string_view> listedAs_;    // the other name each was found by, or empty
   std::optional<ZoneSuggestion> suggestion_;  // for the selected place
 
   QLineEdit* txtPlaceCity_ = nullptr;
@@ -67,6 +74,8 @@ class PlaceSearchDialog : public QDialog {
   QLabel* lblAtlasStatus_ = nullptr;
   QLabel* lblZoneSuggestion_ = nullptr;
   QCheckBox* chkSetZone_ = nullptr;
+  QRadioButton* optFoldFirst_ = nullptr;  // the readings of a clock time that happened twice
+  QRadioButton* optFoldSecond_ = nullptr;
   QPushButton* cmdUse_ = nullptr;
 };
 

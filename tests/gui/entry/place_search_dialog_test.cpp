@@ -18,6 +18,7 @@
 
 #include "chart/time_zones.h"
 #include "gui/entry/frm_main.h"
+#include "places/place_names.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -240,6 +241,72 @@ TEST_F(PlaceSearchOnTheForm, TypingSearchesAgainAndTheUserPicksARow) {
   EXPECT_EQ(formText("txtMState"), QStringLiteral("Massachusetts"));
   EXPECT_EQ(formZone(), 27);
   EXPECT_TRUE(formChecked("chkDST"));
+}
+
+// A clock time that happened twice: the dialog asks which, and "Use" waits for the answer.
+TEST_F(PlaceSearchOnTheForm, ARepeatedClockTimeAsksWhichReadingWasMeant) {
+  struct Case {
+    const char* reading;
+    bool dst;
+  };
+  for (const Case& c : {Case{"optFoldFirst", true}, Case{"optFoldSecond", false}}) {
+    SCOPED_TRACE(c.reading);
+    open("Springfield", "Massachusetts", "", {2024, 11, 3, 1, 30, 0});
+    EXPECT_EQ(label("lblZoneSuggestion"),
+              QStringLiteral("The clocks showed 01:30:00 twice on 3 November 2024, when they "
+                             "were put back. Which was the time of birth?"));
+    EXPECT_EQ(inDialog<QRadioButton>("optFoldFirst").text(),
+              QStringLiteral("The first: EDT -4:00, Eastern Standard Time,EST,-5.0 with "
+                             "daylight saving"));
+    EXPECT_EQ(inDialog<QRadioButton>("optFoldSecond").text(),
+              QStringLiteral("The second: EST -5:00, Eastern Standard Time,EST,-5.0 without "
+                             "daylight saving"));
+    EXPECT_TRUE(inDialog<QRadioButton>("optFoldFirst").isVisible());
+    EXPECT_FALSE(inDialog<QPushButton>("cmdUse").isEnabled());
+    QTest::keyClick(&list(), Qt::Key_Return);  // nothing happens before the choice
+    EXPECT_TRUE(dialog->isVisible());
+
+    inDialog<QRadioButton>(c.reading).click();
+    ASSERT_TRUE(inDialog<QPushButton>("cmdUse").isEnabled());
+    click("cmdUse");
+    EXPECT_EQ(formZone(), 27);
+    EXPECT_EQ(formChecked("chkDST"), c.dst);
+  }
+}
+
+TEST_F(PlaceSearchOnTheForm, ARepeatedClockTimeCanLeaveTheZoneAlone) {
+  open("Varanasi", "", "", {1945, 10, 14, 23, 30, 0});
+  EXPECT_FALSE(inDialog<QPushButton>("cmdUse").isEnabled());
+  inDialog<QCheckBox>("chkSetZone").setChecked(false);
+  ASSERT_TRUE(inDialog<QPushButton>("cmdUse").isEnabled());
+  click("cmdUse");
+  EXPECT_EQ(formText("txtLatD"), QStringLiteral("25"));
+  EXPECT_EQ(formZone(), test::BirthEntry{}.zoneIndex);
+}
+
+TEST_F(PlaceSearchOnTheForm, AClockTimeThatHappenedOnceAsksNothing) {
+  // The hour after the repeated one, and a skipped time, which stays refused.
+  open("Springfield", "Massachusetts", "", {2024, 11, 3, 2, 30, 0});
+  EXPECT_FALSE(inDialog<QRadioButton>("optFoldFirst").isVisible());
+  EXPECT_TRUE(inDialog<QPushButton>("cmdUse").isEnabled());
+  open("Springfield", "Massachusetts", "", {2024, 3, 10, 2, 30, 0});
+  EXPECT_EQ(label("lblZoneSuggestion"),
+            QStringLiteral("The clocks of America/New_York on 10 March 2024 skipped 02:30:00 "
+                           "when they were put forward; the time zone on the form is left as "
+                           "it is."));
+  EXPECT_FALSE(inDialog<QRadioButton>("optFoldFirst").isVisible());
+  EXPECT_FALSE(inDialog<QCheckBox>("chkSetZone").isEnabled());
+}
+
+TEST_F(PlaceSearchOnTheForm, APlaceFoundByAnotherNameShowsItsCurrentName) {
+  std::promise<std::shared_ptr<const PlaceAtlas>> reading;
+  reading.set_value(std::make_shared<const PlaceAtlas>(AtlasWithOtherNames(
+      {{"Mumbai", "Maharashtra", "India", "IN", "Asia/Kolkata", 19.07283, 72.88261, 12691836}})));
+  open("bombay", "", "", {1990, 8, 15, 6, 30, 0}, reading.get_future().share());
+  ASSERT_EQ(list().topLevelItemCount(), 1);
+  EXPECT_EQ(list().topLevelItem(0)->text(0), QStringLiteral("Bombay → Mumbai"));
+  click("cmdUse");
+  EXPECT_EQ(formText("txtMCity"), QStringLiteral("Mumbai"));
 }
 
 TEST_F(PlaceSearchOnTheForm, SearchTheWebUsesTheExactQueryText) {
