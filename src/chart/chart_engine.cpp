@@ -73,7 +73,11 @@ PlanetLongitudes ChartEngine::Planets(const LocalDateTime& clock, double ayanams
 
 double ChartEngine::Sun(const LocalDateTime& clock, double ayanamsa) const {
   if (ReadsSeconds()) return PreciseSunLongitude(JulianDayOf(clock));
-  return SiderealOf(SunTropicalLongitude(PlanetDayNumber(InstantOf(clock))), ayanamsa);
+  if (clock != lastSunClock_) {
+    lastSunClock_ = clock;
+    lastSunTropical_ = SunTropicalLongitude(PlanetDayNumber(InstantOf(clock)));
+  }
+  return SiderealOf(lastSunTropical_, ayanamsa);
 }
 
 SunRiseSet ChartEngine::SunRiseSetOf(const LocalDateTime& date) const {

@@ -37,7 +37,10 @@ class ChartEngine {
   // every clock reading. The precise ephemeris is sidereal of its own instant and ignores it.
   PlanetLongitudes Planets(const LocalDateTime& clock, double ayanamsa) const;
 
-  // The Sun alone: Planets(clock, ayanamsa).bodies[kEarthSun].
+  // The Sun alone: Planets(clock, ayanamsa).bodies[kEarthSun]. The classic Sun of the last
+  // clock asked is kept before its ayanamsa, so that asking again with another ayanamsa (the
+  // timeline does, minute after minute) takes no new orbit; hence an engine belongs to one
+  // thread.
   double Sun(const LocalDateTime& clock, double ayanamsa) const;
 
   // Sunrise and sunset of a civil date by the sunrise convention.
@@ -52,6 +55,8 @@ class ChartEngine {
   bool dst_ = false;
   GeoPlace place_;
   SunPlace sunPlace_;
+  mutable LocalDateTime lastSunClock_{0, 1, 1, 0, 0, 0};
+  mutable double lastSunTropical_ = 0.0;
 };
 
 }  // namespace velquor
