@@ -31,7 +31,8 @@ TEST(Keyboard, AboutBoxKeys) {
     bool closed = false;
     test::ModalWatcher watcher([&](QWidget* modal) {
       if (modal->objectName() != QLatin1String("frmAbout")) return;
-      QWidget* focus = QApplication::focusWidget();
+      // The dialog's own focus, which does not wait for the window system to activate it.
+      QWidget* focus = modal->focusWidget();
       focused = focus != nullptr ? focus->objectName() : QString();
       QTest::keyClick(focus != nullptr ? focus : modal, key);
       closed = !modal->isVisible();
