@@ -17,6 +17,7 @@
 #include "gui/result/chart_style.h"
 #include "gui/result/elided_label.h"
 #include "gui/result/sign_chart.h"
+#include "gui/shell/accessible_list.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/message_boxes.h"
@@ -105,6 +106,7 @@ QString MomentText(const LocalDateTime& t) {
 }  // namespace
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleLists();  // cmbSpan announces its own name
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("Divitional chart"));
 
