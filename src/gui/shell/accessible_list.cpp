@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 
 namespace velquor {
 namespace {
@@ -65,10 +66,23 @@ class AccessibleList : public QAccessibleWidget {
   QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// Marks the current entry as the selected one of the drop-down view, also while the view is
+// closed: a screen reader reads a list's entry there, from the Linux accessibility bus.
+void SelectCurrentEntryInView(QComboBox* list) {
+  QItemSelectionModel* selection = list->view()->selectionModel();
+  if (selection == nullptr) return;
+  const QModelIndex current = list->model()->index(list->currentIndex(), list->modelColumn(),
+                                                   list->rootModelIndex());
+  selection->select(current, QItemSelectionModel::ClearAndSelect);
+}
+
 QAccessibleInterface* ListFactory(const QString& className, QObject* object) {
   if (className != QLatin1String("QComboBox")) return nullptr;
   auto* list = qobject_cast<QComboBox*>(object);
   if (list == nullptr || list->isEditable()) return nullptr;  // Qt's own, with its text box
+  SelectCurrentEntryInView(list);
+  QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                   [list] { SelectCurrentEntryInView(list); });
   return new AccessibleList(list);
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -210,6 +211,9 @@ TEST(FrmMainControls, ListsAnnounceTheirOwnNameAndTheirEntryAsValue) {
     // The drop-down view stays reachable as the list's child, where the entries are read.
     ASSERT_EQ(iface->childCount(), 1) << list.name;
     EXPECT_EQ(iface->child(0)->object(), static_cast<QObject*>(combo.view())) << list.name;
+    // There the current entry is the selected one, also while the view is closed.
+    EXPECT_TRUE(combo.view()->selectionModel()->isSelected(combo.model()->index(list.index, 0)))
+        << list.name;
   }
 }
 
