@@ -153,6 +153,9 @@ FrmMain::FrmMain(QWidget* parent)
   layout->addLayout(columns);
   layout->addWidget(cmdRashi_);
   layout->addWidget(buildPromotions());
+  // A taller window keeps the form together, its button under the groups; the extra height
+  // goes below it all.
+  layout->addStretch(1);
   setCentralWidget(central);
 
   buildMenus();
