@@ -25,6 +25,7 @@
 #include "gui/entry/number_box.h"
 #include "gui/entry/number_list_search.h"
 #include "gui/entry/typed_key_filter.h"
+#include "gui/shell/accessible_list.h"
 #include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
@@ -115,6 +116,7 @@ constexpr CoordinateFrameLayout kLatitudeFrame{"Frame3", "Latitude", "txtLatD",
 
 FrmMain::FrmMain(QWidget* parent)
     : QMainWindow(parent), placeSearch_(std::make_unique<AtlasPlaceSearch>(*this)) {
+  InstallAccessibleLists();  // the lists below announce their own names
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kProgramTitle));
   setWindowIcon(ProgramIcon());
@@ -151,6 +153,9 @@ FrmMain::FrmMain(QWidget* parent)
   layout->addLayout(columns);
   layout->addWidget(cmdRashi_);
   layout->addWidget(buildPromotions());
+  // A taller window keeps the form together, its button under the groups; the extra height
+  // goes below it all.
+  layout->addStretch(1);
   setCentralWidget(central);
 
   buildMenus();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -17,6 +18,7 @@
 #include "gui/result/chart_style.h"
 #include "gui/result/elided_label.h"
 #include "gui/result/sign_chart.h"
+#include "gui/shell/accessible_list.h"
 #include "gui/shell/link_label.h"
 #include "gui/shell/links.h"
 #include "gui/shell/message_boxes.h"
@@ -105,6 +107,7 @@ QString MomentText(const LocalDateTime& t) {
 }  // namespace
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleLists();  // cmbSpan announces its own name
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("Divitional chart"));
 
@@ -121,6 +124,12 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
   grid->addWidget(buildHouse(), 2, 0, 1, 2);
   grid->addWidget(buildLinks(), 3, 0, 1, 2);
+  // Tab follows the reading order: the span and its button, the strip below them, the links.
+  // Set once every part is inside this window; Qt ignores an order across two windows.
+  const std::array<QWidget*, 5> order{cmbSpan_, cmdUseTime_, strip_,
+                                      findChild<QWidget*>(QStringLiteral("Label6")),
+                                      findChild<QWidget*>(QStringLiteral("Label7"))};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   // A larger window gives its room to the chart.
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(0, 1);
@@ -291,11 +300,6 @@ QWidget* FrmDisplay::buildLinks() {
   auto* visit = Named<LinkLabel>("Label6", QStringLiteral("Visit Us Online"));
   auto* address = Named<LinkLabel>("Label7", PageUrl(PageRole::HomePage).toString());
   layout->addStretch();
-  // Tab follows the reading order: the span and its button, the strip below them, the links.
-  setTabOrder(cmbSpan_, cmdUseTime_);
-  setTabOrder(cmdUseTime_, strip_);
-  setTabOrder(strip_, visit);
-  setTabOrder(visit, address);
   for (LinkLabel* link : {visit, address}) {
     link->setWordWrap(false);
     layout->addWidget(link);

@@ -173,6 +173,10 @@ void Mdi::layOutTopBar() {
 
   picture_->move(kGap, (height - kPictureSide) / 2);
   title_->move(picture_->geometry().right() + kGap, (height - title_->height()) / 2);
+  // Below the minimum size (a screen smaller than the frame) the title is cut short rather
+  // than drawn under Back.
+  const int titleRoom = std::max(0, place.backX - kGap - title_->x());
+  title_->resize(std::min(title_->sizeHint().width(), titleRoom), title_->height());
   // The link fills what is left between the title and the buttons.
   const int linkX = title_->geometry().right() + 2 * kGap;
   const int linkWidth = std::max(0, place.backX - kGap - linkX);

@@ -2,11 +2,13 @@
 // names a screen reader announces.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -163,8 +165,7 @@ TEST(FrmMainControls, TabWalksTheFormTopToBottom) {
 }
 
 TEST(FrmMainControls, EveryInputHasItsOwnAccessibleName) {
-  // On Linux a list announces its current entry as its name and is labelled through the
-  // accessibility relations instead, so the names are read from the widgets themselves.
+  // The lists' accessible names are checked through their interfaces below.
   FrmMain form;
   QSet<QString> names;
   int count = 0;
@@ -183,6 +184,37 @@ TEST(FrmMainControls, EveryInputHasItsOwnAccessibleName) {
   EXPECT_EQ(name->text(QAccessible::Name), "Name");
   EXPECT_EQ(Child<QLabel>(form, QStringLiteral("Label13")).buddy(),
             &Child<QWidget>(form, QStringLiteral("txtName")));
+}
+
+TEST(FrmMainControls, ListsAnnounceTheirOwnNameAndTheirEntryAsValue) {
+  struct List {
+    const char* name;
+    const char* accessibleName;
+    int index;  // chosen before reading, so that no two lists show the same entry
+  };
+  const List lists[] = {
+      {"cboDate", "Day of birth", 14},  {"cboMonth", "Month of birth", 7},
+      {"cboYear", "Year of birth", 89}, {"cboHH", "Hour of birth", 6},
+      {"cboMM", "Minute of birth", 30}, {"cboSS", "Second of birth", 45},
+      {"cmbTimeZone", "Time zone", 3},
+  };
+  FrmMain form;
+  for (const List& list : lists) {
+    auto& combo = Child<QComboBox>(form, QString::fromLatin1(list.name));
+    combo.setCurrentIndex(list.index);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&combo);
+    ASSERT_NE(iface, nullptr) << list.name;
+    EXPECT_EQ(iface->role(), QAccessible::ComboBox) << list.name;
+    EXPECT_EQ(iface->text(QAccessible::Name), list.accessibleName) << list.name;
+    EXPECT_EQ(iface->text(QAccessible::Value), combo.currentText()) << list.name;
+    EXPECT_FALSE(combo.currentText().isEmpty()) << list.name;
+    // The drop-down view stays reachable as the list's child, where the entries are read.
+    ASSERT_EQ(iface->childCount(), 1) << list.name;
+    EXPECT_EQ(iface->child(0)->object(), static_cast<QObject*>(combo.view())) << list.name;
+    // There the current entry is the selected one, also while the view is closed.
+    EXPECT_TRUE(combo.view()->selectionModel()->isSelected(combo.model()->index(list.index, 0)))
+        << list.name;
+  }
 }
 
 }  // namespace

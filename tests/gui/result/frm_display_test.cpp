@@ -2,6 +2,8 @@
 // chart run wrote it.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -147,6 +149,18 @@ TEST(FrmDisplay, PplShowsAfterAnyNumberOfEmptyTags) {
             QStringList{});
   EXPECT_EQ(Child<ChartCellLabel>(window, QStringLiteral("lblSagattarius")).visibleLines(),
             QStringList({"Moon", "Saturn (R) "}));
+}
+
+TEST(FrmDisplay, SpanListAnnouncesItsNameAndItsEntryAsValue) {
+  FrmDisplay window;
+  auto& span = Child<QComboBox>(window, QStringLiteral("cmbSpan"));
+  for (int index = 0; index < span.count(); ++index) {
+    span.setCurrentIndex(index);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&span);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Span of the birth-time timeline");
+    EXPECT_EQ(iface->text(QAccessible::Value), span.itemText(index));
+  }
 }
 
 }  // namespace

@@ -108,6 +108,24 @@ TEST(Mdi, ResizingMovesTheButtons) {
   }
 }
 
+TEST(Mdi, TheTitleIsNeverDrawnUnderBack) {
+  Mdi frame;
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  const QLabel& title = Child<QLabel>(frame, QStringLiteral("Label2"));
+  const QPushButton& back = Child<QPushButton>(frame, QStringLiteral("cmdBack"));
+  frame.setMinimumSize(0, 0);  // as on a screen smaller than the frame's minimum
+  for (int width : {1100, 400, 300, 200}) {
+    frame.resize(width, frame.height());
+    QTest::qWait(0);
+    EXPECT_TRUE(title.width() == 0 || title.geometry().right() < back.x()) << width;
+    EXPECT_EQ(title.text(), "Pranapada Lagna");
+  }
+  frame.resize(1100, frame.height());
+  QTest::qWait(0);
+  EXPECT_EQ(title.width(), title.sizeHint().width());
+}
+
 TEST(Mdi, BackExitAndCloseBox) {
   Mdi frame;
   frame.show();
