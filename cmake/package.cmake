@@ -14,8 +14,10 @@ if(VELQUOR_BUILD_GUI)
   install(FILES "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/metainfo/${VELQUOR_METAINFO_ID}.metainfo.xml"
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
+# Debian's place for it, named after the package (CMAKE_INSTALL_DOCDIR is named after the
+# project, "Velquor").
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright"
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velquor)
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velquor")
@@ -24,9 +26,9 @@ set(CPACK_PACKAGE_VENDOR "The Velquor developers")
 set(CPACK_PACKAGE_CONTACT "The Velquor developers <maintainers@velquor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Pranapada Lagna and sidereal birth chart calculator")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velquor computes a person's Pranapada Lagna, a special ascendant of Vedic (sidereal)\n"
-    "astrology, together with the sidereal birth chart it is derived from: in a window\n"
-    "(velquor) or from the command line (velquor-cli), also as JSON and in batches.")
+    "Velquor computes a person's Pranapada Lagna, a special ascendant of Vedic (sidereal)\n\
+astrology, together with the sidereal birth chart it is derived from: in a window\n\
+(velquor) or from the command line (velquor-cli), also as JSON and in batches.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -8,7 +8,7 @@ namespace {
 
 std::string Listed(const std::vector<std::string>& words) {
   std::string list;
-  for (const std::string& word : words) list += (list.empty() ? "" : " ") + word;
+  for (const std::string& word : words) AppendJoined(list, " ", word);
   return list;
 }
 
@@ -27,7 +27,7 @@ std::string ValueOptionsPattern(const HelpText& help) {
     if (entry.TakesValue()) names.insert(names.end(), entry.names.begin(), entry.names.end());
   }
   std::string pattern;
-  for (const std::string& name : names) pattern += (pattern.empty() ? "" : "|") + name;
+  for (const std::string& name : names) AppendJoined(pattern, "|", name);
   return pattern;
 }
 

@@ -17,7 +17,7 @@ std::vector<std::string> Words(std::string_view text) {
 
 std::string Joined(const std::vector<std::string>& words) {
   std::string text;
-  for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+  for (const std::string& word : words) AppendJoined(text, " ", word);
   return text;
 }
 
@@ -49,6 +49,11 @@ HelpEntry EntryOf(std::string_view line) {
 
 }  // namespace
 
+void AppendJoined(std::string& text, std::string_view separator, std::string_view part) {
+  if (!text.empty()) text += separator;
+  text += part;
+}
+
 std::vector<HelpEntry> HelpText::EntriesOf(std::string_view title) const {
   for (const HelpSection& section : sections) {
     if (section.title == title) return section.entries;
@@ -64,7 +69,7 @@ HelpText ParseHelpText(std::string_view text) {
   HelpText help;
   std::size_t at = 0;
   for (; at < lines.size() && lines[at].rfind("Usage: ", 0) != 0; ++at) {
-    help.description += (help.description.empty() ? "" : " ") + lines[at];
+    AppendJoined(help.description, " ", lines[at]);
   }
   if (at == lines.size()) throw std::runtime_error("the help text has no \"Usage: \" line");
   help.usage = lines[at++].substr(7);
@@ -95,7 +100,7 @@ HelpText ParseHelpText(std::string_view text) {
       }
     } else if (!section.entries.empty()) {
       HelpEntry& entry = section.entries.back();
-      entry.description += (entry.description.empty() ? "" : " ") + Joined(Words(line));
+      AppendJoined(entry.description, " ", Joined(Words(line)));
     } else {
       section.lines.push_back(line);
     }

@@ -37,6 +37,9 @@ struct HelpText {
   std::vector<HelpEntry> EntriesOf(std::string_view title) const;
 };
 
+// Appends `part` to `text`, after `separator` unless `text` is empty.
+void AppendJoined(std::string& text, std::string_view separator, std::string_view part);
+
 // Reads `text`. Throws std::runtime_error when it has no "Usage: " line or an entry line
 // without a description. The options an option excludes are sorted, so that the result
 // does not depend on the order CLI11 happens to list them in.

@@ -35,7 +35,7 @@ void AppendEntry(std::string& page, const HelpEntry& entry) {
   page += ".TP\n";
   std::string tag;
   for (const std::string& name : entry.names) {
-    tag += (tag.empty() ? "" : ", ") + ("\\fB" + RoffText(name) + "\\fR");
+    AppendJoined(tag, ", ", "\\fB" + RoffText(name) + "\\fR");
   }
   if (!entry.argument.empty()) tag += " \\fI" + RoffText(entry.argument) + "\\fR";
   page += tag + "\n" + RoffText(entry.description) + "\n";
