@@ -37,7 +37,7 @@ std::string ArgumentCompletion(const HelpText& help, const std::string& commands
   if (arguments.empty()) return "";
   const std::string& name = arguments.front().names.front();
   if (name == "file") return "compgen -f -- \"$cur\"";
-  if (name == "command") return "compgen -W \"" + commands + "\" -- \"$cur\"";
+  if (name == "command") return R"(compgen -W ")" + commands + R"(" -- "$cur")";
   return "";
 }
 

@@ -90,17 +90,15 @@ HelpText ParseHelpText(std::string_view text) {
       }
     }
     HelpSection& section = help.sections.back();
-    if (section.title.empty() || Indent(line) == 0) {
-      section.lines.push_back(line);
-    } else if (Indent(line) == 2) {
+    const bool listed = !section.title.empty() && Indent(line) >= 2;
+    if (listed && Indent(line) == 2) {
       section.entries.push_back(EntryOf(std::string_view(line).substr(2)));
       if (section.entries.back().description.empty() &&
           (at + 1 == lines.size() || Indent(lines[at + 1]) <= 2)) {
         throw std::runtime_error("an entry without a description: " + line);
       }
-    } else if (!section.entries.empty()) {
-      HelpEntry& entry = section.entries.back();
-      AppendJoined(entry.description, " ", Joined(Words(line)));
+    } else if (listed && !section.entries.empty()) {
+      AppendJoined(section.entries.back().description, " ", Joined(Words(line)));
     } else {
       section.lines.push_back(line);
     }

@@ -86,7 +86,7 @@ std::string ManPage(const ProgramHelp& program) {
   const HelpText& help = program.help;
   std::string page = ".\\\" Made at build time from the help texts of " + program.name +
                      "; change those, not this page.\n";
-  page += ".TH " + RoffText(Upper(program.name)) + " 1 \"\" \"" + RoffText(program.name) + " " +
+  page += ".TH " + RoffText(Upper(program.name)) + R"( 1 "" ")" + RoffText(program.name) + " " +
           RoffText(program.version) + "\" \"User Commands\"\n";
   page += ".nh\n.ad l\n";
   page += ".SH NAME\n" + RoffText(program.name) + " \\- " +
