@@ -50,13 +50,22 @@ std::string BashCompletion(const ProgramHelp& program) {
   for (const CommandHelp& command : program.commands) commandNames.push_back(command.name);
   const std::string commands = Listed(commandNames);
 
-  std::string script = "# bash completion for " + program.name +
-                       ", made at build time from its help texts.\n" + function + "() {\n" +
-                       "  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n" +
-                       "  local command=\"\" i\n" + "  for ((i = 1; i < COMP_CWORD; i++)); do\n" +
-                       "    case ${COMP_WORDS[i]} in\n" + "      -*) ;;\n" +
-                       "      *) command=${COMP_WORDS[i]}; break ;;\n" + "    esac\n" + "  done\n" +
-                       "  COMPREPLY=()\n" + "  case $command in\n";
+  // The command is the first word that is not an option: the program's own options take
+  // no value.
+  std::string script =
+      "# bash completion for " + program.name + ", made at build time from its help texts.\n";
+  script += function + R"(() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+  local command="" i
+  for ((i = 1; i < COMP_CWORD; i++)); do
+    case ${COMP_WORDS[i]} in
+      -*) ;;
+      *) command=${COMP_WORDS[i]}; break ;;
+    esac
+  done
+  COMPREPLY=()
+  case $command in
+)";
   script += "    \"\")\n      COMPREPLY=($(compgen -W \"" +
             Listed({commands, Listed(OptionNames(program.help))}) + "\" -- \"$cur\")) ;;\n";
   for (const CommandHelp& command : program.commands) {
