@@ -36,6 +36,8 @@ struct ChartResult {
 
   DetailTexts details;
   std::array<std::string, 10> PositionTexts;  // birth moment
+  // The longitudes PositionTexts are made of: sidereal degrees, 0 to 360, same order.
+  std::array<double, 10> longitudes{};
   std::array<std::string, 10> ChartNames;
   int AscSign = 1;                           // 1..12
   std::array<std::string, 12> SignCells;     // lblAries .. lblPisces, by sign index

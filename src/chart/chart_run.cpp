@@ -94,6 +94,16 @@ ChartOutcome RunChart(const BirthData& birth, const Conventions& conventions) {
   const PlanetLongitudes atBirth = engine.Planets(birthMoment, ayanamsa);
   result.PositionTexts =
       PositionTextsOf(atBirth, result.moon.MoonText, result.ascendant.AscendantText);
+  result.longitudes = {atBirth.bodies[kEarthSun],
+                       result.moon.MoonSidereal,
+                       atBirth.bodies[kMercury],
+                       atBirth.bodies[kVenus],
+                       atBirth.bodies[kMars],
+                       atBirth.bodies[kJupiter],
+                       atBirth.bodies[kSaturn],
+                       atBirth.rahu,
+                       atBirth.ketu,
+                       result.ascendant.AscendantSidereal};
   result.ChartNames = MarkRetrogrades(birthMoment);
 
   result.birth = birth;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/json_text.h"
+#include "pranapada/pranapada_lagna.h"
 
 namespace velquor {
 
@@ -121,7 +122,20 @@ void Moon(std::string& out, const MoonResult& moon) {
   out += '}';
 }
 
-void Pranapada(std::string& out, const PranapadaResult& pranapada) {
+// The numbers of the position texts, by body name.
+void Longitudes(std::string& out, const std::array<double, 10>& longitudes) {
+  static constexpr std::array<std::string_view, 10> kBodies = {
+      "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu", "ascendant"};
+  AppendJsonKey(out, "longitudes");
+  out += '{';
+  for (std::size_t body = 0; body < kBodies.size(); ++body) {
+    AppendJsonKey(out, kBodies[body]);
+    AppendJsonDouble(out, longitudes[body]);
+  }
+  out += '}';
+}
+
+void Pranapada(std::string& out, const PranapadaResult& pranapada, std::string_view sunText) {
   AppendJsonKey(out, "pranapada");
   out += '{';
   AppendJsonKey(out, "signs");
@@ -134,6 +148,8 @@ void Pranapada(std::string& out, const PranapadaResult& pranapada) {
   AppendJsonInteger(out, pranapada.PpLSign);
   AppendJsonKey(out, "house");
   AppendJsonInteger(out, pranapada.House);
+  AppendJsonKey(out, "longitude");
+  AppendJsonDouble(out, PranapadaLongitude(sunText, pranapada));
   out += '}';
 }
 
@@ -174,6 +190,7 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
   Ascendant(out, chart.ascendant);
   Moon(out, chart.moon);
   StringArray(out, "positions", chart.PositionTexts);
+  Longitudes(out, chart.longitudes);
   StringArray(out, "chart_names", chart.ChartNames);
   AppendJsonKey(out, "asc_sign");
   AppendJsonInteger(out, chart.AscSign);
@@ -199,7 +216,7 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
   AppendJsonDouble(out, chart.SunAtSunrise);
   StringMember(out, "sun_at_sunrise_text", chart.SunAtSunriseText);
   StringArray(out, "sunrise_positions", chart.SunrisePositionTexts);
-  Pranapada(out, chart.pranapada);
+  Pranapada(out, chart.pranapada, chart.SunAtSunriseText);
   StringMember(out, "house_text", chart.HouseText);
   AppendJsonKey(out, "dst");
   AppendJsonBool(out, chart.dst);

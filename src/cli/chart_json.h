@@ -8,10 +8,12 @@
 namespace velquor {
 
 // Appends the object, without a line end. Keys, in order: zone, ascendant, moon, positions,
-// chart_names, asc_sign, sign_cells, special_cells, sunrise, birth_moment,
+// longitudes, chart_names, asc_sign, sign_cells, special_cells, sunrise, birth_moment,
 // reference_sunrise, elapsed_seconds, elapsed_minutes, sun_at_sunrise, sun_at_sunrise_text,
-// sunrise_positions, pranapada, house_text, dst, details. Doubles are written in full
-// (they read back unchanged).
+// sunrise_positions, pranapada, house_text, dst, details, conventions. Doubles are written
+// in full (they read back unchanged). `longitudes` holds the numbers of `positions` by body
+// name (sun .. ketu, ascendant), sidereal degrees 0 to 360; `pranapada.longitude` is the
+// Pranapada Lagna's, to the arc minute. docs/chart.schema.json describes every key.
 void AppendChartJson(std::string& out, const ChartResult& chart);
 
 }  // namespace velquor

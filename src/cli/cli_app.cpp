@@ -283,6 +283,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string(kProgram) + " " + VELQUOR_VERSION,
                        "Print the program's name and version and exit");
+  // Titled like the help's other sections, so that the manual page takes them over.
+  app.footer(
+      "Exit status:\n"
+      "  0    done\n"
+      "  1    batch: some lines could not be charted (each has its error line)\n"
+      "  2    bad options or birth data (the message names the option or field)\n"
+      "  3    the chart cannot be made: the Sun does not rise or set on a day it needs\n"
+      "  4    reading the input or writing the output failed\n"
+      "\n"
+      "See also:\n"
+      "  velquor(1)    the same charts in a window");
 
   ChartOptions chartOptions;
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
@@ -365,7 +376,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return FlushedStatus(out, err);
     }
     const CLI::App* topic = findCommand(helpTopic);
-    if (topic == nullptr || topic == help) {
+    if (topic == nullptr) {
       err << kProgram << ": help: unknown command \"" << helpTopic << "\"\n";
       return kExitBadInput;
     }

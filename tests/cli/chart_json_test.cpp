@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "astro/position_text.h"
+#include "chart/chart_run.h"
+#include "sample_births.h"
 
 namespace velquor {
 namespace {
@@ -19,6 +24,8 @@ ChartResult SampleChart() {
   chart.moon = {0.1 + 0.2, "0° 18' 0\" Ari", 13.333333333333334};
   chart.PositionTexts = {"00 Pis 01", "01 Pis 02", "02 Pis 03", "03 Pis 04", "04 Pis 05",
                          "05 Pis 06", "06 Pis 07", "07 Pis 08", "08 Pis 09", "09 Leo 10"};
+  chart.longitudes = {330.0166, 331.0333, 332.05,   333.0666, 334.0833,
+                      335.1,    336.1166, 337.1333, 338.15,   0x1.5aa5p+6};
   chart.SunrisePositionTexts = {"10 Ari 01", "11 Ari 02", "12 Ari 03", "13 Ari 04", "14 Ari 05",
                                 "15 Ari 06", "16 Ari 07", "17 Ari 08", "18 Ari 09", "19 Leo 10"};
   chart.ChartNames = {"Sun",     "Moon",   "Mercury", "Venus", "Mars (R) ",
@@ -54,6 +61,9 @@ TEST(ChartJson, WritesExactlyTheDocumentedObject) {
              "nakshatra_start": 13.333333333333334},
     "positions": ["00 Pis 01", "01 Pis 02", "02 Pis 03", "03 Pis 04", "04 Pis 05",
                   "05 Pis 06", "06 Pis 07", "07 Pis 08", "08 Pis 09", "09 Leo 10"],
+    "longitudes": {"sun": 330.0166, "moon": 331.0333, "mercury": 332.05, "venus": 333.0666,
+                   "mars": 334.0833, "jupiter": 335.1, "saturn": 336.1166, "rahu": 337.1333,
+                   "ketu": 338.15, "ascendant": 86.6611328125},
     "chart_names": ["Sun", "Moon", "Mercury", "Venus", "Mars (R) ", "Jupiter", "Saturn",
                     "Rahu", "Ketu", "Asc"],
     "asc_sign": 5,
@@ -70,7 +80,8 @@ TEST(ChartJson, WritesExactlyTheDocumentedObject) {
     "sun_at_sunrise_text": "28 Can 00",
     "sunrise_positions": ["10 Ari 01", "11 Ari 02", "12 Ari 03", "13 Ari 04", "14 Ari 05",
                           "15 Ari 06", "16 Ari 07", "17 Ari 08", "18 Ari 09", "19 Leo 10"],
-    "pranapada": {"signs": 7, "degrees": 12, "minutes": 34, "sign": 8, "house": 4},
+    "pranapada": {"signs": 7, "degrees": 12, "minutes": 34, "sign": 8, "house": 4,
+                  "longitude": 220.56666666666666},
     "house_text": "A \"quoted\" text.",
     "dst": true,
     "details": {"name": "ASHA", "dob": "August/15/1990", "tob": "6:30", "latitude": "28 37' N",
@@ -90,6 +101,33 @@ TEST(ChartJson, AppendsAfterWhatIsAlreadyWritten) {
   AppendChartJson(out, SampleChart());
   out += ']';
   EXPECT_EQ(nlohmann::json::parse(out).size(), 2u);
+}
+
+// The numbers beside the texts are the numbers the texts were made of: for every sample
+// chart, each longitude written as a position text gives the text beside it, and the
+// Pranapada's longitude lies in its sign.
+TEST(ChartJson, LongitudesAreTheNumbersOfThePositionTexts) {
+  static constexpr const char* kBodies[] = {"sun",     "moon",   "mercury", "venus", "mars",
+                                            "jupiter", "saturn", "rahu",    "ketu",  "ascendant"};
+  int charts = 0;
+  for (const test::SampleBirth& sample : test::SampleBirths()) {
+    const ChartOutcome outcome =
+        RunChart(sample.birth, sample.modern ? ModernConventions() : Conventions{});
+    if (!outcome.chart) continue;  // a polar stop has no chart object
+    ++charts;
+    std::string text;
+    AppendChartJson(text, *outcome.chart);
+    const auto json = nlohmann::json::parse(text);
+    for (std::size_t body = 0; body < 10; ++body) {
+      const double longitude = json["longitudes"][kBodies[body]];
+      EXPECT_EQ(ShortPosition(FormatLongitude(longitude)), json["positions"][body])
+          << kBodies[body] << " of " << test::BatchInputLine(sample);
+    }
+    const double pranapada = json["pranapada"]["longitude"];
+    EXPECT_EQ(static_cast<int>(std::floor(pranapada / 30.0)) + 1, json["pranapada"]["sign"])
+        << test::BatchInputLine(sample);
+  }
+  EXPECT_GT(charts, 400);
 }
 
 }  // namespace

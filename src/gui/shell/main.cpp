@@ -1,13 +1,22 @@
 // The desktop program: one instance per user, the birth-data form first.
 #include <QApplication>
 #include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "gui/shell/desktop_command_line.h"
 #include "gui/shell/message_boxes.h"
 #include "gui/shell/program_icon.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/start_up.h"
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer without a display, a window or the single-instance lock.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (const auto status = velquor::AnswerInfoOptions(args, std::cout, std::cerr)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velquor"));
   QApplication::setWindowIcon(velquor::ProgramIcon());
