@@ -1,0 +1,126 @@
+#include "render/page_export.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "render/chart_page.h"
+
+namespace velquor {
+
+namespace {
+
+constexpr double kPointsPerInch = 72;
+constexpr double kMetresPerInch = 0.0254;
+// The PDF's own grid: fine enough that nothing is rounded visibly.
+constexpr int kPdfResolution = 1200;
+
+std::string Quoted(const QString& path) { return "\"" + path.toStdString() + "\""; }
+
+[[noreturn]] void WriteFailed(const QString& path, const QString& reason) {
+  throw ExportError(ExportError::Kind::WriteFailed,
+                    "cannot write " + Quoted(path) + ": " + reason.toStdString());
+}
+
+QString Title(const ChartResult& chart, const PageOptions& options) {
+  return QStringLiteral("%1, %2 chart")
+      .arg(QString::fromStdString(chart.details.name),
+           QString::fromUtf8(TitleOf(options.style).data(),
+                             static_cast<qsizetype>(TitleOf(options.style).size())));
+}
+
+void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  const QSize pixels = options.paper.sizePixels(options.pngDpi);
+  QImage image(pixels, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const int dotsPerMetre = static_cast<int>(std::lround(options.pngDpi / kMetresPerInch));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  {
+    QPainter painter(&image);
+    painter.scale(options.pngDpi / kPointsPerInch, options.pngDpi / kPointsPerInch);
+    DrawChartPage(painter, options.paper.size(QPageSize::Point), chart, options.style);
+  }
+  image.setText(QStringLiteral("Title"), Title(chart, options));
+  if (!image.save(&file, "PNG")) WriteFailed(file.fileName(), file.errorString());
+}
+
+void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  const QSizeF points = options.paper.size(QPageSize::Point);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(points.toSize());
+  svg.setViewBox(QRectF(QPointF(0, 0), points));
+  svg.setResolution(static_cast<int>(kPointsPerInch));
+  svg.setTitle(Title(chart, options));
+  QPainter painter;
+  if (!painter.begin(&svg)) WriteFailed(file.fileName(), file.errorString());
+  DrawChartPage(painter, points, chart, options.style);
+  painter.end();
+}
+
+void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  QPdfWriter pdf(&file);
+  pdf.setPageSize(options.paper);
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  pdf.setResolution(kPdfResolution);
+  pdf.setTitle(Title(chart, options));
+  pdf.setCreator(QStringLiteral("Velquor"));
+  QPainter painter;
+  if (!painter.begin(&pdf)) WriteFailed(file.fileName(), file.errorString());
+  painter.scale(kPdfResolution / kPointsPerInch, kPdfResolution / kPointsPerInch);
+  DrawChartPage(painter, options.paper.size(QPageSize::Point), chart, options.style);
+  painter.end();
+}
+
+}  // namespace
+
+std::optional<PageFormat> PageFormatOfPath(const QString& path) {
+  const QString extension = QFileInfo(path).suffix().toLower();
+  if (extension == QStringLiteral("png")) return PageFormat::Png;
+  if (extension == QStringLiteral("svg")) return PageFormat::Svg;
+  if (extension == QStringLiteral("pdf")) return PageFormat::Pdf;
+  return std::nullopt;
+}
+
+std::optional<QPageSize> PaperNamed(std::string_view name) {
+  if (name == "a4") return QPageSize(QPageSize::A4);
+  if (name == "letter") return QPageSize(QPageSize::Letter);
+  return std::nullopt;
+}
+
+void ExportChartPage(const QString& path, const ChartResult& chart, const PageOptions& options) {
+  const std::optional<PageFormat> format = PageFormatOfPath(path);
+  if (!format)
+    throw ExportError(ExportError::Kind::UnknownFormat,
+                      Quoted(path) + " has none of the extensions .png, .svg and .pdf");
+  if (*format == PageFormat::Png &&
+      (options.pngDpi < kMinimumPngDpi || options.pngDpi > kMaximumPngDpi))
+    throw ExportError(ExportError::Kind::BadOption,
+                      "a resolution of " + std::to_string(options.pngDpi) + " dpi is not within " +
+                          std::to_string(kMinimumPngDpi) + " to " + std::to_string(kMaximumPngDpi));
+  // A folder in place of the file would take the page's name: refused before anything is
+  // written.
+  if (QFileInfo(path).isDir()) WriteFailed(path, QStringLiteral("it is a folder"));
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) WriteFailed(path, file.errorString());
+  switch (*format) {
+    case PageFormat::Png:
+      WritePng(file, chart, options);
+      break;
+    case PageFormat::Svg:
+      WriteSvg(file, chart, options);
+      break;
+    case PageFormat::Pdf:
+      WritePdf(file, chart, options);
+      break;
+  }
+  if (!file.commit()) WriteFailed(path, file.errorString());
+}
+
+}  // namespace velquor
