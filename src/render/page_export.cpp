@@ -16,6 +16,7 @@ namespace {
 
 constexpr double kPointsPerInch = 72;
 constexpr double kMetresPerInch = 0.0254;
+constexpr double kMillimetresPerInch = 25.4;
 // The PDF's own grid: fine enough that nothing is rounded visibly.
 constexpr int kPdfResolution = 1200;
 
@@ -34,7 +35,12 @@ QString Title(const ChartResult& chart, const PageOptions& options) {
 }
 
 void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
-  const QSize pixels = options.paper.sizePixels(options.pngDpi);
+  // The paper's size in inches times the resolution, to the nearest pixel: A4 at 300 dpi
+  // is 2480 × 3508.
+  // (QPageSize gives inches to two decimals only; its millimetres are exact.)
+  const QSizeF inches = options.paper.size(QPageSize::Millimeter) / kMillimetresPerInch;
+  const QSize pixels(static_cast<int>(std::lround(inches.width() * options.pngDpi)),
+                     static_cast<int>(std::lround(inches.height() * options.pngDpi)));
   QImage image(pixels, QImage::Format_RGB32);
   image.fill(Qt::white);
   const int dotsPerMetre = static_cast<int>(std::lround(options.pngDpi / kMetresPerInch));
@@ -101,8 +107,9 @@ void ExportChartPage(const QString& path, const ChartResult& chart, const PageOp
   if (*format == PageFormat::Png &&
       (options.pngDpi < kMinimumPngDpi || options.pngDpi > kMaximumPngDpi))
     throw ExportError(ExportError::Kind::BadOption,
-                      "a resolution of " + std::to_string(options.pngDpi) + " dpi is not within " +
-                          std::to_string(kMinimumPngDpi) + " to " + std::to_string(kMaximumPngDpi));
+                      Quoted(path) + ": a resolution of " + std::to_string(options.pngDpi) +
+                          " dpi is not within " + std::to_string(kMinimumPngDpi) + " to " +
+                          std::to_string(kMaximumPngDpi));
   // A folder in place of the file would take the page's name: refused before anything is
   // written.
   if (QFileInfo(path).isDir()) WriteFailed(path, QStringLiteral("it is a folder"));

@@ -11,7 +11,9 @@ QFont SizedFont(const QString& family, int size) {
   font.setPixelSize(std::max(1, size));
   // Positions measured on one device hold on another: no snapping of letters to pixels.
   font.setHintingPreference(QFont::PreferNoHinting);
-  font.setKerning(true);
+  // Latin text without ligatures, so that text copied out of a PDF reads "fi", not one
+  // ligature glyph; scripts that need shaping (Devanagari) keep it.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
