@@ -1,5 +1,6 @@
 #include "render/page_export.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -57,16 +58,23 @@ void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
 
 void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
   const QSizeF points = options.paper.size(QPageSize::Point);
+  // The generator's text stream does not pass on a failed write: the drawing is made in
+  // memory, and its bytes written with a check.
+  QBuffer drawing;
+  drawing.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&file);
+  svg.setOutputDevice(&drawing);
   svg.setSize(points.toSize());
   svg.setViewBox(QRectF(QPointF(0, 0), points));
   svg.setResolution(static_cast<int>(kPointsPerInch));
   svg.setTitle(Title(chart, options));
   QPainter painter;
-  if (!painter.begin(&svg)) WriteFailed(file.fileName(), file.errorString());
+  if (!painter.begin(&svg))
+    WriteFailed(file.fileName(), QStringLiteral("the drawing could not start"));
   DrawChartPage(painter, points, chart, options.style);
   painter.end();
+  if (file.write(drawing.data()) != drawing.size())
+    WriteFailed(file.fileName(), file.errorString());
 }
 
 void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
