@@ -58,10 +58,33 @@ int FittingSize(const std::vector<Line>& lines, const QRectF& box, double side) 
   return std::max(size, smallest);
 }
 
-// The lines centred in the box, one under the other, each drawn from its baseline's start.
-void DrawLines(QPainter& painter, const std::vector<Line>& lines, const QRectF& box, double side) {
+// The lines with each one's last word on a line of its own ("Saturn (R)" as "Saturn" and
+// "(R)"): narrower, for the narrow houses.
+std::vector<Line> Broken(const std::vector<Line>& lines) {
+  std::vector<Line> broken;
+  for (const Line& line : lines) {
+    const qsizetype space = line.text.lastIndexOf(u' ');
+    if (space <= 0) {
+      broken.push_back(line);
+      continue;
+    }
+    broken.push_back({line.text.left(space), line.tag});
+    broken.push_back({line.text.mid(space + 1), line.tag});
+  }
+  return broken;
+}
+
+// The lines centred in the box, one under the other, each drawn from its baseline's start;
+// broken before their last words where that lets the letters be larger.
+void DrawLines(QPainter& painter, std::vector<Line> lines, const QRectF& box, double side) {
   if (lines.empty()) return;
-  const int size = FittingSize(lines, box, side);
+  int size = FittingSize(lines, box, side);
+  if (std::vector<Line> broken = Broken(lines); broken.size() > lines.size()) {
+    if (const int brokenSize = FittingSize(broken, box, side); brokenSize > size) {
+      lines = std::move(broken);
+      size = brokenSize;
+    }
+  }
   const QFont regular = PageFont(size, false);
   const QFont bold = PageFont(size, true);
   const QFontMetricsF metrics(bold);

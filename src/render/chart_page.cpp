@@ -25,6 +25,7 @@ constexpr int kTextSize = 95;
 constexpr int kSmallSize = 80;
 constexpr int kHeadingSize = 110;
 constexpr int kNameSize = 200;
+constexpr int kSmallestNameSize = 130;
 constexpr double kLargestChart = 4000;
 
 constexpr std::array<const char*, 10> kPositionCaptions = {
@@ -189,12 +190,16 @@ void DrawChartPage(QPainter& painter, const QSizeF& pageSize, const ChartResult&
   DrawLine(painter, left, y + QFontMetricsF(small).ascent(),
            QStringLiteral("Pranapada Lagna \u00b7 sidereal birth chart"));
   y += LineHeight(small) * 1.5;
-  const QFont name = PageFont(kNameSize, true);
-  painter.setFont(name);
+  // The whole name, however long: smaller letters first, then more lines.
+  const QString name = Text(chart.details.name);
+  QFont nameFont = PageFont(kNameSize, true);
+  for (int size = kNameSize; size >= kSmallestNameSize; size -= 10) {
+    nameFont = PageFont(size, true);
+    if (QFontMetricsF(nameFont).horizontalAdvance(name) <= width) break;
+  }
+  painter.setFont(nameFont);
   painter.setPen(RenderColours::kInk);
-  DrawLine(painter, left, y + QFontMetricsF(name).ascent(),
-           QFontMetricsF(name).elidedText(Text(chart.details.name), Qt::ElideRight, width));
-  y += LineHeight(name) * 1.3;
+  y += DrawWrapped(painter, left, y, width, name) + LineHeight(nameFont) * 0.3;
   y += DrawDetails(painter, left, y, width, chart) + LineHeight(small);
 
   // The bottom part is measured first; the chart takes the height left between.

@@ -92,9 +92,11 @@ TEST_P(ChartPageStyles, SvgHoldsEveryBodyAndTagInsideItsSignsHouse) {
       for (const QString& name : expected) {
         SCOPED_TRACE(testing::Message() << NameOf(style) << ", " << chart.details.tob << ", "
                                         << name.toStdString() << " in sign " << sign);
+        // The body's name: a narrow house may put its retrograde mark on the next line.
+        const QString word = name.section(u' ', 0, 0);
         bool placed = false;
         for (const test::SvgText& text : page.texts) {
-          if (text.text.trimmed() != name) continue;
+          if (text.text.trimmed().section(u' ', 0, 0) != word) continue;
           const std::optional<QPolygonF> house = HouseOf(page, text);
           if (house && LabelledSigns(page, *house, style) == std::vector<int>{sign}) placed = true;
         }
