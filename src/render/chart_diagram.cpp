@@ -115,12 +115,18 @@ void DrawCentre(QPainter& painter, const QRectF& centre, const ChartResult& char
   const double step = QFontMetricsF(painter.font()).height();
   DrawCentredText(painter, centre.center() - QPointF(0, step / 2), QStringLiteral("Rasi"));
   if (pranapada < 0) return;
-  painter.setFont(PageFont(static_cast<int>(side * kCentreSize * 0.8), true));
+  const QString result =
+      QStringLiteral("PpL %1, house %2")
+          .arg(QString::fromLatin1(kSignNames[static_cast<std::size_t>(pranapada)]))
+          .arg(chart.pranapada.House);
+  // As large as the middle's width allows (the East-Indian middle is one cell).
+  int size = static_cast<int>(side * kCentreSize * 0.8);
+  while (size > 1 &&
+         QFontMetricsF(PageFont(size, true)).horizontalAdvance(result) > centre.width() * 0.9)
+    size = size * 9 / 10;
+  painter.setFont(PageFont(size, true));
   painter.setPen(RenderColours::kAccent);
-  DrawCentredText(painter, centre.center() + QPointF(0, step / 2),
-                  QStringLiteral("PpL %1, house %2")
-                      .arg(QString::fromLatin1(kSignNames[static_cast<std::size_t>(pranapada)]))
-                      .arg(chart.pranapada.House));
+  DrawCentredText(painter, centre.center() + QPointF(0, step / 2), result);
 }
 
 QPolygonF Placed(const QPolygonF& unit, const QRectF& square) {
