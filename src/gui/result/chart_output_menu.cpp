@@ -99,7 +99,7 @@ QAction* Item(QMenu* file, QAction* before, const char* name, const QString& cap
 }  // namespace
 
 void AddChartOutputMenuItems(QMenu* file, QAction* before, QWidget* window,
-                             std::function<FrmDisplay*()> display) {
+                             const std::function<FrmDisplay*()>& display) {
   file->insertSeparator(before)->setObjectName(QStringLiteral("mnuFileSepPrint"));
   QAction* print = Item(file, before, "mnuPrint", QStringLiteral("&Print\u2026"));
   print->setShortcut(QKeySequence::Print);

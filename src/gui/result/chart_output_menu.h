@@ -17,6 +17,6 @@ class FrmDisplay;
 // the menu's own items keep their names and order. `display` gives the result window whose
 // chart and style are printed; `window` is the parent of the dialogs and messages.
 void AddChartOutputMenuItems(QMenu* file, QAction* before, QWidget* window,
-                             std::function<FrmDisplay*()> display);
+                             const std::function<FrmDisplay*()>& display);
 
 }  // namespace velquor
