@@ -106,6 +106,46 @@ TEST_P(ChartPageStyles, SvgHoldsEveryBodyAndTagInsideItsSignsHouse) {
   }
 }
 
+QPointF Centre(const QPolygonF& polygon) {
+  QPointF sum;
+  for (qsizetype i = 0; i + 1 < polygon.size(); ++i) sum += polygon[i];
+  return sum / static_cast<double>(polygon.size() - 1);
+}
+
+// The smallest shape holding the label of sign index `sign`.
+std::optional<QPolygonF> HouseOfLabel(const test::SvgPage& page, DiagramStyle style, int sign) {
+  for (const test::SvgText& text : page.texts)
+    if (text.text == SignLabel(style, sign)) return HouseOf(page, text);
+  return std::nullopt;
+}
+
+// The North-Indian houses stay: the ascendant's sign is numbered in the top house, the 4th
+// sign from it on the left, the 7th at the bottom, the 10th on the right.
+TEST(ChartPage, NorthIndianHousesTurnWithTheAscendant) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("chart.svg"));
+  for (const ChartResult& chart : SampleCharts()) {
+    PageOptions options;
+    options.style = DiagramStyle::North;
+    ExportChartPage(path, chart, options);
+    const test::SvgPage page = test::ReadSvgPage(ReadAll(path));
+    const int ascendant = chart.AscSign - 1;
+    std::array<QPointF, 4> centres;  // houses 1, 4, 7, 10
+    for (std::size_t quarter = 0; quarter < 4; ++quarter) {
+      const std::optional<QPolygonF> house =
+          HouseOfLabel(page, DiagramStyle::North, (ascendant + 3 * static_cast<int>(quarter)) % 12);
+      ASSERT_TRUE(house.has_value());
+      centres[quarter] = Centre(*house);
+    }
+    SCOPED_TRACE(chart.details.tob);
+    EXPECT_NEAR(centres[0].x(), centres[2].x(), 1.0);
+    EXPECT_LT(centres[0].y(), centres[2].y());
+    EXPECT_NEAR(centres[1].y(), centres[3].y(), 1.0);
+    EXPECT_LT(centres[1].x(), centres[3].x());
+    EXPECT_NEAR((centres[1].y() + centres[3].y()) / 2, (centres[0].y() + centres[2].y()) / 2, 1.0);
+  }
+}
+
 TEST_P(ChartPageStyles, PdfIsOnePageWithTheNameTheSignAndTheHouseText) {
   const DiagramStyle style = GetParam();
   const ChartResult& chart = SampleCharts().front();
