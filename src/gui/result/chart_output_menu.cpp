@@ -58,15 +58,17 @@ void Preview(QWidget* window, FrmDisplay* display) {
   QPrintPreviewDialog dialog(&printer, window);
   dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
   const DiagramStyle style = display->diagramStyle();
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, window,
-                   [&](QPrinter* shown) { PrintChartPage(*shown, *chart, style); });
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, window, [&](QPrinter* shown) {
+    RunGuarded(window, [&] { PrintChartPage(*shown, *chart, style); });
+  });
   dialog.exec();
 }
 
 void Export(QWidget* window, FrmDisplay* display, const ExportItem& item) {
   const ChartResult* chart = ShownChart(window, display);
   if (chart == nullptr) return;
-  const QString name = QString::fromStdString(chart->details.name).simplified();
+  // The person's name as the file's, without the folder separator it may hold.
+  const QString name = QString::fromStdString(chart->details.name).simplified().replace(u'/', u'-');
   const QString suggested =
       QDir::home().filePath((name.isEmpty() ? QStringLiteral("chart") : name) + u'.' +
                             QString::fromLatin1(item.extension));

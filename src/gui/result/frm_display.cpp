@@ -127,9 +127,14 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
   grid->addWidget(buildHouse(), 2, 0, 1, 2);
   grid->addWidget(buildLinks(), 3, 0, 1, 2);
-  // Tab follows the reading order: the span and its button, the strip below them, the links.
-  // Set once every part is inside this window; Qt ignores an order across two windows.
-  const std::array<QWidget*, 5> order{cmbSpan_, cmdUseTime_, strip_,
+  // Tab follows the reading order: the chart's style and the drawn chart, the span and its
+  // button, the strip below them, the links. Set once every part is inside this window; Qt
+  // ignores an order across two windows.
+  const std::array<QWidget*, 7> order{cmbChartStyle_,
+                                      drawnChart_,
+                                      cmbSpan_,
+                                      cmdUseTime_,
+                                      strip_,
                                       findChild<QWidget*>(QStringLiteral("Label6")),
                                       findChild<QWidget*>(QStringLiteral("Label7"))};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
