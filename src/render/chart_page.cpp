@@ -206,7 +206,8 @@ void DrawChartPage(QPainter& painter, const QSizeF& pageSize, const ChartResult&
   const double columnWidth = (width - kColumnGap) / 2;
   const QFont text = PageFont(kTextSize, false);
   const QString conventions = Text(ConventionsLine(chart.conventions));
-  const double footer = LineHeight(small) * 1.5 + WrappedHeight(small, width, conventions);
+  const double footer =
+      LineHeight(small) * 1.5 + WrappedHeight(PageFont(kSmallSize, true), width, conventions);
   const double positions =
       LineHeight(PageFont(kHeadingSize, true)) * 1.4 + 10 * LineHeight(text) * 1.3;
   const double lower =
@@ -229,10 +230,14 @@ void DrawChartPage(QPainter& painter, const QSizeF& pageSize, const ChartResult&
   DrawPositions(painter, left, y, columnWidth, chart);
   DrawPranapada(painter, left + columnWidth + kColumnGap, y, columnWidth, chart);
 
+  // A chart counted by other than the classic conventions says so in bold, so that it is
+  // not taken for the classic one.
+  const bool classic = chart.conventions == ClassicConventions();
+  painter.setFont(classic ? small : PageFont(kSmallSize, true));
+  painter.setPen(classic ? RenderColours::kFaintInk : RenderColours::kAccent);
+  DrawWrapped(painter, left, bottom - footer, width, conventions);
   painter.setFont(small);
   painter.setPen(RenderColours::kFaintInk);
-  const double conventionsTop = bottom - footer;
-  DrawWrapped(painter, left, conventionsTop, width, conventions);
   DrawLine(painter, left, bottom - QFontMetricsF(small).descent(),
            QStringLiteral("Velquor %1").arg(QStringLiteral(VELQUOR_VERSION)));
   painter.restore();

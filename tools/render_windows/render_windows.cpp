@@ -2,7 +2,8 @@
 // the birth-data form with a sample entry, the place search for its place, the result frame
 // with that entry's chart, the result window alone (as charted, with the birth time moved
 // by keys and its band's tooltip, over the widest span, and moved into a polar night; in
-// the North- and East-Indian styles, with its printed page in every style), the
+// the North- and East-Indian styles, with its printed page in every style and the print
+// preview), the
 // about box, and the form and the frame at 640×480, 1400×1000 and maximised with long names.
 //
 //   render_windows OUTPUT_FOLDER
@@ -16,6 +17,8 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTextStream>
 #include <QTreeWidget>
 #include <cstdio>
@@ -26,6 +29,7 @@
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
 #include "gui/result/birth_time_strip.h"
+#include "gui/result/chart_printing.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/conventions_dialog.h"
@@ -116,6 +120,19 @@ void RenderChartStyles(velquor::FrmDisplay& window, const QDir& folder) {
     velquor::ExportChartPage(page, *window.shownChart(), options);
     std::printf("%s\n", page.toLocal8Bit().constData());
   }
+  // The print preview of the North-Indian page, as File → Print Preview… shows it.
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, &window);
+  const velquor::ChartResult chart = *window.shownChart();
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&chart](QPrinter* shown) {
+                     velquor::PrintChartPage(*shown, chart, velquor::DiagramStyle::North);
+                   });
+  preview.resize(900, 1000);
+  preview.show();
+  QApplication::processEvents();
+  Save(preview, folder, "dlgPrintPreview.png");
+  preview.reject();
   window.setDiagramStyle(velquor::DiagramStyle::South);
 }
 
