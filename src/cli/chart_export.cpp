@@ -48,8 +48,9 @@ class OffscreenGui {
 void AddExportOptions(CLI::App& chart, ExportTexts& texts) {
   CLI::Option* path = chart.add_option(
       "--export", texts.path,
-      "Write the chart's page to FILE instead of the readable chart: .png, .svg or .pdf by the "
-      "extension (the page the desktop program prints)");
+      "Write the chart's page (the one the desktop program prints) to FILE instead of the "
+      "readable chart, as PNG, SVG or PDF by its extension: .png, .svg or .pdf");
+  path->type_name("FILE");
   chart
       .add_option("--style", texts.style,
                   "The page's chart style: south (the default), north or east (Indian)")
