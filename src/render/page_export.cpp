@@ -28,6 +28,10 @@ std::string Quoted(const QString& path) { return "\"" + path.toStdString() + "\"
                     "cannot write " + Quoted(path) + ": " + reason.toStdString());
 }
 
+void WriteAll(QSaveFile& file, const QByteArray& bytes) {
+  if (file.write(bytes) != bytes.size()) WriteFailed(file.fileName(), file.errorString());
+}
+
 QString Title(const ChartResult& chart, const PageOptions& options) {
   return QStringLiteral("%1, %2 chart")
       .arg(QString::fromStdString(chart.details.name),
@@ -53,7 +57,13 @@ void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
     DrawChartPage(painter, options.paper.size(QPageSize::Point), chart, options.style);
   }
   image.setText(QStringLiteral("Title"), Title(chart, options));
-  if (!image.save(&file, "PNG")) WriteFailed(file.fileName(), file.errorString());
+  // Encoded in memory: the PNG encoder's own way out of a failed write loses memory, and a
+  // full disk must cost nothing but the message.
+  QBuffer encoded;
+  encoded.open(QIODevice::WriteOnly);
+  if (!image.save(&encoded, "PNG"))
+    WriteFailed(file.fileName(), QStringLiteral("the image could not be encoded"));
+  WriteAll(file, encoded.data());
 }
 
 void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
@@ -73,8 +83,7 @@ void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
     WriteFailed(file.fileName(), QStringLiteral("the drawing could not start"));
   DrawChartPage(painter, points, chart, options.style);
   painter.end();
-  if (file.write(drawing.data()) != drawing.size())
-    WriteFailed(file.fileName(), file.errorString());
+  WriteAll(file, drawing.data());
 }
 
 void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
