@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 #include "chart/time_zones.h"
 #include "cli/batch_line.h"
 #include "cli/birth_check.h"
+#include "cli/chart_export.h"
 #include "cli/chart_json.h"
 #include "cli/chart_options.h"
 #include "cli/chart_text.h"
@@ -75,8 +77,11 @@ void AddChartOptions(CLI::App& chart, ChartOptions& options) {
                    "A birth after sunset: to-next-sunrise or from-sunrise");
 }
 
+// Writes the chart as readable text or JSON; with `exportRequest`, writes its page to the
+// file instead of the readable text (JSON is still written when asked for).
 int PrintChart(const BirthData& birth, const Conventions& conventions, const FieldNames& names,
-               bool json, std::ostream& out, std::ostream& err) {
+               bool json, std::ostream& out, std::ostream& err,
+               const ExportRequest* exportRequest = nullptr) {
   try {
     RequireValidBirth(birth, names);
   } catch (const InputError& error) {
@@ -93,6 +98,10 @@ int PrintChart(const BirthData& birth, const Conventions& conventions, const Fie
   if (!outcome.chart) {
     err << kProgram << ": " << outcome.stopMessage << '\n';
     return kExitChartStopped;
+  }
+  if (exportRequest != nullptr) {
+    const int status = WriteChartExport(*exportRequest, *outcome.chart, err);
+    if (status != kExitOk || !json) return status;
   }
   if (json) {
     std::string text;
@@ -135,12 +144,23 @@ bool ReadBirthOfOptions(const ChartOptions& options, BirthData& birth, Conventio
   return false;
 }
 
-int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
+int RunChartCommand(const ChartOptions& options, const ExportTexts& exportTexts, std::ostream& out,
+                    std::ostream& err) {
+  std::optional<ExportRequest> exportRequest;
+  if (!exportTexts.path.empty()) {
+    try {
+      exportRequest = ReadExportRequest(exportTexts);
+    } catch (const InputError& error) {
+      err << kProgram << ": " << error.what() << '\n';
+      return kExitBadInput;
+    }
+  }
   BirthData birth;
   Conventions conventions;
   int status = kExitOk;
   if (!ReadBirthOfOptions(options, birth, conventions, err, status)) return status;
-  return PrintChart(birth, conventions, kChartOptionNames, options.json, out, err);
+  return PrintChart(birth, conventions, kChartOptionNames, options.json, out, err,
+                    exportRequest ? &*exportRequest : nullptr);
 }
 
 int RunWindowsCommand(const ChartOptions& options, int spanMinutes, std::ostream& out,
@@ -298,6 +318,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   ChartOptions chartOptions;
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart");
   AddChartOptions(*chart, chartOptions);
+  ExportTexts exportTexts;
+  AddExportOptions(*chart, exportTexts);
 
   ChartOptions windowsOptions;
   int spanMinutes = kDefaultTimelineSpanMinutes;
@@ -383,7 +405,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     out << topic->help(kProgram);
     return FlushedStatus(out, err);
   }
-  if (*chart) return RunChartCommand(chartOptions, out, err);
+  if (*chart) return RunChartCommand(chartOptions, exportTexts, out, err);
   if (*windows) return RunWindowsCommand(windowsOptions, spanMinutes, out, err);
   if (*batch) return RunBatchCommand(batchPath, in, out, err, fds);
   if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);

@@ -1,7 +1,9 @@
 // Renders the program's windows to PNG files for a look at the layout without a display:
 // the birth-data form with a sample entry, the place search for its place, the result frame
 // with that entry's chart, the result window alone (as charted, with the birth time moved
-// by keys and its band's tooltip, over the widest span, and moved into a polar night), the
+// by keys and its band's tooltip, over the widest span, and moved into a polar night; in
+// the North- and East-Indian styles, with its printed page in every style and the print
+// preview), the
 // about box, and the form and the frame at 640×480, 1400×1000 and maximised with long names.
 //
 //   render_windows OUTPUT_FOLDER
@@ -15,6 +17,8 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTextStream>
 #include <QTreeWidget>
 #include <cstdio>
@@ -25,12 +29,14 @@
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
 #include "gui/result/birth_time_strip.h"
+#include "gui/result/chart_printing.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/conventions_dialog.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
+#include "render/page_export.h"
 
 namespace {
 
@@ -97,6 +103,39 @@ void RenderStripTooltip(velquor::BirthTimeStrip& strip, const QDir& folder) {
   Save(*tip, folder, "stripTooltip.png");
 }
 
+// The result window in the North- and East-Indian styles, and the printed page of its chart
+// in every style as PNG files at 100 dpi ("page<Style>.png").
+void RenderChartStyles(velquor::FrmDisplay& window, const QDir& folder) {
+  for (velquor::DiagramStyle style : velquor::kDiagramStyles) {
+    const std::string_view name = velquor::NameOf(style);
+    const QString suffix = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    window.setDiagramStyle(style);
+    QApplication::processEvents();
+    if (style != velquor::DiagramStyle::South)
+      Save(window, folder, QStringLiteral("frmDisplay_") + suffix + QStringLiteral(".png"));
+    velquor::PageOptions options;
+    options.style = style;
+    options.pngDpi = 100;
+    const QString page = folder.filePath(QStringLiteral("page_") + suffix + QStringLiteral(".png"));
+    velquor::ExportChartPage(page, *window.shownChart(), options);
+    std::printf("%s\n", page.toLocal8Bit().constData());
+  }
+  // The print preview of the North-Indian page, as File → Print Preview… shows it.
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, &window);
+  const velquor::ChartResult chart = *window.shownChart();
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&chart](QPrinter* shown) {
+                     velquor::PrintChartPage(*shown, chart, velquor::DiagramStyle::North);
+                   });
+  preview.resize(900, 1000);
+  preview.show();
+  QApplication::processEvents();
+  Save(preview, folder, "dlgPrintPreview.png");
+  preview.reject();
+  window.setDiagramStyle(velquor::DiagramStyle::South);
+}
+
 // The result window alone: as charted, its birth time moved on the strip by keys, the
 // widest span, and a birth moved from the last sunset before a polar night into it.
 void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
@@ -116,6 +155,7 @@ void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
   window.setConventions(velquor::ModernConventions());
   QApplication::processEvents();
   Save(window, folder, "frmDisplayModern.png");
+  RenderChartStyles(window, folder);
 }
 
 void RenderPolarNight(const QDir& folder) {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <cstdlib>
@@ -16,6 +17,8 @@
 #include "chart/sign_names.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
+#include "gui/result/diagram_style_settings.h"
+#include "gui/result/drawn_sign_chart.h"
 #include "gui/result/elided_label.h"
 #include "gui/result/sign_chart.h"
 #include "gui/shell/accessible_list.h"
@@ -124,9 +127,14 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
   grid->addWidget(buildHouse(), 2, 0, 1, 2);
   grid->addWidget(buildLinks(), 3, 0, 1, 2);
-  // Tab follows the reading order: the span and its button, the strip below them, the links.
-  // Set once every part is inside this window; Qt ignores an order across two windows.
-  const std::array<QWidget*, 5> order{cmbSpan_, cmdUseTime_, strip_,
+  // Tab follows the reading order: the chart's style and the drawn chart, the span and its
+  // button, the strip below them, the links. Set once every part is inside this window; Qt
+  // ignores an order across two windows.
+  const std::array<QWidget*, 7> order{cmbChartStyle_,
+                                      drawnChart_,
+                                      cmbSpan_,
+                                      cmdUseTime_,
+                                      strip_,
                                       findChild<QWidget*>(QStringLiteral("Label6")),
                                       findChild<QWidget*>(QStringLiteral("Label7"))};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -189,8 +197,35 @@ QWidget* FrmDisplay::buildPositions() {
 QWidget* FrmDisplay::buildChart() {
   auto* frame = Named<QGroupBox>("fraBirthchart", QStringLiteral("Hora"));
   chart_ = new SignChart;
+  drawnChart_ = new DrawnSignChart;
+  chartStyles_ = new QStackedWidget;
+  chartStyles_->addWidget(chart_);
+  chartStyles_->addWidget(drawnChart_);
+
+  cmbChartStyle_ = Named<QComboBox>("cmbChartStyle");
+  for (DiagramStyle style : kDiagramStyles) {
+    const std::string_view title = TitleOf(style);
+    cmbChartStyle_->addItem(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                            static_cast<int>(style));
+  }
+  cmbChartStyle_->setAccessibleName(QStringLiteral("Chart style"));
+  auto* styleCaption = Named<QLabel>("lblChartStyle", QStringLiteral("S&tyle"));
+  styleCaption->setBuddy(cmbChartStyle_);
+  auto* styleRow = new QHBoxLayout;
+  styleRow->addStretch();
+  styleRow->addWidget(styleCaption);
+  styleRow->addWidget(cmbChartStyle_);
+
   auto* layout = new QVBoxLayout(frame);
-  layout->addWidget(chart_);
+  layout->addLayout(styleRow);
+  layout->addWidget(chartStyles_, 1);
+  setDiagramStyle(LoadDiagramStyle());
+  connect(cmbChartStyle_, &QComboBox::activated, this, [this] {
+    RunGuarded(this, [this] {
+      setDiagramStyle(static_cast<DiagramStyle>(cmbChartStyle_->currentData().toInt()));
+      SaveDiagramStyle(diagramStyle());
+    });
+  });
 
   centreName_ = new ElidedLabel(kCentreHintCharacters);
   centreName_->setObjectName(QStringLiteral("lblChartName"));
@@ -308,6 +343,17 @@ QWidget* FrmDisplay::buildLinks() {
   return row;
 }
 
+DiagramStyle FrmDisplay::diagramStyle() const {
+  return chartStyles_->currentWidget() == chart_ ? DiagramStyle::South : drawnChart_->style();
+}
+
+void FrmDisplay::setDiagramStyle(DiagramStyle style) {
+  cmbChartStyle_->setCurrentIndex(cmbChartStyle_->findData(static_cast<int>(style)));
+  if (style != DiagramStyle::South) drawnChart_->setStyle(style);
+  chartStyles_->setCurrentWidget(style == DiagramStyle::South ? static_cast<QWidget*>(chart_)
+                                                              : drawnChart_);
+}
+
 void FrmDisplay::showChart(const ChartResult& chart) {
   try {
     cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt(), chart.conventions);
@@ -412,11 +458,15 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
     chart_->specialLabel(sign)->clear();
   }
   chart_->setMarkedSigns(-1, -1);
+  shown_.reset();
+  drawnChart_->setChart(shown_);
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
 }
 
 void FrmDisplay::fill(const ChartResult& chart) {
+  shown_ = chart;
+  drawnChart_->setChart(shown_);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)

@@ -13,13 +13,16 @@
 #include "chart/chart_result.h"
 #include "gui/result/birth_time_cursor.h"
 #include "gui/result/birth_time_strip.h"
+#include "render/diagram_style.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 
 namespace velquor {
 
+class DrawnSignChart;
 class ElidedLabel;
 class SignChart;
 
@@ -34,6 +37,15 @@ class FrmDisplay : public QWidget {
 
   // Charts the shown birth time again by other conventions.
   void setConventions(const Conventions& conventions);
+
+  // The chart shown, or none at a birth time without one (polar day or night).
+  const std::optional<ChartResult>& shownChart() const { return shown_; }
+
+  // The style the sign chart is drawn in (cmbChartStyle), saved for the next run. The
+  // South-Indian style shows the labels of the sign cells; the others draw the chart and
+  // keep those labels, with their texts, hidden.
+  DiagramStyle diagramStyle() const;
+  void setDiagramStyle(DiagramStyle style);
 
  Q_SIGNALS:
   // cmdUseTime: the moved birth time, for the form.
@@ -62,7 +74,11 @@ class FrmDisplay : public QWidget {
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
+  std::optional<ChartResult> shown_;
+  QComboBox* cmbChartStyle_ = nullptr;
+  QStackedWidget* chartStyles_ = nullptr;
   SignChart* chart_ = nullptr;
+  DrawnSignChart* drawnChart_ = nullptr;
   ElidedLabel* centreName_ = nullptr;
   QLabel* centrePranapada_ = nullptr;
   QLabel* lblHouseDesc_ = nullptr;

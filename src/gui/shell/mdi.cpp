@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/result/chart_output_menu.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
@@ -74,7 +75,7 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   // Tab reads the top bar first, then the result window.
   setTabOrder(link_, cmdBack_);
   setTabOrder(cmdBack_, cmdExit_);
-  setTabOrder(cmdExit_, frmDisplay_->findChild<QWidget*>(QStringLiteral("cmbSpan")));
+  setTabOrder(cmdExit_, frmDisplay_->findChild<QWidget*>(QStringLiteral("cmbChartStyle")));
   fitToResultWindow();
 }
 
@@ -148,6 +149,7 @@ void Mdi::buildMenus() {
   back->setObjectName(QStringLiteral("mnuBack"));
   QAction* exit = file->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
+  AddChartOutputMenuItems(file, exit, this, [this] { return frmDisplay_; });
   connect(back, &QAction::triggered, this, &Mdi::backRequested);
   connect(exit, &QAction::triggered, this, &Mdi::shutDownRequested);
 

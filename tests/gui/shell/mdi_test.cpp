@@ -33,11 +33,26 @@ TEST(Mdi, TopBarAndMenus) {
   EXPECT_EQ(Child<QPushButton>(bar, QStringLiteral("cmdExit")).text(), "E&xit");
   Child<QWidget>(bar, QStringLiteral("Picture1"));
   EXPECT_EQ(test::MenuOutline(*frame.menuBar()),
-            QStringList({"mnuFile &File", "  mnuBack &Back", "  mnuExit E&xit",
-                         "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
-                         "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
-                         "  mnuHelpSep1 -", "  mnuUpdate Check for Software &Update",
-                         "  mnuHelpSep2 -", "  mnuAbout &About Software", "  mnuDonate &Donate",
+            QStringList({"mnuFile &File",
+                         "  mnuBack &Back",
+                         "  mnuFileSepPrint -",
+                         "  mnuPrint &Print\u2026",
+                         "  mnuPrintPreview Print Pre&view\u2026",
+                         "  mnuExportPng Export as P&NG\u2026",
+                         "  mnuExportSvg Export as &SVG\u2026",
+                         "  mnuExportPdf Export as P&DF\u2026",
+                         "  mnuFileSepExport -",
+                         "  mnuExit E&xit",
+                         "mnuOptions &Options",
+                         "  mnuConventions &Conventions\u2026",
+                         "mnuHelp &Help",
+                         "  mnuOnline &Online Help",
+                         "  mnuVisit &Visit Us Online",
+                         "  mnuHelpSep1 -",
+                         "  mnuUpdate Check for Software &Update",
+                         "  mnuHelpSep2 -",
+                         "  mnuAbout &About Software",
+                         "  mnuDonate &Donate",
                          "  mm Make Money &Online"}));
 }
 

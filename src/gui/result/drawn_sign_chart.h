@@ -1,0 +1,39 @@
+// The sign chart of the result window in the North- or East-Indian style: drawn by the same
+// code as the printed page (render/chart_diagram.h), as large as the widget allows and
+// centred in it. A screen reader reads the chart house by house as its description. The
+// South-Indian style keeps its own widget of labels (sign_chart.h).
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "chart/chart_result.h"
+#include "render/diagram_style.h"
+
+namespace velquor {
+
+class DrawnSignChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DrawnSignChart(QWidget* parent = nullptr);
+
+  // The chart to draw, or none (an empty square).
+  void setChart(const std::optional<ChartResult>& chart);
+  void setStyle(DiagramStyle style);
+  DiagramStyle style() const { return style_; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void describe();
+
+  std::optional<ChartResult> chart_;
+  DiagramStyle style_ = DiagramStyle::North;
+};
+
+}  // namespace velquor

@@ -1,0 +1,150 @@
+#include "render/page_export.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "render/chart_page.h"
+
+namespace velquor {
+
+namespace {
+
+constexpr double kPointsPerInch = 72;
+constexpr double kMetresPerInch = 0.0254;
+constexpr double kMillimetresPerInch = 25.4;
+// The PDF's own grid: fine enough that nothing is rounded visibly.
+constexpr int kPdfResolution = 1200;
+
+std::string Quoted(const QString& path) { return "\"" + path.toStdString() + "\""; }
+
+[[noreturn]] void WriteFailed(const QString& path, const QString& reason) {
+  throw ExportError(ExportError::Kind::WriteFailed,
+                    "cannot write " + Quoted(path) + ": " + reason.toStdString());
+}
+
+void WriteAll(QSaveFile& file, const QByteArray& bytes) {
+  if (file.write(bytes) != bytes.size()) WriteFailed(file.fileName(), file.errorString());
+}
+
+QString Title(const ChartResult& chart, const PageOptions& options) {
+  return QStringLiteral("%1, %2 chart")
+      .arg(QString::fromStdString(chart.details.name),
+           QString::fromUtf8(TitleOf(options.style).data(),
+                             static_cast<qsizetype>(TitleOf(options.style).size())));
+}
+
+void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  // The paper's size in inches times the resolution, to the nearest pixel: A4 at 300 dpi
+  // is 2480 × 3508.
+  // (QPageSize gives inches to two decimals only; its millimetres are exact.)
+  const QSizeF inches = options.paper.size(QPageSize::Millimeter) / kMillimetresPerInch;
+  const QSize pixels(static_cast<int>(std::lround(inches.width() * options.pngDpi)),
+                     static_cast<int>(std::lround(inches.height() * options.pngDpi)));
+  QImage image(pixels, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const int dotsPerMetre = static_cast<int>(std::lround(options.pngDpi / kMetresPerInch));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  {
+    QPainter painter(&image);
+    painter.scale(options.pngDpi / kPointsPerInch, options.pngDpi / kPointsPerInch);
+    DrawChartPage(painter, options.paper.size(QPageSize::Point), chart, options.style);
+  }
+  image.setText(QStringLiteral("Title"), Title(chart, options));
+  // Encoded in memory: the PNG encoder's own way out of a failed write loses memory, and a
+  // full disk must cost nothing but the message.
+  QBuffer encoded;
+  encoded.open(QIODevice::WriteOnly);
+  if (!image.save(&encoded, "PNG"))
+    WriteFailed(file.fileName(), QStringLiteral("the image could not be encoded"));
+  WriteAll(file, encoded.data());
+}
+
+void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  const QSizeF points = options.paper.size(QPageSize::Point);
+  // The generator's text stream does not pass on a failed write: the drawing is made in
+  // memory, and its bytes written with a check.
+  QBuffer drawing;
+  drawing.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&drawing);
+  svg.setSize(points.toSize());
+  svg.setViewBox(QRectF(QPointF(0, 0), points));
+  svg.setResolution(static_cast<int>(kPointsPerInch));
+  svg.setTitle(Title(chart, options));
+  QPainter painter;
+  if (!painter.begin(&svg))
+    WriteFailed(file.fileName(), QStringLiteral("the drawing could not start"));
+  DrawChartPage(painter, points, chart, options.style);
+  painter.end();
+  WriteAll(file, drawing.data());
+}
+
+void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
+  QPdfWriter pdf(&file);
+  pdf.setPageSize(options.paper);
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  pdf.setResolution(kPdfResolution);
+  pdf.setTitle(Title(chart, options));
+  pdf.setCreator(QStringLiteral("Velquor"));
+  QPainter painter;
+  if (!painter.begin(&pdf)) WriteFailed(file.fileName(), file.errorString());
+  painter.scale(kPdfResolution / kPointsPerInch, kPdfResolution / kPointsPerInch);
+  DrawChartPage(painter, options.paper.size(QPageSize::Point), chart, options.style);
+  painter.end();
+}
+
+}  // namespace
+
+std::optional<PageFormat> PageFormatOfPath(const QString& path) {
+  const QString extension = QFileInfo(path).suffix().toLower();
+  if (extension == QStringLiteral("png")) return PageFormat::Png;
+  if (extension == QStringLiteral("svg")) return PageFormat::Svg;
+  if (extension == QStringLiteral("pdf")) return PageFormat::Pdf;
+  return std::nullopt;
+}
+
+std::optional<QPageSize> PaperNamed(std::string_view name) {
+  if (name == "a4") return QPageSize(QPageSize::A4);
+  if (name == "letter") return QPageSize(QPageSize::Letter);
+  return std::nullopt;
+}
+
+void ExportChartPage(const QString& path, const ChartResult& chart, const PageOptions& options) {
+  const std::optional<PageFormat> format = PageFormatOfPath(path);
+  if (!format)
+    throw ExportError(ExportError::Kind::UnknownFormat,
+                      Quoted(path) + " has none of the extensions .png, .svg and .pdf");
+  if (*format == PageFormat::Png &&
+      (options.pngDpi < kMinimumPngDpi || options.pngDpi > kMaximumPngDpi))
+    throw ExportError(ExportError::Kind::BadOption,
+                      Quoted(path) + ": a resolution of " + std::to_string(options.pngDpi) +
+                          " dpi is not within " + std::to_string(kMinimumPngDpi) + " to " +
+                          std::to_string(kMaximumPngDpi));
+  // A folder in place of the file would take the page's name: refused before anything is
+  // written.
+  if (QFileInfo(path).isDir()) WriteFailed(path, QStringLiteral("it is a folder"));
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) WriteFailed(path, file.errorString());
+  switch (*format) {
+    case PageFormat::Png:
+      WritePng(file, chart, options);
+      break;
+    case PageFormat::Svg:
+      WriteSvg(file, chart, options);
+      break;
+    case PageFormat::Pdf:
+      WritePdf(file, chart, options);
+      break;
+  }
+  if (!file.commit()) WriteFailed(path, file.errorString());
+}
+
+}  // namespace velquor
