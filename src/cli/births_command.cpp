@@ -83,24 +83,27 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
   return std::to_string(count) + ' ' + (count == 1 ? one : many);
 }
 
-int Import(BirthStore& store, ExchangeFormat format, const BirthsOptions& options, std::istream& in,
-           std::ostream& out, std::ostream& err) {
-  std::ifstream file;
-  if (!ToStandardStream(options.file)) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(options.file, ignored)) {
-      err << kProgram << ": " << options.file << " is a directory\n";
-      return kExitBadInput;
-    }
-    file.open(options.file, std::ios::binary);
-    if (!file) {
-      err << kProgram << ": cannot open " << options.file << ": " << std::strerror(errno) << '\n';
-      return kExitBadInput;
-    }
+// Opens the import file named by the options; false (reported) when it cannot be read.
+bool OpenInput(const BirthsOptions& options, std::ifstream& file, std::ostream& err) {
+  if (ToStandardStream(options.file)) return true;
+  std::error_code ignored;
+  if (std::filesystem::is_directory(options.file, ignored)) {
+    err << kProgram << ": " << options.file << " is a directory\n";
+    return false;
   }
+  file.open(options.file, std::ios::binary);
+  if (!file) {
+    err << kProgram << ": cannot open " << options.file << ": " << std::strerror(errno) << '\n';
+    return false;
+  }
+  return true;
+}
+
+int Import(BirthStore& store, ExchangeFormat format, std::istream& in, std::ostream& out,
+           std::ostream& err) {
   ReadBirths read;
   try {
-    read = ReadBirthRecords(ToStandardStream(options.file) ? in : file, format);
+    read = ReadBirthRecords(in, format);
   } catch (const std::ios_base::failure& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitIoFailure;
@@ -155,14 +158,16 @@ int RunBirthsCommand(const CLI::App& births, const BirthsOptions& options, std::
                      std::ostream& out, std::ostream& err) {
   const std::optional<ExchangeFormat> format = FormatOf(options, err);
   if (!format) return kExitBadInput;
+  std::ifstream file;
+  const bool imports = births.got_subcommand("import");
+  if (imports && !OpenInput(options, file, err)) return kExitBadInput;
   const QString path = options.database.empty() ? BirthStore::DefaultPath()
                                                 : QString::fromStdString(options.database);
   try {
-    const bool reads = births.got_subcommand("list") || births.got_subcommand("export");
-    BirthStore store(path, reads ? BirthStore::Access::ReadOnly : BirthStore::Access::ReadWrite);
+    BirthStore store(path, imports ? BirthStore::Access::ReadWrite : BirthStore::Access::ReadOnly);
     if (births.got_subcommand("list")) return List(store, options, out);
     if (births.got_subcommand("export")) return Export(store, *format, options, out, err);
-    return Import(store, *format, options, in, out, err);
+    return Import(store, *format, ToStandardStream(options.file) ? in : file, out, err);
   } catch (const BirthStoreError& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitIoFailure;
