@@ -150,6 +150,7 @@ void Mdi::buildMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(back, &QAction::triggered, this, &Mdi::backRequested);
   connect(exit, &QAction::triggered, this, &Mdi::shutDownRequested);
+  birthsMenu_ = AddBirthsMenuItems(file, exit);
 
   // New conventions chart the shown birth time again, in place.
   AddOptionsMenu(menuBar(), this, [this] {

@@ -33,7 +33,9 @@ TEST(Mdi, TopBarAndMenus) {
   EXPECT_EQ(Child<QPushButton>(bar, QStringLiteral("cmdExit")).text(), "E&xit");
   Child<QWidget>(bar, QStringLiteral("Picture1"));
   EXPECT_EQ(test::MenuOutline(*frame.menuBar()),
-            QStringList({"mnuFile &File", "  mnuBack &Back", "  mnuExit E&xit",
+            QStringList({"mnuFile &File", "  mnuBack &Back", "  mnuSaveBirth &Save Birth",
+                         "  mnuOpenBirth &Open Birth\u2026", "  mnuRecentBirths &Recent Births",
+                         "  mnuBirthsSep -", "  mnuExit E&xit",
                          "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                          "  mnuHelpSep1 -", "  mnuUpdate Check for Software &Update",
