@@ -51,10 +51,13 @@ OpenBirthDialog::OpenBirthDialog(BirthStore& store, std::vector<SavedBirth>& del
   lstBirths_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   lstBirths_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-  lstBirths_->horizontalHeader()->resizeSection(BirthListModel::Name, 14 * em);
-  lstBirths_->horizontalHeader()->resizeSection(BirthListModel::Born, 12 * em);
+  lstBirths_->horizontalHeader()->resizeSection(BirthListModel::Name, 16 * em);
+  // The widest date the lists allow, with room for the cell's margins.
+  lstBirths_->horizontalHeader()->resizeSection(
+      BirthListModel::Born,
+      fontMetrics().horizontalAdvance(QStringLiteral("30 September 2050 23:59:59")) + 2 * em);
   lstBirths_->horizontalHeader()->setStretchLastSection(true);
-  lstBirths_->setMinimumSize(44 * em, 14 * fontMetrics().height());
+  lstBirths_->setMinimumSize(60 * em, 14 * fontMetrics().height());
   lstBirths_->installEventFilter(this);
   lblBirthCount_ = Named<QLabel>("lblBirthCount");
 
