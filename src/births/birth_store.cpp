@@ -139,8 +139,8 @@ QString InsertStatement(bool withIdAndTimes) {
 // committed is rolled back when it ends.
 class WriteTransaction {
  public:
-  WriteTransaction(QSqlDatabase database, const QString& path)
-      : database_(std::move(database)), path_(path) {
+  WriteTransaction(const QSqlDatabase& database, QString path)
+      : database_(database), path_(std::move(path)) {
     run(QStringLiteral("BEGIN IMMEDIATE"));
   }
   ~WriteTransaction() {
@@ -148,6 +148,10 @@ class WriteTransaction {
   }
   WriteTransaction(const WriteTransaction&) = delete;
   WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+  void prepare(QSqlQuery& query, const QString& statement) const {
+    if (!query.prepare(statement)) fail(query.lastError());
+  }
 
   void run(const QString& statement) {
     QSqlQuery query(database_);
@@ -181,10 +185,18 @@ class WriteTransaction {
   bool committed_ = false;
 };
 
-BirthStore::BirthStore(const QString& path, Access access) : path_(path) {
-  static std::atomic<unsigned long long> connections{0};
-  connection_ = QStringLiteral("velquor-births-%1").arg(++connections);
+namespace {
 
+// A connection name no other store of the process has.
+QString NewConnectionName() {
+  static std::atomic<unsigned long long> connections{0};
+  return QStringLiteral("velquor-births-%1").arg(++connections);
+}
+
+}  // namespace
+
+BirthStore::BirthStore(QString path, Access access)
+    : path_(std::move(path)), connection_(NewConnectionName()) {
   const QFileInfo file(path_);
   if (file.isDir()) {
     Fail(path_, QStringLiteral("is a folder"),
@@ -298,7 +310,9 @@ std::vector<SavedBirth> BirthStore::all() const {
 
 std::optional<SavedBirth> BirthStore::find(std::int64_t id) const {
   QSqlQuery query(database());
-  query.prepare(QLatin1String(kSelect) + QStringLiteral(" WHERE id = :id"));
+  if (!query.prepare(QLatin1String(kSelect) + QStringLiteral(" WHERE id = :id"))) {
+    return std::nullopt;  // a read-only file without the table
+  }
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
   if (!query.exec() || !query.next()) return std::nullopt;
   return RowOf(query);
@@ -319,14 +333,14 @@ std::int64_t BirthStore::save(const BirthData& birth, const Conventions& convent
     for (const char* column : kBirthColumns) {
       same << QStringLiteral("%1 = :%1").arg(QLatin1String(column));
     }
-    query.prepare(QStringLiteral("SELECT id FROM births WHERE ") +
-                  same.join(QStringLiteral(" AND ")));
+    transaction.prepare(
+        query, QStringLiteral("SELECT id FROM births WHERE ") + same.join(QStringLiteral(" AND ")));
     BindBirth(query, birth);
     if (!query.exec()) transaction.fail(query.lastError());
     if (query.next()) id = query.value(0).toLongLong();
   }
   if (id == 0) {
-    query.prepare(InsertStatement(false));
+    transaction.prepare(query, InsertStatement(false));
     BindBirth(query, birth);
     BindConventions(query, conventions);
     const QString now = Now();
@@ -343,8 +357,9 @@ std::int64_t BirthStore::save(const BirthData& birth, const Conventions& convent
     for (const char* column : kConventionColumns) {
       set << QStringLiteral("%1 = :%1").arg(QLatin1String(column));
     }
-    query.prepare(QStringLiteral("UPDATE births SET %1, modified = :modified WHERE id = :id")
-                      .arg(set.join(u',')));
+    transaction.prepare(query,
+                        QStringLiteral("UPDATE births SET %1, modified = :modified WHERE id = :id")
+                            .arg(set.join(u',')));
     BindBirth(query, birth);
     BindConventions(query, conventions);
     query.bindValue(QStringLiteral(":modified"), Now());
@@ -364,8 +379,9 @@ namespace {
 void UpdateText(WriteTransaction& transaction, const char* column, std::int64_t id,
                 const std::string& value) {
   QSqlQuery query(transaction.database());
-  query.prepare(QStringLiteral("UPDATE births SET %1 = :value, modified = :modified WHERE id = :id")
-                    .arg(QLatin1String(column)));
+  transaction.prepare(
+      query, QStringLiteral("UPDATE births SET %1 = :value, modified = :modified WHERE id = :id")
+                 .arg(QLatin1String(column)));
   query.bindValue(QStringLiteral(":value"), Text(value));
   query.bindValue(QStringLiteral(":modified"), Now());
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
@@ -400,7 +416,7 @@ SavedBirth BirthStore::remove(std::int64_t id) {
   std::optional<SavedBirth> removed = find(id);
   if (!removed) throw BirthStoreError("no saved birth has the id " + std::to_string(id));
   QSqlQuery query(transaction.database());
-  query.prepare(QStringLiteral("DELETE FROM births WHERE id = :id"));
+  transaction.prepare(query, QStringLiteral("DELETE FROM births WHERE id = :id"));
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
   if (!query.exec()) transaction.fail(query.lastError());
   query.clear();
@@ -424,7 +440,7 @@ void BindSaved(QSqlQuery& query, const SavedBirth& saved, const QString& created
 void BirthStore::restore(const SavedBirth& saved) {
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
-  query.prepare(InsertStatement(true));
+  transaction.prepare(query, InsertStatement(true));
   BindSaved(query, saved, Text(saved.created), Text(saved.modified));
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(saved.id));
   if (!query.exec()) {
@@ -442,7 +458,7 @@ AddedCounts BirthStore::addAll(const std::vector<SavedBirth>& births) {
   AddedCounts counts;
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
-  query.prepare(InsertStatement(false));
+  transaction.prepare(query, InsertStatement(false));
   const QString now = Now();
   for (const SavedBirth& saved : births) {
     BindSaved(query, saved, now, now);

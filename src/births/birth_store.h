@@ -42,7 +42,7 @@ class BirthStore {
   // schema when missing. A file that cannot be written is opened read-only (readOnly()).
   // Throws BirthStoreError when the file cannot be opened or created, is damaged, is not a
   // births database or comes from a newer version; such a file is never written.
-  explicit BirthStore(const QString& path, Access access = Access::ReadWrite);
+  explicit BirthStore(QString path, Access access = Access::ReadWrite);
   ~BirthStore();
   BirthStore(const BirthStore&) = delete;
   BirthStore& operator=(const BirthStore&) = delete;

@@ -41,7 +41,8 @@ BirthStore* BirthLibrary::store(QWidget* window) {
   return store_.get();
 }
 
-void BirthLibrary::serve(const BirthsMenuItems& items, QWidget* window, CurrentBirth current) {
+void BirthLibrary::serve(const BirthsMenuItems& items, QWidget* window,
+                         const CurrentBirth& current) {
   for (QAction* action : {items.save, items.open, items.recent->menuAction()}) {
     action->setEnabled(true);
   }

@@ -37,7 +37,7 @@ class BirthLibrary : public QObject {
 
   // Enables `items` of `window` and runs them: Save saves `current()`, Open shows the Open
   // Birth dialog, Recent lists the last births opened.
-  void serve(const BirthsMenuItems& items, QWidget* window, CurrentBirth current);
+  void serve(const BirthsMenuItems& items, QWidget* window, const CurrentBirth& current);
 
   // Saves a birth: the one last opened or saved, when the name is still its name (a
   // corrected birth time updates it), else the saved birth of the same data, else a new
