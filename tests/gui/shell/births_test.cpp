@@ -222,7 +222,8 @@ TEST_F(BirthsTest, RecentListsTheLastFiveOpenedSkippingDeletedOnes) {
   std::vector<std::int64_t> ids;
   for (int i = 0; i < 7; ++i) {
     SavedBirth saved = test::SampleBirths()[0];
-    saved.birth.personName = "P" + std::to_string(i);
+    saved.birth.personName = std::to_string(i);
+    saved.birth.personName.insert(0, "P");
     ids.push_back(store.save(saved.birth, saved.conventions));
   }
   AppShell shell(Db());
