@@ -37,7 +37,7 @@ FrmMain& AppShell::frmMain() {
     connect(frmMain_, &FrmMain::chartReady, this, &AppShell::showChart);
     connect(frmMain_, &FrmMain::shutDownRequested, this, &AppShell::shutDown);
     FrmMain* form = frmMain_;
-    births_.serve(form->birthsMenu(), form, [form, this]() -> std::optional<SavedBirth> {
+    births_.serve(form->birthsMenu(), form, [form]() -> std::optional<SavedBirth> {
       const std::optional<BirthData> birth = form->checkedBirthData();
       if (!birth) return std::nullopt;
       return SavedBirth{0, *birth, LoadConventions(), {}, {}, {}};
