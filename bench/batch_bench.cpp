@@ -6,7 +6,7 @@
 #include <string>
 
 #include "chart/chart_run.h"
-#include "cli/batch_input.h"
+#include "births/batch_input.h"
 #include "cli/batch_line.h"
 #include "cli/chart_json.h"
 #include "cli/ordered_pipeline.h"

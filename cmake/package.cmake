@@ -37,8 +37,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELQUOR_HOME_PAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time, so no shared library names them: the precise ephemeris's data files,
 # the atlas's place data, the time-zone database (QTimeZone), and the SQLite driver of Qt.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, libgeonames-common, tzdata")
-if(VELQUOR_BUILD_GUI)
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6sql6-sqlite")
-endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, libgeonames-common, tzdata, libqt6sql6-sqlite")
 include(CPack)

@@ -5,7 +5,9 @@
 //  - BM_DesktopChartToResultShown: one chart from the button to the drawn result window;
 //  - BM_DesktopMoveBirthTime: one key on the birth-time strip to the result window redrawn
 //    with the chart of the moved time; /0 a second on or back (the timeline stays), /1 the
-//    next interval boundary (new signs each time, the timeline re-centred now and then).
+//    next interval boundary (new signs each time, the timeline re-centred now and then);
+//  - BM_DesktopFilterBirths: one key typed into the Open Birth dialog's find box, over
+//    10,000 saved births, to the list redrawn with the matches.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -15,14 +17,19 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "births/birth_store.h"
 #include "desktop/desktop_session.h"
 #include "desktop/first_paint.h"
 #include "gui/entry/frm_main.h"
@@ -30,6 +37,7 @@
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
 #include "gui/shell/mdi.h"
+#include "gui/shell/open_birth_dialog.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -167,6 +175,58 @@ BENCHMARK(BM_DesktopMoveBirthTime)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_DesktopFilterBirths(benchmark::State& state) {
+  QTemporaryDir folder;
+  BirthStore store(folder.filePath(QStringLiteral("births.sqlite")));
+  constexpr const char* kCities[] = {"New Delhi", "Mumbai",   "Chennai",   "Kolkata",
+                                     "London",    "New York", "São Paulo", "Zürich"};
+  std::vector<SavedBirth> births(10000);
+  for (std::size_t i = 0; i < births.size(); ++i) {
+    BirthData& b = births[i].birth;
+    b.personName = "PERSON " + std::to_string(i) + (i % 3 == 0 ? " SHARMA" : " RAO");
+    b.yearNumber = 1901 + static_cast<int>(i % 150);
+    b.cityText = kCities[i % std::size(kCities)];
+  }
+  store.addAll(births);
+  std::vector<SavedBirth> deleted;
+  OpenBirthDialog dialog(store, deleted);
+  dialog.show();
+  if (!FirstPaint(dialog).wait()) {
+    state.SkipWithError("the dialog did not draw");
+    return;
+  }
+  auto& find = test::Child<QLineEdit>(dialog, QStringLiteral("txtFindBirth"));
+  QWidget* list = test::Child<QTableView>(dialog, QStringLiteral("lstBirths")).viewport();
+  // Typing "sharma 12" and erasing it again, one key at a time.
+  const QString typed = QStringLiteral("sharma 12");
+  int length = 0;
+  bool erasing = false;
+  for (auto _ : state) {
+    FirstPaint painted(*list);
+    const Clock::time_point start = Clock::now();
+    if (erasing) {
+      QTest::keyClick(&find, Qt::Key_Backspace);
+    } else {
+      QTest::keyClick(&find, typed.at(length).toLatin1());
+    }
+    const bool drawn = painted.wait();
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    if (!drawn) {
+      state.SkipWithError("the list did not redraw");
+      return;
+    }
+    length += erasing ? -1 : 1;
+    if (length == typed.size()) erasing = true;
+    if (length == 0) erasing = false;
+  }
+}
+BENCHMARK(BM_DesktopFilterBirths)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(36)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 

@@ -4,11 +4,11 @@
 
 #include "astro/precise_ephemeris.h"
 #include "chart/chart_run.h"
-#include "cli/batch_input.h"
-#include "cli/birth_check.h"
+#include "births/batch_input.h"
+#include "births/birth_check.h"
 #include "cli/chart_json.h"
-#include "cli/input_error.h"
-#include "cli/json_text.h"
+#include "births/input_error.h"
+#include "births/json_text.h"
 
 namespace velquor {
 

@@ -6,8 +6,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "births/input_error.h"
 #include "cli/cli_app.h"
-#include "cli/input_error.h"
 
 namespace velquor {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/json_text.h"
+#include "births/json_text.h"
 #include "pranapada/pranapada_lagna.h"
 
 namespace velquor {

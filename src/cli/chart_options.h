@@ -4,8 +4,8 @@
 #include <string>
 
 #include "chart/birth_data.h"
-#include "cli/convention_options.h"
-#include "cli/field_names.h"
+#include "births/convention_options.h"
+#include "births/field_names.h"
 
 namespace velquor {
 

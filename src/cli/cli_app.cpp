@@ -14,17 +14,18 @@
 #include <CLI/CLI.hpp>
 
 #include "astro/precise_ephemeris.h"
+#include "births/birth_check.h"
+#include "births/input_error.h"
 #include "chart/birth_timeline.h"
 #include "chart/chart_run.h"
 #include "chart/time_zones.h"
 #include "cli/batch_line.h"
-#include "cli/birth_check.h"
+#include "cli/births_command.h"
 #include "cli/chart_export.h"
 #include "cli/chart_json.h"
 #include "cli/chart_options.h"
 #include "cli/chart_text.h"
 #include "cli/example_birth.h"
-#include "cli/input_error.h"
 #include "cli/ordered_pipeline.h"
 #include "cli/place_option.h"
 #include "cli/places_command.h"
@@ -361,6 +362,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       ->required();
   CLI::App* example = app.add_subcommand("example", "Compute the chart of a built-in birth");
 
+  BirthsOptions birthsOptions;
+  CLI::App* births = AddBirthsCommand(app, birthsOptions);
+
   std::string helpTopic;
   CLI::App* help = app.add_subcommand("help", "Describe the commands, or one COMMAND's options");
   help->add_option("command", helpTopic, "The command to describe");
@@ -411,6 +415,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (*example) return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, out, err);
   if (*stations) return PrintStations(stationPlanet, out, err);
   if (*places) return PrintPlaces(placesOptions, out, err);
+  if (*births) return RunBirthsCommand(*births, birthsOptions, in, out, err);
   return PrintZones(out, err);  // the one subcommand left
 }
 

@@ -1,4 +1,5 @@
-// The velquor-cli commands: chart, batch, zones and example.
+// The velquor-cli commands: chart, windows, batch, zones, places, stations, example, births
+// and help.
 #pragma once
 
 #include <istream>

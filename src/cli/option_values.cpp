@@ -6,8 +6,8 @@
 #include <string>
 
 #include "chart/time_zones.h"
-#include "cli/input_error.h"
-#include "cli/json_text.h"
+#include "births/input_error.h"
+#include "births/json_text.h"
 
 namespace velquor {
 

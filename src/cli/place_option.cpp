@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "chart/time_zones.h"
-#include "cli/input_error.h"
+#include "births/input_error.h"
 #include "places/place_coordinates.h"
 #include "places/zone_suggestion.h"
 

@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 #include "chart/time_zones.h"
-#include "cli/birth_check.h"
+#include "births/birth_check.h"
 #include "cli/chart_options.h"
 #include "cli/cli_app.h"
-#include "cli/input_error.h"
+#include "births/input_error.h"
 #include "cli/option_values.h"
 #include "cli/place_option.h"
 #include "places/place_coordinates.h"

@@ -7,7 +7,7 @@
 #include "astro/signs.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
-#include "cli/json_text.h"
+#include "births/json_text.h"
 
 namespace velquor {
 

@@ -1,13 +1,13 @@
-#include "cli/birth_check.h"
+#include "births/birth_check.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "cli/batch_input.h"
+#include "births/batch_input.h"
 #include "cli/birth_of.h"
 #include "cli/chart_options.h"
-#include "cli/input_error.h"
+#include "births/input_error.h"
 
 namespace velquor {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "cli/birth_of.h"
 #include "cli/chart_options.h"
-#include "cli/input_error.h"
+#include "births/input_error.h"
 
 namespace velquor {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/birth_of.h"
-#include "cli/input_error.h"
+#include "births/input_error.h"
 
 namespace velquor {
 namespace {

@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
   // change the charts a test expects.
   QTemporaryDir settings;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+  // And a private data folder: the births database of the user is never touched.
+  QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
 
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

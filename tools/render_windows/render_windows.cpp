@@ -17,14 +17,17 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
 #include <cstdio>
 #include <stdexcept>
 #include <utility>
 
+#include "births/birth_store.h"
 #include "chart/chart_run.h"
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
@@ -36,6 +39,7 @@
 #include "gui/shell/frm_about.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
+#include "gui/shell/open_birth_dialog.h"
 #include "render/page_export.h"
 
 namespace {
@@ -259,6 +263,57 @@ void RenderRepeatedHour(velquor::FrmMain& form, const QDir& folder) {
   Save(search, folder, "frmPlaceSearchRepeatedHour.png");
 }
 
+// The Open Birth dialog over a database of a few births (in a temporary folder), with all of
+// them and narrowed by a typed word; and the form's File menu with its saved-birth items.
+void RenderSavedBirths(velquor::FrmMain& form, QWidget* parent, const QDir& folder) {
+  QTemporaryDir data;
+  velquor::BirthStore store(data.filePath(QStringLiteral("births.sqlite")));
+  struct Sample {
+    const char* name;
+    int year, month, day, hour, minute;
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* note;
+  };
+  constexpr Sample kSamples[] = {
+      {"ASHA RAO", 1990, 8, 15, 6, 30, "New Delhi", "Delhi", "India", "Client since 2019"},
+      {"RAVI SHANKAR MENON", 1962, 1, 4, 23, 5, "Thiruvananthapuram", "Kerala", "India", ""},
+      {"MARIA JOSÉ GONÇALVES", 1978, 11, 30, 12, 0, "São Paulo", "SP", "Brazil",
+       "Rectified from 12:10"},
+      {"JOHN SMITH", 2001, 9, 11, 8, 46, "New York", "NY", "United States", ""},
+      {"DEVI", 1949, 2, 28, 4, 15, "Varanasi", "Uttar Pradesh", "India", ""},
+  };
+  for (const Sample& sample : kSamples) {
+    velquor::BirthData birth;
+    birth.personName = sample.name;
+    birth.yearNumber = sample.year;
+    birth.monthNumber = sample.month;
+    birth.dayNumber = sample.day;
+    birth.hourNumber = sample.hour;
+    birth.minuteNumber = sample.minute;
+    birth.cityText = sample.city;
+    birth.stateText = sample.state;
+    birth.countryText = sample.country;
+    store.setNote(store.save(birth, velquor::ClassicConventions()), sample.note);
+  }
+  std::vector<velquor::SavedBirth> deleted;
+  velquor::OpenBirthDialog dialog(store, deleted, parent);
+  dialog.show();
+  QApplication::processEvents();
+  Save(dialog, folder, "dlgOpenBirth.png");
+  Child<QLineEdit>(dialog, "txtFindBirth").setText(QStringLiteral("india"));
+  QApplication::processEvents();
+  Save(dialog, folder, "dlgOpenBirthFiltered.png");
+  dialog.reject();
+
+  QMenu& file = Child<QMenu>(form, "mnuFile");
+  file.popup(form.mapToGlobal(QPoint(0, 0)));
+  QApplication::processEvents();
+  Save(file, folder, "frmMainFileMenu.png");
+  file.hide();
+}
+
 void Render(const QDir& folder) {
   velquor::AppShell shell;
   shell.start();
@@ -294,6 +349,7 @@ void Render(const QDir& folder) {
   conventions.reject();
   about.reject();
 
+  RenderSavedBirths(form, frame, folder);
   RenderLongNames(shell, folder);
 }
 

@@ -26,6 +26,7 @@
 #include "gui/entry/number_list_search.h"
 #include "gui/entry/typed_key_filter.h"
 #include "gui/shell/accessible_list.h"
+#include "gui/shell/births_menu.h"
 #include "gui/shell/conventions_settings.h"
 #include "gui/shell/frm_about.h"
 #include "gui/shell/help_menu.h"
@@ -180,6 +181,7 @@ void FrmMain::buildMenus() {
   exit->setObjectName(QStringLiteral("mnuExit"));
   connect(next, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
   connect(exit, &QAction::triggered, this, &FrmMain::shutDownRequested);
+  birthsMenu_ = AddBirthsMenuItems(file, exit);
 
   AddOptionsMenu(menuBar(), this, nullptr);
   AddHelpMenu(menuBar(), this, {"mnuHelp1", "mnuHelp2", "mkmoney"}, [this] { ShowAboutBox(this); });
@@ -380,17 +382,46 @@ void FrmMain::setBirthMoment(const LocalDateTime& moment) {
   cboSS_->setCurrentIndex(moment.second);
 }
 
-void FrmMain::cmdRashi_Click() {
-  RunGuarded(this, [this] { runChart(); });
+void FrmMain::showBirth(const BirthData& birth, const Conventions& conventions) {
+  setBirthMoment({birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber,
+                  birth.minuteNumber, birth.secondNumber});
+  if (birth.zoneIndex < 0 || birth.zoneIndex >= cmbTimeZone_->count())
+    throw std::invalid_argument("the zone list has no row " + std::to_string(birth.zoneIndex));
+  const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+  const auto number = [](int value) { return QString::number(value); };
+  txtName_->setText(text(birth.personName));
+  txtMCity_->setText(text(birth.cityText));
+  txtMState_->setText(text(birth.stateText));
+  txtMCountry_->setText(text(birth.countryText));
+  cmbTimeZone_->setCurrentIndex(birth.zoneIndex);
+  chkDST_->setChecked(birth.isDst);
+  longitude_.degrees->setText(number(birth.lonDegrees));
+  longitude_.minutes->setText(number(birth.lonMinutes));
+  longitude_.choices[birth.isEast ? 0 : 1]->setChecked(true);
+  latitude_.degrees->setText(number(birth.latDegrees));
+  latitude_.minutes->setText(number(birth.latMinutes));
+  latitude_.choices[birth.isSouth ? 1 : 0]->setChecked(true);
+  runChart(conventions);
 }
 
-void FrmMain::runChart() {
+std::optional<BirthData> FrmMain::checkedBirthData() {
   const BirthData birth = readBirthData();
   if (const auto failure = ValidateBirthData(birth)) {
     report(*failure);
-    return;
+    return std::nullopt;
   }
-  const ChartOutcome outcome = RunChart(birth, LoadConventions());
+  return birth;
+}
+
+void FrmMain::cmdRashi_Click() {
+  RunGuarded(this, [this] { runChart(LoadConventions()); });
+}
+
+void FrmMain::runChart(const Conventions& conventions) {
+  const std::optional<BirthData> checked = checkedBirthData();
+  if (!checked) return;
+  const BirthData& birth = *checked;
+  const ChartOutcome outcome = RunChart(birth, conventions);
   if (!outcome.chart) {
     ShowMessage(this, QString::fromStdString(outcome.stopMessage), MessageIcon::Information);
     return;

@@ -5,10 +5,13 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "chart/chart_result.h"
+#include "chart/conventions.h"
 #include "chart/validation.h"
 #include "gui/entry/place_search.h"
+#include "gui/shell/births_menu.h"
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +39,16 @@ class FrmMain : public QMainWindow {
   // window's "Use this time"). Throws std::invalid_argument for a year outside
   // kFirstYear..kLastYear, which the list lacks.
   void setBirthMoment(const LocalDateTime& moment);
+
+  // Fills every field with `birth` (a saved birth opened) and charts it by `conventions`.
+  // Throws std::invalid_argument for a value the lists lack.
+  void showBirth(const BirthData& birth, const Conventions& conventions);
+  // The entries as birth data when they pass the checks; otherwise the first fault is
+  // reported as by the chart run and nothing is returned.
+  std::optional<BirthData> checkedBirthData();
+
+  // The saved-birth items of the File menu.
+  const BirthsMenuItems& birthsMenu() const { return birthsMenu_; }
 
   // The chart run of cmdRashi, mnuNext and Enter: checks the entry and, when a chart
   // results, emits chartReady. A stopped chart is reported and the form stays as it was.
@@ -67,11 +80,12 @@ class FrmMain : public QMainWindow {
   QWidget* buildPromotions();
   void setTabOrderAndNames();
 
-  void runChart();
+  void runChart(const Conventions& conventions);
   void report(const ValidationFailure& failure);
   QWidget* fieldWidget(BirthField field) const;
 
   std::unique_ptr<PlaceSearch> placeSearch_;
+  BirthsMenuItems birthsMenu_;
 
   QLineEdit* txtName_ = nullptr;
   QComboBox* cboDate_ = nullptr;

@@ -364,6 +364,14 @@ void FrmDisplay::showChart(const ChartResult& chart) {
   showCursor();
 }
 
+std::optional<SavedBirth> FrmDisplay::shownBirth() const {
+  if (!cursor_) return std::nullopt;
+  SavedBirth shown;
+  shown.birth = cursor_->birth();
+  shown.conventions = cursor_->conventions();
+  return shown;
+}
+
 void FrmDisplay::setConventions(const Conventions& conventions) {
   if (!cursor_) return;
   cursor_->setConventions(conventions);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "astro/date_time.h"
+#include "births/saved_birth.h"
 #include "chart/chart_result.h"
 #include "gui/result/birth_time_cursor.h"
 #include "gui/result/birth_time_strip.h"
@@ -34,6 +35,10 @@ class FrmDisplay : public QWidget {
 
   // Shows a chart made from the form; the strip starts at its birth time.
   void showChart(const ChartResult& chart);
+
+  // The birth data of the chart shown (at the birth time moved to on the strip) and its
+  // conventions; nothing before a chart.
+  std::optional<SavedBirth> shownBirth() const;
 
   // Charts the shown birth time again by other conventions.
   void setConventions(const Conventions& conventions);

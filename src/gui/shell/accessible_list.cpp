@@ -71,8 +71,8 @@ class AccessibleList : public QAccessibleWidget {
 void SelectCurrentEntryInView(QComboBox* list) {
   QItemSelectionModel* selection = list->view()->selectionModel();
   if (selection == nullptr) return;
-  const QModelIndex current = list->model()->index(list->currentIndex(), list->modelColumn(),
-                                                   list->rootModelIndex());
+  const QModelIndex current =
+      list->model()->index(list->currentIndex(), list->modelColumn(), list->rootModelIndex());
   selection->select(current, QItemSelectionModel::ClearAndSelect);
 }
 

@@ -1,6 +1,10 @@
 #include "gui/shell/app_shell.h"
 
+#include <utility>
+
 #include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
+#include "gui/shell/conventions_settings.h"
 #include "gui/shell/mdi.h"
 #include "gui/shell/message_boxes.h"
 
@@ -18,7 +22,9 @@ void Unload(QWidget* window) {
 
 }  // namespace
 
-AppShell::AppShell() = default;
+AppShell::AppShell(QString birthsPath) : births_(std::move(birthsPath)) {
+  connect(&births_, &BirthLibrary::birthOpened, this, &AppShell::showSavedBirth);
+}
 
 AppShell::~AppShell() {
   delete mdi_.data();
@@ -30,6 +36,12 @@ FrmMain& AppShell::frmMain() {
     frmMain_ = new FrmMain;
     connect(frmMain_, &FrmMain::chartReady, this, &AppShell::showChart);
     connect(frmMain_, &FrmMain::shutDownRequested, this, &AppShell::shutDown);
+    FrmMain* form = frmMain_;
+    births_.serve(form->birthsMenu(), form, [form]() -> std::optional<SavedBirth> {
+      const std::optional<BirthData> birth = form->checkedBirthData();
+      if (!birth) return std::nullopt;
+      return SavedBirth{0, *birth, LoadConventions(), {}, {}, {}};
+    });
   }
   return *frmMain_;
 }
@@ -46,6 +58,8 @@ void AppShell::showChart(const ChartResult& chart) {
   connect(mdi_, &Mdi::birthTimeChosen, this, [this](const LocalDateTime& moment) {
     RunGuarded(mdi_, [this, moment] { frmMain().setBirthMoment(moment); });
   });
+  Mdi* frame = mdi_;
+  births_.serve(frame->birthsMenu(), frame, [frame] { return frame->frmDisplay()->shownBirth(); });
   mdi_->showChart(chart);
   frmMain().hide();
   mdi_->show();
@@ -66,6 +80,11 @@ void AppShell::shutDown() {
   Unload(frmMain_);
   frmMain_ = nullptr;
   Q_EMIT finished();
+}
+
+void AppShell::showSavedBirth(const SavedBirth& birth) {
+  QWidget* window = mdi_ != nullptr ? static_cast<QWidget*>(mdi_) : &frmMain();
+  RunGuarded(window, [this, &birth] { frmMain().showBirth(birth.birth, birth.conventions); });
 }
 
 void AppShell::bringToFront() {

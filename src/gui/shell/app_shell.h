@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include "births/saved_birth.h"
 #include "chart/chart_result.h"
+#include "gui/shell/birth_library.h"
 
 namespace velquor {
 
@@ -18,7 +20,8 @@ class AppShell : public QObject {
   Q_OBJECT
 
  public:
-  AppShell();
+  // `birthsPath`: the births database (default: the user's).
+  explicit AppShell(QString birthsPath = {});
   ~AppShell() override;
 
   // The birth-data form, loaded on first reference.
@@ -38,6 +41,10 @@ class AppShell : public QObject {
   void shutDown();
   // Brings the window the user works in to the front (another start asked for it).
   void bringToFront();
+  // A saved birth opened: the form takes it and its chart is shown.
+  void showSavedBirth(const SavedBirth& birth);
+
+  BirthLibrary& births() { return births_; }
 
  Q_SIGNALS:
   // Every window has been unloaded: the program may end.
@@ -46,6 +53,7 @@ class AppShell : public QObject {
  private:
   void unloadMdi();
 
+  BirthLibrary births_;
   QPointer<FrmMain> frmMain_;
   QPointer<Mdi> mdi_;
 };

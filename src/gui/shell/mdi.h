@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "chart/chart_result.h"
+#include "gui/shell/births_menu.h"
 
 class QLabel;
 class QMdiArea;
@@ -26,6 +27,8 @@ class Mdi : public QMainWindow {
   explicit Mdi(QWidget* parent = nullptr);
 
   FrmDisplay* frmDisplay() const { return frmDisplay_; }
+  // The saved-birth items of the File menu.
+  const BirthsMenuItems& birthsMenu() const { return birthsMenu_; }
 
   // Fills the result window and sizes it (and the frame, where the screen allows) to
   // show the whole chart.
@@ -69,6 +72,7 @@ class Mdi : public QMainWindow {
   QMdiArea* area_ = nullptr;
   QMdiSubWindow* resultWindow_ = nullptr;
   FrmDisplay* frmDisplay_ = nullptr;
+  BirthsMenuItems birthsMenu_;
 };
 
 }  // namespace velquor

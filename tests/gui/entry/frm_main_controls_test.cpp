@@ -137,7 +137,9 @@ TEST(FrmMainControls, TimeZoneListInTableOrderWithGreenwichSelected) {
 TEST(FrmMainControls, Menus) {
   FrmMain form;
   EXPECT_EQ(test::MenuOutline(*form.menuBar()),
-            QStringList({"mnuFile &File", "  mnuNext Get My Pranapada Lagna", "  mnuExit E&xit",
+            QStringList({"mnuFile &File", "  mnuNext Get My Pranapada Lagna",
+                         "  mnuSaveBirth &Save Birth", "  mnuOpenBirth &Open Birth\u2026",
+                         "  mnuRecentBirths &Recent Births", "  mnuBirthsSep -", "  mnuExit E&xit",
                          "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                          "  mnuHelp1 -", "  mnuUpdate Check for Software &Update", "  mnuHelp2 -",

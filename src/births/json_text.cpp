@@ -1,4 +1,4 @@
-#include "cli/json_text.h"
+#include "births/json_text.h"
 
 #include <algorithm>
 #include <array>

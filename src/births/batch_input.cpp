@@ -1,4 +1,4 @@
-#include "cli/batch_input.h"
+#include "births/batch_input.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/convention_options.h"
-#include "cli/input_error.h"
+#include "births/birth_keys.h"
+#include "births/convention_options.h"
+#include "births/input_error.h"
 
 namespace velquor {
 
@@ -23,59 +24,21 @@ namespace {
 
 using Json = nlohmann::json;
 
-// A key and the field it sets: exactly one of the three members, or none for
-// "conventions", which holds a set's name or an object of single choices.
-struct KeyField {
-  std::string_view key;
-  bool required = false;
-  int BirthData::*number = nullptr;
-  bool BirthData::*flag = nullptr;
-  std::string BirthData::*text = nullptr;
-
-  bool IsConventions() const { return number == nullptr && flag == nullptr && text == nullptr; }
-
-  const char* Expected() const {
-    if (number) return "expected a whole number";
-    if (flag) return "expected true or false";
-    if (IsConventions()) return "expected a set's name or an object of choices";
-    return "expected a string";
+// What a key's value must be, for the message of a value of another type.
+const char* Expected(const BirthKey& key) {
+  switch (key.kind) {
+    case BirthKeyKind::Number:
+      return "expected a whole number";
+    case BirthKeyKind::Flag:
+      return "expected true or false";
+    case BirthKeyKind::Conventions:
+      return "expected a set's name or an object of choices";
+    case BirthKeyKind::Text:
+    case BirthKeyKind::Note:
+      break;
   }
-};
-
-// The keys of the "conventions" object.
-struct ConventionKey {
-  std::string_view key;
-  std::string ConventionTexts::*text;
-};
-
-constexpr std::array<ConventionKey, 4> kConventionKeys = {{
-    {"ephemeris", &ConventionTexts::ephemeris},
-    {"sunrise", &ConventionTexts::sunrise},
-    {"pranapada_sun", &ConventionTexts::pranapadaSun},
-    {"after_sunset", &ConventionTexts::afterSunset},
-}};
-
-const std::array<KeyField, 19> kKeys = {{
-    {"name", true, nullptr, nullptr, &BirthData::personName},
-    {"year", true, &BirthData::yearNumber},
-    {"month", true, &BirthData::monthNumber},
-    {"day", true, &BirthData::dayNumber},
-    {"hour", true, &BirthData::hourNumber},
-    {"minute", true, &BirthData::minuteNumber},
-    {"second", false, &BirthData::secondNumber},
-    {"zone", true, &BirthData::zoneIndex},
-    {"lat_deg", true, &BirthData::latDegrees},
-    {"lat_min", true, &BirthData::latMinutes},
-    {"south", false, nullptr, &BirthData::isSouth},
-    {"lon_deg", true, &BirthData::lonDegrees},
-    {"lon_min", true, &BirthData::lonMinutes},
-    {"east", false, nullptr, &BirthData::isEast},
-    {"dst", false, nullptr, &BirthData::isDst},
-    {"city", false, nullptr, nullptr, &BirthData::cityText},
-    {"state", false, nullptr, nullptr, &BirthData::stateText},
-    {"country", false, nullptr, nullptr, &BirthData::countryText},
-    {"conventions", false},
-}};
+  return "expected a string";
+}
 
 // The parser's message without its "[json.exception...] " prefix.
 std::string ParseMessage(const nlohmann::detail::exception& error) {
@@ -109,8 +72,8 @@ std::string ShownKey(const std::string& key) {
 // "conventions". Faults are thrown as InputError from inside the parse.
 class BirthDataReader : public nlohmann::json_sax<Json> {
  public:
-  BirthDataReader(BirthData& input, ConventionTexts& conventions)
-      : input_(input), conventions_(conventions) {}
+  BirthDataReader(BatchBirth& input, ConventionTexts& conventions)
+      : input_(input.birth), note_(input.note), conventions_(conventions) {}
 
   bool null() override { Wrong(); }
 
@@ -142,8 +105,10 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   bool string(string_t& value) override {
     if (inConventions_) {
       conventions_.*currentConvention_->text = std::move(value);
-    } else if (Value().IsConventions()) {
+    } else if (Value().kind == BirthKeyKind::Conventions) {
       conventions_.set = std::move(value);
+    } else if (Value().kind == BirthKeyKind::Note) {
+      note_ = std::move(value);
     } else if (Value().text != nullptr) {
       input_.*current_->text = std::move(value);
     } else {
@@ -157,7 +122,7 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   bool start_object(std::size_t) override {
     if (!inObject_) {
       inObject_ = true;
-    } else if (!inConventions_ && Value().IsConventions()) {
+    } else if (!inConventions_ && Value().kind == BirthKeyKind::Conventions) {
       inConventions_ = true;
     } else {
       Wrong();
@@ -176,12 +141,12 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
       currentConvention_ = &*known;
       return true;
     }
-    const auto known = std::find_if(kKeys.begin(), kKeys.end(), [&](const KeyField& candidate) {
-      return candidate.key == key;
-    });
-    if (known == kKeys.end()) throw InputError(ShownKey(key), "unknown key");
+    const auto known =
+        std::find_if(kBirthKeys.begin(), kBirthKeys.end(),
+                     [&](const BirthKey& candidate) { return candidate.key == key; });
+    if (known == kBirthKeys.end()) throw InputError(ShownKey(key), "unknown key");
     current_ = &*known;
-    seen_.set(static_cast<std::size_t>(known - kKeys.begin()));
+    seen_.set(static_cast<std::size_t>(known - kBirthKeys.begin()));
     return true;
   }
 
@@ -190,9 +155,9 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
       inConventions_ = false;
       return true;
     }
-    for (std::size_t i = 0; i < kKeys.size(); ++i) {
-      if (kKeys[i].required && !seen_.test(i)) {
-        throw InputError(std::string(kKeys[i].key), "missing");
+    for (std::size_t i = 0; i < kBirthKeys.size(); ++i) {
+      if (kBirthKeys[i].required && !seen_.test(i)) {
+        throw InputError(std::string(kBirthKeys[i].key), "missing");
       }
     }
     return true;
@@ -211,7 +176,7 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
  private:
   // The key the value being read belongs to. Outside the object there is none: the line
   // is not a JSON object. Inside, the parser has always given a key first.
-  const KeyField& Value() {
+  const BirthKey& Value() {
     if (!inObject_) throw InputError("line", "expected a JSON object");
     return *current_;
   }
@@ -220,7 +185,7 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
     if (inConventions_) {
       throw InputError("conventions." + std::string(currentConvention_->key), "expected a string");
     }
-    throw InputError(std::string(Value().key), Value().Expected());
+    throw InputError(std::string(Value().key), Expected(Value()));
   }
 
   [[noreturn]] void OutOfRange() {
@@ -228,12 +193,13 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   }
 
   BirthData& input_;
+  std::string& note_;
   ConventionTexts& conventions_;
   bool inObject_ = false;
   bool inConventions_ = false;
   const ConventionKey* currentConvention_ = nullptr;
-  const KeyField* current_ = nullptr;
-  std::bitset<kKeys.size()> seen_;
+  const BirthKey* current_ = nullptr;
+  std::bitset<kBirthKeys.size()> seen_;
 };
 
 }  // namespace
@@ -247,7 +213,7 @@ BatchBirth ParseBatchLine(std::string_view line) {
   }
   BatchBirth input;
   ConventionTexts conventions;
-  BirthDataReader reader(input.birth, conventions);
+  BirthDataReader reader(input, conventions);
   Json::sax_parse(line.begin(), line.end(), &reader);
   input.conventions = ConventionsOfTexts(conventions, kConventionBatchNames);
   return input;

@@ -1,8 +1,8 @@
 // The checks of the birth data, with the faulty field named as the user wrote it.
 #pragma once
 
+#include "births/field_names.h"
 #include "chart/birth_data.h"
-#include "cli/field_names.h"
 
 namespace velquor {
 

@@ -1,8 +1,8 @@
-#include "cli/convention_options.h"
+#include "births/convention_options.h"
 
 #include <optional>
 
-#include "cli/input_error.h"
+#include "births/input_error.h"
 
 namespace velquor {
 

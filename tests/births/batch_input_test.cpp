@@ -1,11 +1,11 @@
-#include "cli/batch_input.h"
+#include "births/batch_input.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "births/input_error.h"
 #include "cli/birth_of.h"
-#include "cli/input_error.h"
 
 namespace velquor {
 namespace {

@@ -1,9 +1,9 @@
-#include "cli/birth_check.h"
+#include "births/birth_check.h"
 
 #include <string>
 
+#include "births/input_error.h"
 #include "chart/validation.h"
-#include "cli/input_error.h"
 
 namespace velquor {
 

@@ -1,11 +1,12 @@
 // The birth data of one line of the batch command, read from a JSON object.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "births/field_names.h"
 #include "chart/birth_data.h"
 #include "chart/conventions.h"
-#include "cli/field_names.h"
 
 namespace velquor {
 
@@ -15,15 +16,16 @@ extern const FieldNames kBatchFieldNames;
 struct BatchBirth {
   BirthData birth;
   Conventions conventions;
+  std::string note;  // a saved birth's note; the chart does not read it
 };
 
 // Reads the birth data of one line. Required keys: name, year, month, day, hour, minute,
 // zone (row index), lat_deg, lat_min, lon_deg, lon_min; optional: second (0), south
 // (false), east (true), dst (false), city, state, country (empty), conventions (a set's
 // name, "classic" or "modern", or an object of the keys ephemeris, sunrise, pranapada_sun
-// and after_sunset; classic when absent). Numbers must be whole and fit an int, flags
-// booleans, texts strings; any other key is an error.
-// Throws InputError naming the key (or "line" for a line that is not a JSON object).
+// and after_sunset; classic when absent), note (a text, empty). Numbers must be whole and fit an
+// int, flags booleans, texts strings; any other key is an error. Throws InputError naming the key
+// (or "line" for a line that is not a JSON object).
 BatchBirth ParseBatchLine(std::string_view line);
 
 }  // namespace velquor

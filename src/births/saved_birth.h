@@ -1,0 +1,24 @@
+// One birth as the births database keeps it: the form's every field, the conventions in
+// force when it was saved, a free-text note and when it was made and last changed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "chart/birth_data.h"
+#include "chart/conventions.h"
+
+namespace velquor {
+
+struct SavedBirth {
+  std::int64_t id = 0;  // the database's row; 0 for a birth not saved yet
+  BirthData birth;
+  Conventions conventions;
+  std::string note;
+  std::string created;   // UTC, ISO 8601 ("2026-12-08T15:45:23Z"); set by the database
+  std::string modified;  // the same, at the last change
+
+  bool operator==(const SavedBirth&) const = default;
+};
+
+}  // namespace velquor
