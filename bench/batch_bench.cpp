@@ -5,8 +5,8 @@
 #include <streambuf>
 #include <string>
 
-#include "chart/chart_run.h"
 #include "births/batch_input.h"
+#include "chart/chart_run.h"
 #include "cli/batch_line.h"
 #include "cli/chart_json.h"
 #include "cli/ordered_pipeline.h"

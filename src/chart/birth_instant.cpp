@@ -12,6 +12,16 @@ LocalDateTime BirthMomentOf(const BirthData& b) {
   return {b.yearNumber, b.monthNumber, b.dayNumber, b.hourNumber, b.minuteNumber, b.secondNumber};
 }
 
+BirthData BirthAt(BirthData birth, const LocalDateTime& moment) {
+  birth.yearNumber = moment.year;
+  birth.monthNumber = moment.month;
+  birth.dayNumber = moment.day;
+  birth.hourNumber = moment.hour;
+  birth.minuteNumber = moment.minute;
+  birth.secondNumber = moment.second;
+  return birth;
+}
+
 LocalInstant InstantAt(const LocalDateTime& clock, const BirthData& birth,
                        const ZoneCorrection& zone) {
   return {clock, zone.Hours() - (birth.isDst ? 1.0 : 0.0)};

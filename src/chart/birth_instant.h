@@ -16,6 +16,9 @@ ZoneCorrection ZoneOf(const BirthData& birth);
 // The typed date and clock time, seconds included, with no zone or daylight correction.
 LocalDateTime BirthMomentOf(const BirthData& birth);
 
+// The same birth with its date and clock time (seconds included) replaced by `moment`.
+BirthData BirthAt(BirthData birth, const LocalDateTime& moment);
+
 // A local clock reading of the birth place converted with the birth's zone: universal time
 // = local time + the signed zone correction, one hour less when daylight saving applied.
 // Notes: the direction comes from the zone itself, never from the place's hemisphere, so a

@@ -3,12 +3,12 @@
 #include <exception>
 
 #include "astro/precise_ephemeris.h"
-#include "chart/chart_run.h"
 #include "births/batch_input.h"
 #include "births/birth_check.h"
-#include "cli/chart_json.h"
 #include "births/input_error.h"
 #include "births/json_text.h"
+#include "chart/chart_run.h"
+#include "cli/chart_json.h"
 
 namespace velquor {
 

@@ -1,7 +1,7 @@
 #include "cli/chart_options.h"
 
-#include "chart/time_zones.h"
 #include "births/input_error.h"
+#include "chart/time_zones.h"
 #include "cli/option_values.h"
 
 namespace velquor {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "chart/birth_data.h"
 #include "births/convention_options.h"
 #include "births/field_names.h"
+#include "chart/birth_data.h"
 
 namespace velquor {
 

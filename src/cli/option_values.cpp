@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "chart/time_zones.h"
 #include "births/input_error.h"
 #include "births/json_text.h"
+#include "chart/time_zones.h"
 
 namespace velquor {
 

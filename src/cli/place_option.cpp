@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "chart/time_zones.h"
 #include "births/input_error.h"
+#include "chart/time_zones.h"
 #include "places/place_coordinates.h"
 #include "places/zone_suggestion.h"
 

@@ -3,11 +3,12 @@
 #include <ctime>
 #include <stdexcept>
 
-#include "chart/time_zones.h"
 #include "births/birth_check.h"
+#include "births/input_error.h"
+#include "chart/birth_instant.h"
+#include "chart/time_zones.h"
 #include "cli/chart_options.h"
 #include "cli/cli_app.h"
-#include "births/input_error.h"
 #include "cli/option_values.h"
 #include "cli/place_option.h"
 #include "places/place_coordinates.h"
@@ -23,13 +24,9 @@ namespace {
 void RequireValidMoment(const LocalMoment& moment) {
   BirthData birth;
   birth.personName = "places";
-  birth.yearNumber = moment.year;
-  birth.monthNumber = moment.month;
-  birth.dayNumber = moment.day;
-  birth.hourNumber = moment.hour;
-  birth.minuteNumber = moment.minute;
-  birth.secondNumber = moment.second;
-  RequireValidBirth(birth, kChartOptionNames);
+  RequireValidBirth(BirthAt(birth, {moment.year, moment.month, moment.day, moment.hour,
+                                    moment.minute, moment.second}),
+                    kChartOptionNames);
 }
 
 // The moment the suggestions are for: the options' date and time, else today at noon.

@@ -21,12 +21,6 @@ BirthData Birth(LocalDateTime at, int latDeg, int latMin, bool south, int lonDeg
                 bool east, int zone, bool dst = false) {
   BirthData b;
   b.personName = "SCAN";
-  b.yearNumber = at.year;
-  b.monthNumber = at.month;
-  b.dayNumber = at.day;
-  b.hourNumber = at.hour;
-  b.minuteNumber = at.minute;
-  b.secondNumber = at.second;
   b.latDegrees = latDeg;
   b.latMinutes = latMin;
   b.isSouth = south;
@@ -35,17 +29,7 @@ BirthData Birth(LocalDateTime at, int latDeg, int latMin, bool south, int lonDeg
   b.isEast = east;
   b.zoneIndex = zone;
   b.isDst = dst;
-  return b;
-}
-
-BirthData At(BirthData b, const LocalDateTime& t) {
-  b.yearNumber = t.year;
-  b.monthNumber = t.month;
-  b.dayNumber = t.day;
-  b.hourNumber = t.hour;
-  b.minuteNumber = t.minute;
-  b.secondNumber = t.second;
-  return b;
+  return BirthAt(b, at);
 }
 
 // What the timeline shows of one whole chart.
@@ -77,7 +61,7 @@ std::vector<TimelineInterval> ScanTimeline(const BirthData& birth, int spanMinut
   std::vector<TimelineInterval> scan;
   for (LocalDateTime t = AddSeconds(moment, -spanMinutes * 60); t <= last; t = AddSeconds(t, 1)) {
     if (t.year < kFirstYear || t.year > kLastYear) continue;  // outside the form's years
-    const ChartOutcome outcome = RunChart(At(birth, t), conventions);
+    const ChartOutcome outcome = RunChart(BirthAt(birth, t), conventions);
     TimelineInterval here{t, t, std::nullopt, outcome.stopReason, outcome.stopMessage};
     if (outcome.chart) here.chart = ShownOf(*outcome.chart);
     TimelineInterval* previous = scan.empty() ? nullptr : &scan.back();
@@ -156,7 +140,7 @@ TEST(BirthTimeline, EqualsTheScanAcrossASignOfTheMoon) {
   };
   const int first = moonSign(birth);
   for (int hour = 1; hour < 24 * 4 && moonSign(birth) == first; ++hour) {
-    birth = At(birth, AddSeconds(BirthMomentOf(birth), 3600));
+    birth = BirthAt(birth, AddSeconds(BirthMomentOf(birth), 3600));
   }
   ASSERT_NE(moonSign(birth), first);
   const std::vector<TimelineInterval> timeline = BirthTimeline(birth, 60);

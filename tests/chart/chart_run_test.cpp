@@ -3,6 +3,7 @@
 // reach a chart and the polar stop. What every chart keeps is checked by the domain
 // sweep (tests/sweep).
 #include "chart/chart_run.h"
+#include "chart/birth_instant.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +45,6 @@ BirthData InZone(BirthData b, int zone) {
 BirthData Birth(LocalDateTime at, const Place& place, bool dst = false) {
   BirthData b;
   b.personName = "RAVI KUMAR";
-  b.yearNumber = at.year;
-  b.monthNumber = at.month;
-  b.dayNumber = at.day;
-  b.hourNumber = at.hour;
-  b.minuteNumber = at.minute;
-  b.secondNumber = at.second;
   b.lonDegrees = place.lonDeg;
   b.lonMinutes = place.lonMin;
   b.isEast = place.east;
@@ -60,7 +55,7 @@ BirthData Birth(LocalDateTime at, const Place& place, bool dst = false) {
   b.cityText = "City";
   b.stateText = "State";
   b.countryText = "Country";
-  return b;
+  return BirthAt(b, at);
 }
 
 ChartResult Chart(BirthData birth, int zone) {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "births/batch_input.h"
+#include "births/input_error.h"
 #include "cli/birth_of.h"
 #include "cli/chart_options.h"
-#include "births/input_error.h"
 
 namespace velquor {
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "births/input_error.h"
 #include "cli/birth_of.h"
 #include "cli/chart_options.h"
-#include "births/input_error.h"
 
 namespace velquor {
 namespace {

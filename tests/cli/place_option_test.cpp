@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "cli/birth_of.h"
 #include "births/input_error.h"
+#include "cli/birth_of.h"
 
 namespace velquor {
 namespace {

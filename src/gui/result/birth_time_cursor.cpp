@@ -23,19 +23,9 @@ BirthTimeCursor::BirthTimeCursor(const BirthData& birth, int spanMinutes,
   recentre(moment_);
 }
 
-BirthData BirthTimeCursor::At(BirthData birth, const LocalDateTime& moment) {
-  birth.yearNumber = moment.year;
-  birth.monthNumber = moment.month;
-  birth.dayNumber = moment.day;
-  birth.hourNumber = moment.hour;
-  birth.minuteNumber = moment.minute;
-  birth.secondNumber = moment.second;
-  return birth;
-}
-
 LocalDateTime BirthTimeCursor::enteredMoment() const { return BirthMomentOf(entered_); }
 
-BirthData BirthTimeCursor::birth() const { return At(entered_, moment_); }
+BirthData BirthTimeCursor::birth() const { return BirthAt(entered_, moment_); }
 
 std::int64_t BirthTimeCursor::movedSeconds() const {
   return SecondsBetween(enteredMoment(), moment_);
@@ -49,8 +39,8 @@ const TimelineInterval& BirthTimeCursor::current() const {
 }
 
 void BirthTimeCursor::recentre(const LocalDateTime& centre) {
-  auto computed =
-      std::make_shared<Timeline>(BirthTimeline(At(entered_, centre), spanMinutes_, conventions_));
+  auto computed = std::make_shared<Timeline>(
+      BirthTimeline(BirthAt(entered_, centre), spanMinutes_, conventions_));
   if (computed->empty()) throw std::invalid_argument("the birth time has no timeline");
   timeline_ = std::move(computed);
 }

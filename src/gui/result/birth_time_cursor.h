@@ -59,7 +59,6 @@ class BirthTimeCursor {
   void adopt();
 
  private:
-  static BirthData At(BirthData birth, const LocalDateTime& moment);
   void recentre(const LocalDateTime& centre);
   // The interval holding `moment` with the timeline re-centred first when that interval
   // is the first or the last one (which the span may cut short).

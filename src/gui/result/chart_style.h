@@ -5,12 +5,16 @@
 #include <QSize>
 #include <array>
 
+#include "render/render_colours.h"
+
 namespace velquor::ChartStyle {
 
-inline const QColor kPaper{0xff, 0xff, 0xff};
-inline const QColor kInk{0x1f, 0x24, 0x30};
+// The screen's chart has the printed page's paper, ink and lines; its faint ink, accent and
+// tint are lighter than print needs.
+inline const QColor& kPaper = RenderColours::kPaper;
+inline const QColor& kInk = RenderColours::kInk;
+inline const QColor& kLine = RenderColours::kLine;
 inline const QColor kFaintInk{0x8a, 0x93, 0xa3};
-inline const QColor kLine{0x34, 0x3f, 0x56};
 inline const QColor kAccent{0xb3, 0x26, 0x1e};         // the "PpL" tag
 inline const QColor kPranapadaTint{0xfb, 0xec, 0xdc};  // the cell it stands in
 inline const QSize kCellMinimum{112, 112};  // device-independent pixels; the cells are square

@@ -31,16 +31,6 @@ namespace {
 
 using test::Child;
 
-BirthData At(BirthData birth, const LocalDateTime& t) {
-  birth.yearNumber = t.year;
-  birth.monthNumber = t.month;
-  birth.dayNumber = t.day;
-  birth.hourNumber = t.hour;
-  birth.minuteNumber = t.minute;
-  birth.secondNumber = t.second;
-  return birth;
-}
-
 BirthData Delhi() {
   BirthData birth;
   birth.personName = "ASHA RAO";
@@ -80,18 +70,18 @@ BirthData Tromso() {
 // The first second of the interval after the one holding `moment`, from a timeline wide
 // enough that neither interval is cut by its span.
 LocalDateTime NextStart(const BirthData& birth, const LocalDateTime& moment) {
-  const auto timeline = BirthTimeline(At(birth, moment), 60);
+  const auto timeline = BirthTimeline(BirthAt(birth, moment), 60);
   return AddSeconds(IntervalAt(timeline, moment)->to, 1);
 }
 
 LocalDateTime CurrentStart(const BirthData& birth, const LocalDateTime& moment) {
-  const auto timeline = BirthTimeline(At(birth, moment), 60);
+  const auto timeline = BirthTimeline(BirthAt(birth, moment), 60);
   return IntervalAt(timeline, moment)->from;
 }
 
 void ExpectShowsChartAt(const FrmDisplay& window, const BirthData& birth,
                         const LocalDateTime& moment) {
-  const ChartOutcome outcome = RunChart(At(birth, moment));
+  const ChartOutcome outcome = RunChart(BirthAt(birth, moment));
   ASSERT_TRUE(outcome.chart.has_value()) << FormatSecond(moment);
   for (const auto& [name, text] : test::ExpectedLabelTexts(*outcome.chart))
     EXPECT_EQ(Child<QLabel>(window, name).text().toStdString(), text)
@@ -175,14 +165,14 @@ TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
   EXPECT_FALSE(conventions.font().bold());
 
   window.setConventions(ModernConventions());
-  const ChartOutcome expected = RunChart(At(birth, moved), ModernConventions());
+  const ChartOutcome expected = RunChart(BirthAt(birth, moved), ModernConventions());
   ASSERT_TRUE(expected.chart.has_value());
   for (const auto& [name, text] : test::ExpectedLabelTexts(*expected.chart))
     EXPECT_EQ(Child<QLabel>(window, name).text().toStdString(), text) << name.toStdString();
   EXPECT_EQ(strip.moment(), moved);
   EXPECT_EQ(conventions.text().toStdString(), ConventionsLine(ModernConventions()));
   EXPECT_TRUE(conventions.font().bold());
-  const auto timeline = BirthTimeline(At(birth, moved), 30, ModernConventions());
+  const auto timeline = BirthTimeline(BirthAt(birth, moved), 30, ModernConventions());
   EXPECT_EQ(IntervalAt(timeline, moved)->chart->pranapadaSign, expected.chart->pranapada.PpLSign);
 }
 
@@ -222,7 +212,7 @@ TEST(BirthTimeStrip, APolarStopIsShownInPlaceAndTheStripStaysUsable) {
     QTest::keyClick(&strip, Qt::Key_PageDown);
   ASSERT_EQ(strip.moment(), stop->from);
 
-  const BirthData stopped = At(birth, stop->from);
+  const BirthData stopped = BirthAt(birth, stop->from);
   const ChartOutcome outcome = RunChart(stopped);
   ASSERT_FALSE(outcome.chart.has_value());
   EXPECT_TRUE(boxes.messages.empty()) << "a box for a stop while moving";
