@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "desktop/first_paint.h"
+#include "gui/app/app_shell.h"
+#include "gui/app/mdi.h"
+#include "gui/app/single_instance.h"
+#include "gui/app/start_up.h"
+#include "gui/common/program_icon.h"
 #include "gui/entry/frm_main.h"
 #include "gui/result/frm_display.h"
-#include "gui/shell/app_shell.h"
-#include "gui/shell/mdi.h"
-#include "gui/shell/program_icon.h"
-#include "gui/shell/single_instance.h"
-#include "gui/shell/start_up.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 

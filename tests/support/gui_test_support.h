@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "gui/shell/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 class QMenuBar;
 

@@ -29,17 +29,17 @@
 
 #include "births/birth_store.h"
 #include "chart/chart_run.h"
+#include "gui/app/app_shell.h"
+#include "gui/app/frm_about.h"
+#include "gui/app/mdi.h"
+#include "gui/births/open_birth_dialog.h"
+#include "gui/common/message_boxes.h"
+#include "gui/conventions/conventions_dialog.h"
 #include "gui/entry/frm_main.h"
 #include "gui/entry/place_search_dialog.h"
 #include "gui/result/birth_time_strip.h"
 #include "gui/result/chart_printing.h"
 #include "gui/result/frm_display.h"
-#include "gui/shell/app_shell.h"
-#include "gui/shell/conventions_dialog.h"
-#include "gui/shell/frm_about.h"
-#include "gui/shell/mdi.h"
-#include "gui/shell/message_boxes.h"
-#include "gui/shell/open_birth_dialog.h"
 #include "render/page_export.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "chart/chart_result.h"
 #include "chart/conventions.h"
 #include "chart/validation.h"
+#include "gui/births/births_menu.h"
 #include "gui/entry/place_search.h"
-#include "gui/shell/births_menu.h"
 
 class QCheckBox;
 class QComboBox;

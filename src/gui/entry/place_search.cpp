@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <stdexcept>
 
-#include "gui/shell/page_addresses.h"
+#include "gui/common/page_addresses.h"
 
 namespace velquor {
 

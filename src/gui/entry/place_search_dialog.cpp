@@ -16,7 +16,7 @@
 #include <exception>
 
 #include "chart/validation.h"
-#include "gui/shell/named_widget.h"
+#include "gui/common/named_widget.h"
 #include "places/place_coordinates.h"
 
 namespace velquor {

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "gui/shell/message_boxes.h"
+#include "gui/common/message_boxes.h"
 
 namespace velquor {
 

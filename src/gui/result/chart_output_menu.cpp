@@ -10,9 +10,9 @@
 #include <QPrinter>
 #include <array>
 
+#include "gui/common/message_boxes.h"
 #include "gui/result/chart_printing.h"
 #include "gui/result/frm_display.h"
-#include "gui/shell/message_boxes.h"
 #include "render/page_export.h"
 
 namespace velquor {

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "chart/sign_names.h"
+#include "gui/common/named_widget.h"
+#include "gui/common/scaled_font.h"
+#include "gui/common/text_colour.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
-#include "gui/shell/named_widget.h"
-#include "gui/shell/scaled_font.h"
-#include "gui/shell/text_colour.h"
 
 namespace velquor {
 

@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "chart/chart_run.h"
+#include "gui/common/links.h"
 #include "gui/entry/frm_main.h"
-#include "gui/shell/links.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 

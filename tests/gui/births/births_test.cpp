@@ -1,0 +1,271 @@
+// Saved births in the desktop program, headless: save from the form and the result window,
+// open by typing, rename, note, delete with its question and undo, the recent list, and a
+// damaged database that leaves the program charting.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include "births/birth_store.h"
+#include "births/sample_saved_births.h"
+#include "gui/app/app_shell.h"
+#include "gui/app/mdi.h"
+#include "gui/births/birth_library.h"
+#include "gui/births/open_birth_dialog.h"
+#include "gui/entry/frm_main.h"
+#include "gui/result/frm_display.h"
+#include "support/birth_entry.h"
+#include "support/gui_test_support.h"
+
+namespace velquor {
+namespace {
+
+using test::Child;
+
+class BirthsTest : public ::testing::Test {
+ protected:
+  BirthsTest() { QSettings().remove(QStringLiteral("births")); }
+
+  QString Db() const { return dir.path() + QStringLiteral("/births.sqlite"); }
+  std::vector<std::int64_t> SaveSamples() {
+    BirthStore store(Db());
+    std::vector<std::int64_t> ids;
+    for (const SavedBirth& saved : test::SampleSavedBirths()) {
+      ids.push_back(store.save(saved.birth, saved.conventions));
+      store.setNote(ids.back(), saved.note);
+    }
+    return ids;
+  }
+  static void Trigger(QWidget& window, const char* item) {
+    Child<QAction>(window, QString::fromLatin1(item)).trigger();
+  }
+
+  QTemporaryDir dir;
+  test::RecordedMessages boxes;
+};
+
+TEST_F(BirthsTest, SaveThenOpenByTypingGivesTheSameFormAndItsChart) {
+  AppShell shell(Db());
+  shell.start();
+  test::BirthEntry entry;
+  entry.west = true;
+  entry.south = true;
+  entry.dst = true;
+  test::Enter(shell.frmMain(), entry);
+  const BirthData typed = shell.frmMain().readBirthData();
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].text, "\u201cASHA RAO\u201d is saved.");
+
+  test::Enter(shell.frmMain(), test::BirthEntry{.name = QStringLiteral("OTHER"), .year = 2001});
+  test::ModalWatcher watcher([](QWidget* dialog) {
+    auto& find = Child<QLineEdit>(*dialog, QStringLiteral("txtFindBirth"));
+    QTest::keyClicks(&find, QStringLiteral("asha"));
+    QTest::keyClick(&find, Qt::Key_Return);
+  });
+  Trigger(shell.frmMain(), "mnuOpenBirth");
+  ASSERT_EQ(watcher.seen.size(), 1u);
+  EXPECT_EQ(watcher.seen[0].objectName, "dlgOpenBirth");
+  EXPECT_EQ(shell.frmMain().readBirthData(), typed);
+  ASSERT_NE(shell.mdi(), nullptr);  // the chart is shown
+  EXPECT_EQ(shell.mdi()->frmDisplay()->shownBirth()->birth, typed);
+  EXPECT_EQ(shell.births().recent().size(), 1u);
+}
+
+TEST_F(BirthsTest, SavingAgainUpdatesAndARenamedPersonIsANewBirth) {
+  AppShell shell(Db());
+  shell.start();
+  test::BirthEntry entry;
+  test::Enter(shell.frmMain(), entry);
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  Trigger(shell.frmMain(), "mnuSaveBirth");  // unchanged
+  entry.minute = 31;                         // rectified
+  test::Enter(shell.frmMain(), entry);
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  EXPECT_EQ(BirthStore(Db()).count(), 1u);
+  EXPECT_EQ(BirthStore(Db()).all()[0].birth.minuteNumber, 31);
+  entry.name = QStringLiteral("RAVI RAO");
+  test::Enter(shell.frmMain(), entry);
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  EXPECT_EQ(BirthStore(Db()).count(), 2u);
+
+  // A form that fails its checks is not saved: the check's message says why.
+  entry.name = QStringLiteral(" ");
+  test::Enter(shell.frmMain(), entry);
+  boxes.messages.clear();
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].text, "Please Enter Name");
+  EXPECT_EQ(BirthStore(Db()).count(), 2u);
+}
+
+TEST_F(BirthsTest, TheResultWindowSavesTheMovedBirthTimeWithItsConventions) {
+  AppShell shell(Db());
+  shell.start();
+  test::Enter(shell.frmMain(), test::BirthEntry{});
+  shell.frmMain().cmdRashi_Click();
+  ASSERT_NE(shell.mdi(), nullptr);
+  Mdi& frame = *shell.mdi();
+  QWidget& strip = Child<QWidget>(*frame.frmDisplay(), QStringLiteral("birthTimeStrip"));
+  strip.setFocus();
+  QTest::keyClick(&strip, Qt::Key_Right);  // one second later
+  Trigger(frame, "mnuSaveBirth");
+  const std::vector<SavedBirth> saved = BirthStore(Db()).all();
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_EQ(saved[0].birth.secondNumber, 16);
+  EXPECT_EQ(saved[0].conventions, ClassicConventions());
+}
+
+TEST_F(BirthsTest, TheListNarrowsAtEveryKeystrokeAndTheArrowsChoose) {
+  const std::vector<std::int64_t> ids = SaveSamples();  // ASHA MEHTA, ANA SOUZA, JOHN O
+  BirthStore store(Db());
+  std::vector<SavedBirth> deleted;
+  OpenBirthDialog dialog(store, deleted);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto& find = Child<QLineEdit>(dialog, QStringLiteral("txtFindBirth"));
+  auto& list = Child<QTableView>(dialog, QStringLiteral("lstBirths"));
+  auto& count = Child<QLabel>(dialog, QStringLiteral("lblBirthCount"));
+  EXPECT_EQ(count.text(), "3 of 3");
+  const struct {
+    const char* typed;
+    int rows;
+  } keystrokes[] = {{"a", 3}, {"n", 1}, {"\b", 3}, {"s", 2}, {"h", 1}};
+  for (const auto& k : keystrokes) {
+    if (k.typed[0] == '\b') {
+      QTest::keyClick(&find, Qt::Key_Backspace);
+    } else {
+      QTest::keyClicks(&find, QString::fromLatin1(k.typed));
+    }
+    EXPECT_EQ(list.model()->rowCount(), k.rows) << find.text().toStdString();
+  }
+  find.clear();
+  QTest::keyClicks(&find, QStringLiteral("SÃO"));
+  EXPECT_EQ(list.model()->rowCount(), 1);
+  EXPECT_EQ(Child<QLineEdit>(dialog, QStringLiteral("txtBirthName")).text(), "ANA SOUZA");
+  find.clear();
+  QTest::keyClick(&find, Qt::Key_Down);  // the arrows move through the list from the box
+  QTest::keyClick(&find, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.chosen(), ids[0]);  // the second by name: ANA, then ASHA
+}
+
+TEST_F(BirthsTest, RenameAndNoteAreKept) {
+  const std::vector<std::int64_t> ids = SaveSamples();
+  BirthStore store(Db());
+  std::vector<SavedBirth> deleted;
+  OpenBirthDialog dialog(store, deleted);
+  QTest::keyClicks(&Child<QLineEdit>(dialog, QStringLiteral("txtFindBirth")), "john");
+  auto& name = Child<QLineEdit>(dialog, QStringLiteral("txtBirthName"));
+  auto& note = Child<QPlainTextEdit>(dialog, QStringLiteral("txtBirthNote"));
+  EXPECT_EQ(note.toPlainText().toStdString(), test::SampleSavedBirths()[2].note);
+  name.setText(QStringLiteral("JOHN OLIVER"));
+  note.setPlainText(QStringLiteral("born at home"));
+  Child<QPushButton>(dialog, QStringLiteral("cmdApplyChanges")).click();
+  const SavedBirth kept = *store.find(ids[2]);
+  EXPECT_EQ(kept.birth.personName, "JOHN OLIVER");
+  EXPECT_EQ(kept.note, "born at home");
+  // An empty name is refused, as on the form.
+  name.clear();
+  Child<QPushButton>(dialog, QStringLiteral("cmdApplyChanges")).click();
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].text, "Please Enter Name");
+  EXPECT_EQ(store.find(ids[2])->birth.personName, "JOHN OLIVER");
+}
+
+TEST_F(BirthsTest, DeleteAsksAndUndoBringsTheBirthBack) {
+  const std::vector<std::int64_t> ids = SaveSamples();
+  BirthStore store(Db());
+  std::vector<SavedBirth> deleted;
+  OpenBirthDialog dialog(store, deleted);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto& list = Child<QTableView>(dialog, QStringLiteral("lstBirths"));
+  auto& undo = Child<QPushButton>(dialog, QStringLiteral("cmdUndoDelete"));
+  EXPECT_FALSE(undo.isEnabled());
+  const SavedBirth asha = *store.find(ids[0]);
+  list.setFocus();
+  list.setCurrentIndex(list.model()->index(1, 0));  // ASHA MEHTA
+
+  for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+    test::ModalWatcher watcher(
+        [answer](QWidget* box) { static_cast<QMessageBox*>(box)->button(answer)->click(); });
+    QTest::keyClick(&list, Qt::Key_Delete);
+    ASSERT_EQ(watcher.seen.size(), 1u);
+    EXPECT_EQ(watcher.seen[0].text,
+              "Delete the saved birth \u201cASHA MEHTA\u201d?\n\nUndo Delete brings it back until "
+              "Velquor is closed.");
+  }
+  EXPECT_EQ(store.count(), 2u);
+  EXPECT_EQ(list.model()->rowCount(), 2);
+  EXPECT_EQ(Child<QLineEdit>(dialog, QStringLiteral("txtBirthName")).text(), "JOHN O");
+  ASSERT_TRUE(undo.isEnabled());
+  undo.click();
+  EXPECT_EQ(store.find(ids[0]), asha);  // the same id, note and times
+  EXPECT_EQ(Child<QLineEdit>(dialog, QStringLiteral("txtBirthName")).text(), "ASHA MEHTA");
+  EXPECT_FALSE(undo.isEnabled());
+}
+
+TEST_F(BirthsTest, RecentListsTheLastFiveOpenedSkippingDeletedOnes) {
+  BirthStore store(Db());
+  std::vector<std::int64_t> ids;
+  for (int i = 0; i < 7; ++i) {
+    SavedBirth saved = test::SampleSavedBirths()[0];
+    saved.birth.personName = std::to_string(i);
+    saved.birth.personName.insert(0, "P");
+    ids.push_back(store.save(saved.birth, saved.conventions));
+  }
+  AppShell shell(Db());
+  shell.start();
+  QSignalSpy opened(&shell.births(), &BirthLibrary::birthOpened);
+  for (const std::int64_t id : ids) shell.births().open(id, &shell.frmMain());
+  shell.births().open(ids[3], &shell.frmMain());  // again: to the top
+  EXPECT_EQ(opened.count(), 8);
+  EXPECT_EQ(shell.births().recent(),
+            (std::vector<std::int64_t>{ids[3], ids[6], ids[5], ids[4], ids[2]}));
+  store.remove(ids[6]);
+  QMenu& recent = Child<QMenu>(shell.frmMain(), QStringLiteral("mnuRecentBirths"));
+  Q_EMIT recent.aboutToShow();
+  QStringList items;
+  for (const QAction* action : recent.actions()) items << action->text();
+  EXPECT_EQ(items, QStringList({"&1 P3, 21 March 1985", "&2 P5, 21 March 1985",
+                                "&3 P4, 21 March 1985", "&4 P2, 21 March 1985"}));
+  recent.actions()[1]->trigger();
+  EXPECT_EQ(shell.frmMain().readBirthData().personName, "P5");
+}
+
+TEST_F(BirthsTest, ADamagedDatabaseIsReportedLeftAloneAndChartsGoOn) {
+  QFile damaged(Db());
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write(QByteArray(4096, 'x'));
+  damaged.close();
+  AppShell shell(Db());
+  shell.start();
+  test::Enter(shell.frmMain(), test::BirthEntry{});
+  for (const char* item : {"mnuSaveBirth", "mnuOpenBirth"}) {
+    boxes.messages.clear();
+    Trigger(shell.frmMain(), item);
+    ASSERT_EQ(boxes.messages.size(), 1u) << item;
+    EXPECT_EQ(boxes.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(boxes.messages[0].text.contains(Db())) << boxes.messages[0].text.toStdString();
+    EXPECT_TRUE(boxes.messages[0].text.contains("is damaged or is not a database"));
+  }
+  shell.frmMain().cmdRashi_Click();
+  EXPECT_NE(shell.mdi(), nullptr);
+  ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
+  EXPECT_EQ(damaged.readAll(), QByteArray(4096, 'x'));
+}
+
+}  // namespace
+}  // namespace velquor
