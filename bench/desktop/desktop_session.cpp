@@ -8,11 +8,11 @@
 
 #include "desktop/first_paint.h"
 #include "gui/app/app_shell.h"
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/start_up.h"
 #include "gui/common/program_icon.h"
-#include "gui/entry/frm_main.h"
 #include "gui/result/frm_display.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"

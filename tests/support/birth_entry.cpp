@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "support/gui_test_support.h"
 
 namespace velquor::test {
 
-void Enter(FrmMain& form, const BirthEntry& entry) {
+void Enter(BirthForm& form, const BirthEntry& entry) {
   const auto text = [&form](const char* name, const QString& value) {
     Child<QLineEdit>(form, QString::fromLatin1(name)).setText(value);
   };

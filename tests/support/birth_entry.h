@@ -4,7 +4,7 @@
 #include <QString>
 
 namespace velquor {
-class FrmMain;
+class BirthForm;
 }
 
 namespace velquor::test {
@@ -24,6 +24,6 @@ struct BirthEntry {
 };
 
 // Sets every control of the form to the entry (bypassing the key filters).
-void Enter(FrmMain& form, const BirthEntry& entry);
+void Enter(BirthForm& form, const BirthEntry& entry);
 
 }  // namespace velquor::test

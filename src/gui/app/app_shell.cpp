@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "gui/common/message_boxes.h"
 #include "gui/conventions/conventions_settings.h"
-#include "gui/entry/frm_main.h"
 #include "gui/result/frm_display.h"
 
 namespace velquor {

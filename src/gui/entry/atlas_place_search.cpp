@@ -1,7 +1,7 @@
 #include "gui/entry/atlas_place_search.h"
 
 #include "chart/birth_data.h"
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "gui/entry/place_search_dialog.h"
 #include "places/system_atlas.h"
 

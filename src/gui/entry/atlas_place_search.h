@@ -6,11 +6,11 @@
 
 namespace velquor {
 
-class FrmMain;
+class BirthForm;
 
 class AtlasPlaceSearch final : public PlaceSearch {
  public:
-  explicit AtlasPlaceSearch(FrmMain& form) : form_(form) {}
+  explicit AtlasPlaceSearch(BirthForm& form) : form_(form) {}
 
   // Opens the dialog over the form, window-modal, searching the city, state and country as
   // typed; its zone suggestion is for the birth date and time on the form. The query is
@@ -18,7 +18,7 @@ class AtlasPlaceSearch final : public PlaceSearch {
   void search(const QString& query, const QUrl& homePage) override;
 
  private:
-  FrmMain& form_;
+  BirthForm& form_;
 };
 
 }  // namespace velquor

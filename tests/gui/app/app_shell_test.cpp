@@ -13,8 +13,8 @@
 
 #include "chart/chart_run.h"
 #include "gui/app/app_shell.h"
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
-#include "gui/entry/frm_main.h"
 #include "gui/result/birth_time_strip.h"
 #include "gui/result/frm_display.h"
 #include "support/birth_entry.h"

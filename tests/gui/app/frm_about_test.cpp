@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "gui/common/links.h"
-#include "gui/entry/frm_main.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {

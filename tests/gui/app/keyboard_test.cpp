@@ -1,17 +1,14 @@
-// The windows as used from the keyboard: the about box's keys, the Tab order of the result
-// frame, and the focus mark of a link.
+// The windows as used from the keyboard: the about box's keys and the Tab order of the
+// result frame.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QImage>
-#include <QPushButton>
 #include <QTest>
 
 #include "chart/chart_run.h"
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
-#include "gui/common/link_label.h"
-#include "gui/entry/frm_main.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -65,22 +62,6 @@ TEST(Keyboard, ResultFrameTabOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   EXPECT_EQ(forward, expected);
-}
-
-// A focused link is drawn with a focus mark.
-TEST(Keyboard, FocusedLinkShowsAMark) {
-  QWidget window;
-  auto* other = new QPushButton(QStringLiteral("Other"), &window);
-  auto* link = new LinkLabel(QStringLiteral("Visit Us Online"), &window);
-  link->move(0, 40);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  other->setFocus();
-  const QImage plain = link->grab().toImage();
-  QTest::keyClick(other, Qt::Key_Tab);  // the mark shows when the keyboard moves the focus
-  ASSERT_TRUE(link->hasFocus());
-  const QImage focused = link->grab().toImage();
-  EXPECT_NE(plain, focused);
 }
 
 }  // namespace

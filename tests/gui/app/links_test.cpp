@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "gui/app/frm_about.h"
+#include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "gui/common/link_label.h"
 #include "gui/common/links.h"
-#include "gui/entry/frm_main.h"
 #include "gui/result/frm_display.h"
 #include "support/gui_test_support.h"
 

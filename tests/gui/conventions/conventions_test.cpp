@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 
 #include "chart/chart_run.h"
+#include "gui/app/frm_main.h"
 #include "gui/conventions/conventions_dialog.h"
 #include "gui/conventions/conventions_settings.h"
-#include "gui/entry/frm_main.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 

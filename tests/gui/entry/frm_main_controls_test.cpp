@@ -1,5 +1,5 @@
-// The birth-data form as loaded: its controls, lists, defaults, menus, tab order and the
-// names a screen reader announces.
+// The birth-data form as loaded: its controls, lists, defaults, tab order and the names a
+// screen reader announces.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -11,14 +11,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
 
 #include "chart/time_zones.h"
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {
@@ -59,7 +58,7 @@ TEST(FrmMainControls, NamesKindsAndCaptions) {
       {"optLat_1", "QRadioButton", "South"},
       {"Label2", "QLabel", "Know more about your energy in life with Velquor"},
   };
-  FrmMain form;
+  BirthForm form;
   EXPECT_EQ(form.objectName(), "frmMain");
   EXPECT_EQ(form.windowTitle(), "Velquor v1.25");
   for (const Control& c : controls) {
@@ -76,7 +75,7 @@ TEST(FrmMainControls, NamesKindsAndCaptions) {
 // The number boxes' lengths are kept as the user types and pastes:
 // FrmMainKeyboard.TypedDigitsBeyondABoxsLengthAreRefused.
 TEST(FrmMainControls, BoxesStartEmptyWithTheirLimits) {
-  FrmMain form;
+  BirthForm form;
   for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM",
                            "txtLatD", "txtLatM"})
     EXPECT_TRUE(Child<QLineEdit>(form, QString::fromLatin1(name)).text().isEmpty()) << name;
@@ -105,7 +104,7 @@ TEST(FrmMainControls, ListsAndTheirDefaults) {
       {"cboMM", 60, "0", "59"},
       {"cboSS", 60, "0", "59"},
   };
-  FrmMain form;
+  BirthForm form;
   for (const ComboList& list : lists) {
     SCOPED_TRACE(list.name);
     const QComboBox& combo = Child<QComboBox>(form, QString::fromLatin1(list.name));
@@ -122,7 +121,7 @@ TEST(FrmMainControls, ListsAndTheirDefaults) {
 }
 
 TEST(FrmMainControls, TimeZoneListInTableOrderWithGreenwichSelected) {
-  FrmMain form;
+  BirthForm form;
   const QComboBox& zones = Child<QComboBox>(form, QStringLiteral("cmbTimeZone"));
   ASSERT_EQ(zones.count(), 71);
   for (int i = 0; i < zones.count(); ++i) {
@@ -134,21 +133,8 @@ TEST(FrmMainControls, TimeZoneListInTableOrderWithGreenwichSelected) {
   EXPECT_EQ(form.readBirthData().zoneIndex, 29);
 }
 
-TEST(FrmMainControls, Menus) {
-  FrmMain form;
-  EXPECT_EQ(test::MenuOutline(*form.menuBar()),
-            QStringList({"mnuFile &File", "  mnuNext Get My Pranapada Lagna",
-                         "  mnuSaveBirth &Save Birth", "  mnuOpenBirth &Open Birth\u2026",
-                         "  mnuRecentBirths &Recent Births", "  mnuBirthsSep -", "  mnuExit E&xit",
-                         "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
-                         "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
-                         "  mnuHelp1 -", "  mnuUpdate Check for Software &Update", "  mnuHelp2 -",
-                         "  mnuAbout &About Software", "  mnuDonate &Donate",
-                         "  mkmoney Make Money &Online"}));
-}
-
 TEST(FrmMainControls, TabWalksTheFormTopToBottom) {
-  FrmMain form;
+  BirthForm form;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   QWidget& name = Child<QWidget>(form, QStringLiteral("txtName"));
@@ -168,7 +154,7 @@ TEST(FrmMainControls, TabWalksTheFormTopToBottom) {
 
 TEST(FrmMainControls, EveryInputHasItsOwnAccessibleName) {
   // The lists' accessible names are checked through their interfaces below.
-  FrmMain form;
+  BirthForm form;
   QSet<QString> names;
   int count = 0;
   for (const QWidget* input : form.findChildren<QWidget*>()) {
@@ -200,7 +186,7 @@ TEST(FrmMainControls, ListsAnnounceTheirOwnNameAndTheirEntryAsValue) {
       {"cboMM", "Minute of birth", 30}, {"cboSS", "Second of birth", 45},
       {"cmbTimeZone", "Time zone", 3},
   };
-  FrmMain form;
+  BirthForm form;
   for (const List& list : lists) {
     auto& combo = Child<QComboBox>(form, QString::fromLatin1(list.name));
     combo.setCurrentIndex(list.index);

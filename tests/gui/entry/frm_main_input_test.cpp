@@ -14,7 +14,7 @@
 
 #include "chart/chart_run.h"
 #include "gui/common/links.h"
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -62,7 +62,7 @@ TEST(FrmMainInput, KeyFilters) {
   for (const Typing& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " <- " + c.keys);
     RecordedMessages boxes;
-    FrmMain form;
+    BirthForm form;
     QLineEdit& box = Child<QLineEdit>(form, QString::fromLatin1(c.box));
     for (const char* key = c.keys; *key != '\0'; ++key) {
       if (*key == '\b')
@@ -83,7 +83,7 @@ TEST(FrmMainInput, KeyFilters) {
 }
 
 TEST(FrmMainInput, RealFilterMessageCarriesTheProgramTitle) {
-  FrmMain form;
+  BirthForm form;
   test::ModalWatcher watcher;
   QTest::keyClicks(&Child<QLineEdit>(form, QStringLiteral("txtLonD")), QStringLiteral("-"));
   ASSERT_EQ(watcher.seen.size(), 1u);
@@ -94,7 +94,7 @@ TEST(FrmMainInput, RealFilterMessageCarriesTheProgramTitle) {
 
 TEST(FrmMainInput, PastedTextBypassesTheFilter) {
   RecordedMessages boxes;
-  FrmMain form;
+  BirthForm form;
   QLineEdit& box = Child<QLineEdit>(form, QStringLiteral("txtName"));
   QApplication::clipboard()->setText(QStringLiteral("ASHA 2"));
   QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
@@ -116,7 +116,7 @@ class FilledForm : public ::testing::Test {
   }
 
   RecordedMessages boxes;
-  FrmMain form;
+  BirthForm form;
 };
 
 struct Check {
@@ -133,7 +133,7 @@ class FrmMainChecks : public FilledForm {
     SCOPED_TRACE(check.what);
     check.spoil(*this);
     list("cboYear").setFocus();
-    QSignalSpy charts(&form, &FrmMain::chartReady);
+    QSignalSpy charts(&form, &BirthForm::chartReady);
     Child<QPushButton>(form, QStringLiteral("cmdRashi")).click();
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0].text, check.message);
@@ -195,7 +195,7 @@ TEST_F(FilledForm, ValidDatesRunTheChart) {
     list("cboYear").setCurrentIndex(2000 - 1901);
     list("cboMonth").setCurrentIndex(monthIndex);
     list("cboDate").setCurrentIndex(day - 1);
-    QSignalSpy charts(&form, &FrmMain::chartReady);
+    QSignalSpy charts(&form, &BirthForm::chartReady);
     Child<QPushButton>(form, QStringLiteral("cmdRashi")).click();
     EXPECT_TRUE(boxes.messages.empty());
     EXPECT_EQ(charts.count(), 1) << "month index " << monthIndex << " day " << day;
@@ -206,7 +206,7 @@ TEST_F(FilledForm, ButtonMenuAndEnterRunTheSameChart) {
   const ChartOutcome expected = RunChart(form.readBirthData());
   ASSERT_TRUE(expected.chart.has_value()) << expected.stopMessage;
 
-  QSignalSpy charts(&form, &FrmMain::chartReady);
+  QSignalSpy charts(&form, &BirthForm::chartReady);
   Child<QPushButton>(form, QStringLiteral("cmdRashi")).click();
   Child<QAction>(form, QStringLiteral("mnuNext")).trigger();
   for (const char* focus : {"txtLonM", "cboMonth", "txtName"}) {
@@ -238,7 +238,7 @@ TEST_F(FilledForm, PolarDayStopsWithAMessageAndKeepsTheForm) {
   const ChartOutcome expected = RunChart(before);
   ASSERT_FALSE(expected.chart.has_value());
 
-  QSignalSpy charts(&form, &FrmMain::chartReady);
+  QSignalSpy charts(&form, &BirthForm::chartReady);
   Child<QPushButton>(form, QStringLiteral("cmdRashi")).click();
   ASSERT_EQ(boxes.messages.size(), 1u);
   EXPECT_EQ(boxes.messages[0].text.toStdString(), expected.stopMessage);
@@ -320,9 +320,9 @@ TEST_F(FilledForm, AFailingLookUpIsReportedAndTheFormStays) {
 }
 
 TEST(FrmMainExit, ExitItemAndCloseBoxEndTheProgram) {
-  FrmMain form;
+  BirthForm form;
   form.show();
-  QSignalSpy shutDown(&form, &FrmMain::shutDownRequested);
+  QSignalSpy shutDown(&form, &BirthForm::shutDownRequested);
   Child<QAction>(form, QStringLiteral("mnuExit")).trigger();
   EXPECT_EQ(shutDown.count(), 1);
   form.close();

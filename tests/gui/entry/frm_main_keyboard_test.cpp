@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "chart/validation.h"
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "support/gui_test_support.h"
 
 namespace velquor {
@@ -37,7 +37,7 @@ TEST(FrmMainKeyboard, ListsSelectTheNumberTyped) {
   QApplication::setKeyboardInputInterval(150);  // a short pause suffices for '|'
   for (const TypedInList& c : cases) {
     SCOPED_TRACE(std::string(c.list) + " typed " + c.keys);
-    FrmMain form;
+    BirthForm form;
     auto& list = Child<QComboBox>(form, QString::fromLatin1(c.list));
     list.setCurrentIndex(list.count() / 2);  // not at the first entry, where a search starts
     for (const char* key = c.keys; *key != '\0'; ++key) {
@@ -67,7 +67,7 @@ TEST(FrmMainKeyboard, BoxesShowTheNumberTheChartReads) {
   test::RecordedMessages messages;
   for (const Pasted& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " pasted \"" + c.pasted + "\"");
-    FrmMain form;
+    BirthForm form;
     auto& box = Child<QLineEdit>(form, QString::fromLatin1(c.box));
     box.setText(QString::fromLatin1(c.before));
     box.end(false);
@@ -85,7 +85,7 @@ TEST(FrmMainKeyboard, TypedDigitsBeyondABoxsLengthAreRefused) {
   const std::pair<const char*, const char*> boxes[] = {
       {"txtLonD", "179"}, {"txtLonM", "59"}, {"txtLatD", "89"}, {"txtLatM", "59"}};
   for (const auto& [name, kept] : boxes) {
-    FrmMain form;
+    BirthForm form;
     auto& box = Child<QLineEdit>(form, QString::fromLatin1(name));
     QTest::keyClicks(&box, QString::fromLatin1(kept) + QStringLiteral("9"));
     EXPECT_EQ(box.text(), kept) << name;
@@ -104,7 +104,7 @@ TEST(FrmMainKeyboard, BoxesAccessibleNamesAndValues) {
       {"txtLatD", "Latitude degrees"},
       {"txtLatM", "Latitude minutes"},
   };
-  FrmMain form;
+  BirthForm form;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   for (const auto& [name, accessibleName] : controls) {

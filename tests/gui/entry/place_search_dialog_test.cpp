@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "chart/time_zones.h"
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 #include "places/place_names.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
@@ -90,7 +90,7 @@ class PlaceSearchOnTheForm : public ::testing::Test {
     QTest::mouseClick(&inDialog<QPushButton>(button), Qt::LeftButton);
   }
 
-  FrmMain form;
+  BirthForm form;
   std::unique_ptr<PlaceSearchDialog> dialog;
   QStringList webQueries;
 };

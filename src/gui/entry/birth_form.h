@@ -1,5 +1,7 @@
-// frmMain: the birth-data form, the first window the user sees. It collects the birth data,
-// filters keys as they are typed, checks the whole entry and starts the chart run.
+// The birth-data form (frmMain), the first window the user sees. It collects the birth data,
+// filters keys as they are typed, checks the whole entry and starts the chart run. Its File
+// menu holds mnuNext and mnuExit; the program shows it as FrmMain (app/frm_main.h), which
+// adds the menus of the other rooms and charts by the user's conventions.
 #pragma once
 
 #include <QMainWindow>
@@ -10,24 +12,25 @@
 #include "chart/chart_result.h"
 #include "chart/conventions.h"
 #include "chart/validation.h"
-#include "gui/births/births_menu.h"
 #include "gui/entry/place_search.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace velquor {
 
-class FrmMain : public QMainWindow {
+class BirthForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit FrmMain(QWidget* parent = nullptr);
-  ~FrmMain() override;
+  explicit BirthForm(QWidget* parent = nullptr);
+  ~BirthForm() override;
 
   // Replaces the place look-up that cmdBrowser hands its query to.
   void setPlaceSearch(std::unique_ptr<PlaceSearch> search);
@@ -47,9 +50,6 @@ class FrmMain : public QMainWindow {
   // reported as by the chart run and nothing is returned.
   std::optional<BirthData> checkedBirthData();
 
-  // The saved-birth items of the File menu.
-  const BirthsMenuItems& birthsMenu() const { return birthsMenu_; }
-
   // The chart run of cmdRashi, mnuNext and Enter: checks the entry and, when a chart
   // results, emits chartReady. A stopped chart is reported and the form stays as it was.
   void cmdRashi_Click();
@@ -62,6 +62,12 @@ class FrmMain : public QMainWindow {
   void shutDownRequested();
 
  protected:
+  // The conventions cmdRashi, mnuNext and Enter chart by: the classic set.
+  virtual Conventions chartConventions() const;
+  // The File menu, mnuFile, and its last item, mnuExit, before which other rooms put theirs.
+  QMenu* fileMenu() const { return fileMenu_; }
+  QAction* exitItem() const { return exitItem_; }
+
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -85,7 +91,8 @@ class FrmMain : public QMainWindow {
   QWidget* fieldWidget(BirthField field) const;
 
   std::unique_ptr<PlaceSearch> placeSearch_;
-  BirthsMenuItems birthsMenu_;
+  QMenu* fileMenu_ = nullptr;
+  QAction* exitItem_ = nullptr;
 
   QLineEdit* txtName_ = nullptr;
   QComboBox* cboDate_ = nullptr;

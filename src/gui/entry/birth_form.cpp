@@ -1,4 +1,4 @@
-#include "gui/entry/frm_main.h"
+#include "gui/entry/birth_form.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -21,9 +21,6 @@
 #include "astro/date_time.h"
 #include "chart/chart_run.h"
 #include "chart/time_zones.h"
-#include "gui/app/frm_about.h"
-#include "gui/app/help_menu.h"
-#include "gui/births/births_menu.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/link_label.h"
 #include "gui/common/links.h"
@@ -34,8 +31,6 @@
 #include "gui/common/program_title.h"
 #include "gui/common/scaled_font.h"
 #include "gui/common/text_colour.h"
-#include "gui/conventions/conventions_settings.h"
-#include "gui/conventions/options_menu.h"
 #include "gui/entry/atlas_place_search.h"
 #include "gui/entry/number_list_search.h"
 #include "gui/entry/typed_key_filter.h"
@@ -115,7 +110,7 @@ constexpr CoordinateFrameLayout kLatitudeFrame{"Frame3", "Latitude", "txtLatD",
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent)
+BirthForm::BirthForm(QWidget* parent)
     : QMainWindow(parent), placeSearch_(std::make_unique<AtlasPlaceSearch>(*this)) {
   InstallAccessibleLists();  // the lists below announce their own names
   setObjectName(QStringLiteral("frmMain"));
@@ -162,32 +157,30 @@ FrmMain::FrmMain(QWidget* parent)
   buildMenus();
   setTabOrderAndNames();
 
-  connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
-  connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
+  connect(cmdRashi_, &QPushButton::clicked, this, &BirthForm::cmdRashi_Click);
+  connect(cmdBrowser_, &QPushButton::clicked, this, &BirthForm::cmdBrowser_Click);
 }
 
-FrmMain::~FrmMain() = default;
+BirthForm::~BirthForm() = default;
 
-void FrmMain::setPlaceSearch(std::unique_ptr<PlaceSearch> search) {
+void BirthForm::setPlaceSearch(std::unique_ptr<PlaceSearch> search) {
   placeSearch_ = std::move(search);
 }
 
-void FrmMain::buildMenus() {
+void BirthForm::buildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* next = file->addAction(QStringLiteral("Get My Pranapada Lagna"));
   next->setObjectName(QStringLiteral("mnuNext"));
   QAction* exit = file->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuExit"));
-  connect(next, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
-  connect(exit, &QAction::triggered, this, &FrmMain::shutDownRequested);
-  birthsMenu_ = AddBirthsMenuItems(file, exit);
-
-  AddOptionsMenu(menuBar(), this, nullptr);
-  AddHelpMenu(menuBar(), this, {"mnuHelp1", "mnuHelp2", "mkmoney"}, [this] { ShowAboutBox(this); });
+  connect(next, &QAction::triggered, this, &BirthForm::cmdRashi_Click);
+  connect(exit, &QAction::triggered, this, &BirthForm::shutDownRequested);
+  fileMenu_ = file;
+  exitItem_ = exit;
 }
 
-QGroupBox* FrmMain::buildPersonalDetails() {
+QGroupBox* BirthForm::buildPersonalDetails() {
   txtName_ = NewTextBox("txtName", QStringLiteral("Name"));
   cboDate_ = NewCombo("cboDate", NumberEntries(1, 31), 0, QStringLiteral("Day of birth"));
   cboMonth_ = NewCombo("cboMonth", MonthEntries(), 0, QStringLiteral("Month of birth"));
@@ -219,7 +212,7 @@ QGroupBox* FrmMain::buildPersonalDetails() {
   return frame;
 }
 
-QGroupBox* FrmMain::buildPlaceDetails() {
+QGroupBox* BirthForm::buildPlaceDetails() {
   txtMCity_ = NewTextBox("txtMCity", QStringLiteral("City"));
   txtMState_ = NewTextBox("txtMState", QStringLiteral("State"));
   txtMCountry_ = NewTextBox("txtMCountry", QStringLiteral("Country"));
@@ -239,7 +232,7 @@ QGroupBox* FrmMain::buildPlaceDetails() {
   return frame;
 }
 
-QGroupBox* FrmMain::buildZone() {
+QGroupBox* BirthForm::buildZone() {
   cmbTimeZone_ = NewCombo("cmbTimeZone", TimeZoneEntries(), kDefaultTimeZoneIndex,
                           QStringLiteral("Time zone"));
   // The longest zone names would make the form very wide; the open list shows them whole.
@@ -255,7 +248,7 @@ QGroupBox* FrmMain::buildZone() {
   return frame;
 }
 
-QGroupBox* FrmMain::buildCoordinates(bool longitude, CoordinateControls& controls) {
+QGroupBox* BirthForm::buildCoordinates(bool longitude, CoordinateControls& controls) {
   const CoordinateFrameLayout& names = longitude ? kLongitudeFrame : kLatitudeFrame;
   const QString caption = QString::fromLatin1(names.caption);
   controls.degrees =
@@ -280,7 +273,7 @@ QGroupBox* FrmMain::buildCoordinates(bool longitude, CoordinateControls& control
   return frame;
 }
 
-QWidget* FrmMain::buildPromotions() {
+QWidget* BirthForm::buildPromotions() {
   struct Link {
     const char* frame;
     const char* name;
@@ -316,7 +309,7 @@ QWidget* FrmMain::buildPromotions() {
   return row;
 }
 
-void FrmMain::setTabOrderAndNames() {
+void BirthForm::setTabOrderAndNames() {
   // Top to bottom through the personal details and the place, then the zone and the
   // coordinates, the chart button last among the inputs.
   const std::vector<QWidget*> order = {txtName_,
@@ -344,7 +337,7 @@ void FrmMain::setTabOrderAndNames() {
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-BirthData FrmMain::readBirthData() const {
+BirthData BirthForm::readBirthData() const {
   const auto box = [](const auto* widget) { return BoxNumber(widget->text().toStdString()); };
   const auto list = [](const QComboBox* widget) {
     return BoxNumber(widget->currentText().toStdString());
@@ -371,7 +364,7 @@ BirthData FrmMain::readBirthData() const {
   return birth;
 }
 
-void FrmMain::setBirthMoment(const LocalDateTime& moment) {
+void BirthForm::setBirthMoment(const LocalDateTime& moment) {
   if (moment.year < kFirstYear || moment.year > kLastYear)
     throw std::invalid_argument("the year list has no year " + std::to_string(moment.year));
   cboDate_->setCurrentIndex(moment.day - 1);
@@ -382,7 +375,7 @@ void FrmMain::setBirthMoment(const LocalDateTime& moment) {
   cboSS_->setCurrentIndex(moment.second);
 }
 
-void FrmMain::showBirth(const BirthData& birth, const Conventions& conventions) {
+void BirthForm::showBirth(const BirthData& birth, const Conventions& conventions) {
   setBirthMoment({birth.yearNumber, birth.monthNumber, birth.dayNumber, birth.hourNumber,
                   birth.minuteNumber, birth.secondNumber});
   if (birth.zoneIndex < 0 || birth.zoneIndex >= cmbTimeZone_->count())
@@ -404,7 +397,7 @@ void FrmMain::showBirth(const BirthData& birth, const Conventions& conventions) 
   runChart(conventions);
 }
 
-std::optional<BirthData> FrmMain::checkedBirthData() {
+std::optional<BirthData> BirthForm::checkedBirthData() {
   const BirthData birth = readBirthData();
   if (const auto failure = ValidateBirthData(birth)) {
     report(*failure);
@@ -413,11 +406,13 @@ std::optional<BirthData> FrmMain::checkedBirthData() {
   return birth;
 }
 
-void FrmMain::cmdRashi_Click() {
-  RunGuarded(this, [this] { runChart(LoadConventions()); });
+Conventions BirthForm::chartConventions() const { return {}; }
+
+void BirthForm::cmdRashi_Click() {
+  RunGuarded(this, [this] { runChart(chartConventions()); });
 }
 
-void FrmMain::runChart(const Conventions& conventions) {
+void BirthForm::runChart(const Conventions& conventions) {
   const std::optional<BirthData> checked = checkedBirthData();
   if (!checked) return;
   const BirthData& birth = *checked;
@@ -429,7 +424,7 @@ void FrmMain::runChart(const Conventions& conventions) {
   Q_EMIT chartReady(*outcome.chart);
 }
 
-void FrmMain::cmdBrowser_Click() {
+void BirthForm::cmdBrowser_Click() {
   RunGuarded(this, [this] {
     const BirthData birth = readBirthData();
     if (const auto failure = ValidatePlaceQuery(birth)) {
@@ -441,13 +436,13 @@ void FrmMain::cmdBrowser_Click() {
   });
 }
 
-void FrmMain::report(const ValidationFailure& failure) {
+void BirthForm::report(const ValidationFailure& failure) {
   ShowMessage(this, QString::fromStdString(failure.message), failure.icon);
   if (QWidget* field = fieldWidget(failure.field)) field->setFocus(Qt::OtherFocusReason);
 }
 
 // The field a failed check moves the focus to; the checks of the date leave it where it is.
-QWidget* FrmMain::fieldWidget(BirthField field) const {
+QWidget* BirthForm::fieldWidget(BirthField field) const {
   switch (field) {
     case BirthField::Name:
       return txtName_;
@@ -470,7 +465,7 @@ QWidget* FrmMain::fieldWidget(BirthField field) const {
   }
 }
 
-void FrmMain::keyPressEvent(QKeyEvent* event) {
+void BirthForm::keyPressEvent(QKeyEvent* event) {
   // Enter anywhere on the form (a box, a list, a tick box) runs the chart; buttons and
   // links take their own Enter first.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -480,7 +475,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
+void BirthForm::closeEvent(QCloseEvent* event) {
   event->accept();
   Q_EMIT shutDownRequested();
 }
