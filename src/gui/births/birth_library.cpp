@@ -2,22 +2,15 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
-#include <QVariant>
 #include <algorithm>
 
 #include "astro/date_time.h"
 #include "births/birth_store.h"
 #include "gui/births/open_birth_dialog.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/settings.h"
 
 namespace velquor {
-
-namespace {
-
-const QString kRecentKey = QStringLiteral("births/recent");
-
-}  // namespace
 
 BirthLibrary::BirthLibrary(QString path)
     : path_(path.isEmpty() ? BirthStore::DefaultPath() : std::move(path)) {
@@ -98,9 +91,7 @@ void BirthLibrary::open(std::int64_t id, QWidget* window) {
 }
 
 std::vector<std::int64_t> BirthLibrary::recent() const {
-  std::vector<std::int64_t> ids;
-  for (const QVariant& id : QSettings().value(kRecentKey).toList()) ids.push_back(id.toLongLong());
-  return ids;
+  return settings::Read(settings::kRecentBirthIds);
 }
 
 void BirthLibrary::remember(std::int64_t id) {
@@ -108,9 +99,7 @@ void BirthLibrary::remember(std::int64_t id) {
   ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end());
   ids.insert(ids.begin(), id);
   if (ids.size() > kRecentBirths) ids.resize(kRecentBirths);
-  QVariantList list;
-  for (const std::int64_t kept : ids) list << QVariant::fromValue<qlonglong>(kept);
-  QSettings().setValue(kRecentKey, list);
+  settings::Write(settings::kRecentBirthIds, ids);
 }
 
 void BirthLibrary::fillRecentMenu(QMenu* menu, QWidget* window) {

@@ -49,7 +49,7 @@ class BirthLibrary : public QObject {
   // birthOpened is emitted. A birth deleted meanwhile is reported.
   void open(std::int64_t id, QWidget* window);
 
-  // The ids of the last births opened, most recent first (user settings, group "births").
+  // The ids of the last births opened, most recent first (settings::kRecentBirthIds).
   std::vector<std::int64_t> recent() const;
 
   // The database, opened on first use; null (after a message over `window`) when it cannot

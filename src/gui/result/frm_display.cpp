@@ -22,10 +22,10 @@
 #include "gui/common/message_boxes.h"
 #include "gui/common/named_widget.h"
 #include "gui/common/scaled_font.h"
+#include "gui/common/settings.h"
 #include "gui/common/text_colour.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
-#include "gui/result/diagram_style_settings.h"
 #include "gui/result/drawn_sign_chart.h"
 #include "gui/result/sign_chart.h"
 
@@ -219,11 +219,11 @@ QWidget* FrmDisplay::buildChart() {
   auto* layout = new QVBoxLayout(frame);
   layout->addLayout(styleRow);
   layout->addWidget(chartStyles_, 1);
-  setDiagramStyle(LoadDiagramStyle());
+  setDiagramStyle(settings::Read(settings::kChartStyle));
   connect(cmbChartStyle_, &QComboBox::activated, this, [this] {
     RunGuarded(this, [this] {
       setDiagramStyle(static_cast<DiagramStyle>(cmbChartStyle_->currentData().toInt()));
-      SaveDiagramStyle(diagramStyle());
+      settings::Write(settings::kChartStyle, diagramStyle());
     });
   });
 

@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -24,6 +23,7 @@
 #include "gui/app/mdi.h"
 #include "gui/births/birth_library.h"
 #include "gui/births/open_birth_dialog.h"
+#include "gui/common/settings.h"
 #include "gui/result/frm_display.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
@@ -35,7 +35,7 @@ using test::Child;
 
 class BirthsTest : public ::testing::Test {
  protected:
-  BirthsTest() { QSettings().remove(QStringLiteral("births")); }
+  BirthsTest() { settings::Write(settings::kRecentBirthIds, {}); }
 
   QString Db() const { return dir.path() + QStringLiteral("/births.sqlite"); }
   std::vector<std::int64_t> SaveSamples() {

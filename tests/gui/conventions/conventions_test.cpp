@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 
 #include "chart/chart_run.h"
 #include "gui/app/frm_main.h"
+#include "gui/common/settings.h"
 #include "gui/conventions/conventions_dialog.h"
 #include "gui/conventions/conventions_settings.h"
 #include "support/birth_entry.h"
@@ -32,7 +32,7 @@ TEST_F(ConventionsSettings, RoundTripAndUnknownValuesReadAsClassic) {
     EXPECT_EQ(LoadConventions(), c);
   }
   SaveConventions(ModernConventions());
-  QSettings().setValue(QStringLiteral("conventions/sunrise"), QStringLiteral("at-dawn"));
+  settings::WriteText(settings::kSunrise.key, "at-dawn");
   Conventions expected = ModernConventions();
   expected.sunrise = SunriseConvention::Classic;
   EXPECT_EQ(LoadConventions(), expected);

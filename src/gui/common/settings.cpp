@@ -1,0 +1,37 @@
+#include "gui/common/settings.h"
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+namespace velquor::settings {
+
+namespace {
+
+QString KeyOf(const char* key) { return QString::fromLatin1(key); }
+
+}  // namespace
+
+std::string ReadText(const char* key) {
+  return QSettings().value(KeyOf(key)).toString().toStdString();
+}
+
+void WriteText(const char* key, std::string_view text) {
+  QSettings().setValue(KeyOf(key),
+                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::vector<std::int64_t> Read(const IdList& setting) {
+  std::vector<std::int64_t> ids;
+  for (const QVariant& id : QSettings().value(KeyOf(setting.key)).toList())
+    ids.push_back(id.toLongLong());
+  return ids;
+}
+
+void Write(const IdList& setting, const std::vector<std::int64_t>& ids) {
+  QVariantList list;
+  for (const std::int64_t id : ids) list << QVariant::fromValue<qlonglong>(id);
+  QSettings().setValue(KeyOf(setting.key), list);
+}
+
+}  // namespace velquor::settings

@@ -1,0 +1,67 @@
+// Every value the desktop program keeps between runs, in one table: the key of each in the
+// user's settings (QSettings of the application "velquor", which sets no organization, so Qt
+// keeps them in ~/.config/Unknown Organization/velquor.conf) and what it reads as when it is
+// missing or unreadable. The keys are the ones the program has always
+// written, so that the users' settings survive; a new setting joins the table here, and the
+// window that keeps it reads and writes it through Read and Write.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/conventions.h"
+#include "render/diagram_style.h"
+
+namespace velquor::settings {
+
+// A choice kept as its name (NameOf): a missing value, or a name `named` does not know,
+// reads as `fallback`.
+template <typename Value>
+struct Choice {
+  const char* key;
+  Value fallback;
+  std::optional<Value> (*named)(std::string_view name);
+};
+
+// Saved-birth ids in order; a missing list reads as none.
+struct IdList {
+  const char* key;
+};
+
+// The conventions charts are counted by (Options → Conventions…), each choice classic when
+// missing.
+inline constexpr Choice<EphemerisConvention> kEphemeris{"conventions/ephemeris",
+                                                        Conventions{}.ephemeris, &EphemerisNamed};
+inline constexpr Choice<SunriseConvention> kSunrise{"conventions/sunrise", Conventions{}.sunrise,
+                                                    &SunriseNamed};
+inline constexpr Choice<PranapadaSunConvention> kPranapadaSun{
+    "conventions/pranapada_sun", Conventions{}.pranapadaSun, &PranapadaSunNamed};
+inline constexpr Choice<AfterSunsetConvention> kAfterSunset{
+    "conventions/after_sunset", Conventions{}.afterSunset, &AfterSunsetNamed};
+// The style the result window draws its chart in, South-Indian when missing.
+inline constexpr Choice<DiagramStyle> kChartStyle{"chart/style", DiagramStyle::South,
+                                                  &DiagramStyleNamed};
+// The births opened last, most recent first (File → Recent Births).
+inline constexpr IdList kRecentBirthIds{"births/recent"};
+
+// The text kept under `key`, empty when there is none.
+std::string ReadText(const char* key);
+void WriteText(const char* key, std::string_view text);
+
+template <typename Value>
+Value Read(const Choice<Value>& setting) {
+  return setting.named(ReadText(setting.key)).value_or(setting.fallback);
+}
+
+template <typename Value>
+void Write(const Choice<Value>& setting, Value value) {
+  WriteText(setting.key, NameOf(value));
+}
+
+std::vector<std::int64_t> Read(const IdList& setting);
+void Write(const IdList& setting, const std::vector<std::int64_t>& ids);
+
+}  // namespace velquor::settings
