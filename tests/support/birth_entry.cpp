@@ -39,4 +39,27 @@ void Enter(BirthForm& form, const BirthEntry& entry) {
       .setChecked(true);
 }
 
+BirthData BirthDataOf(const BirthEntry& entry) {
+  BirthData birth;
+  birth.personName = entry.name.toStdString();
+  birth.dayNumber = entry.day;
+  birth.monthNumber = entry.monthIndex + 1;
+  birth.yearNumber = entry.year;
+  birth.hourNumber = entry.hour;
+  birth.minuteNumber = entry.minute;
+  birth.secondNumber = entry.second;
+  birth.zoneIndex = entry.zoneIndex;
+  birth.lonDegrees = entry.lonDeg.toInt();
+  birth.lonMinutes = entry.lonMin.toInt();
+  birth.latDegrees = entry.latDeg.toInt();
+  birth.latMinutes = entry.latMin.toInt();
+  birth.isEast = !entry.west;
+  birth.isSouth = entry.south;
+  birth.isDst = entry.dst;
+  birth.cityText = entry.city.toStdString();
+  birth.stateText = entry.state.toStdString();
+  birth.countryText = entry.country.toStdString();
+  return birth;
+}
+
 }  // namespace velquor::test

@@ -1,7 +1,10 @@
-// A birth entry typed into the birth-data form's controls, for tests that run charts.
+// A birth entry typed into the birth-data form's controls, for tests that run charts; by
+// default the sample birth of the GUI tests (ASHA RAO, New Delhi, 15 August 1990 06:30:15).
 #pragma once
 
 #include <QString>
+
+#include "chart/birth_data.h"
 
 namespace velquor {
 class BirthForm;
@@ -25,5 +28,9 @@ struct BirthEntry {
 
 // Sets every control of the form to the entry (bypassing the key filters).
 void Enter(BirthForm& form, const BirthEntry& entry);
+
+// The birth data the form reads once the entry is entered, for tests that chart without a
+// form. Coordinates as text read as their numbers ("" as 0).
+BirthData BirthDataOf(const BirthEntry& entry);
 
 }  // namespace velquor::test

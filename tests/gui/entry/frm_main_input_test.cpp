@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "chart/chart_run.h"
 #include "gui/common/links.h"
@@ -100,6 +101,39 @@ TEST(FrmMainInput, PastedTextBypassesTheFilter) {
   QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(box.text(), "ASHA 2");
   EXPECT_TRUE(boxes.messages.empty());
+}
+
+// The tests that chart without a form take the entry's birth data from BirthDataOf: it is
+// what the form reads, field for field, in both hemispheres and at the ends of the lists.
+TEST(FrmMainInput, TheFormReadsAnEntryAsItsBirthData) {
+  test::BirthEntry far;
+  far.name = QStringLiteral("ANA SOUZA");
+  far.day = 31;
+  far.monthIndex = 11;
+  far.year = 2050;
+  far.hour = 23;
+  far.minute = 59;
+  far.second = 59;
+  far.lonDeg = QStringLiteral("179");
+  far.lonMin = QStringLiteral("59");
+  far.latDeg = QStringLiteral("89");
+  far.latMin = QStringLiteral("0");
+  far.west = far.south = far.dst = true;
+  far.city = QStringLiteral("SÃO PAULO");
+  far.state = far.country = QString();
+  far.zoneIndex = 70;
+  test::BirthEntry first = far;
+  first.day = 1;
+  first.monthIndex = 0;
+  first.year = 1901;
+  first.hour = first.minute = first.second = 0;
+  first.zoneIndex = 0;
+  for (const test::BirthEntry& entry : {test::BirthEntry{}, far, first}) {
+    SCOPED_TRACE(entry.name.toStdString() + " " + std::to_string(entry.year));
+    BirthForm form;
+    test::Enter(form, entry);
+    EXPECT_EQ(form.readBirthData(), test::BirthDataOf(entry));
+  }
 }
 
 // A form with a valid entry, shown, so that the checks can move the focus.

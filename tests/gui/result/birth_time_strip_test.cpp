@@ -17,6 +17,7 @@
 #include "gui/result/birth_time_cursor.h"
 #include "gui/result/birth_time_strip.h"
 #include "gui/result/frm_display.h"
+#include "support/birth_entry.h"
 #include "support/chart_labels.h"
 #include "support/gui_test_support.h"
 
@@ -30,24 +31,6 @@ namespace velquor {
 namespace {
 
 using test::Child;
-
-BirthData Delhi() {
-  BirthData birth;
-  birth.personName = "ASHA RAO";
-  birth.yearNumber = 1990;
-  birth.monthNumber = 8;
-  birth.dayNumber = 15;
-  birth.hourNumber = 6;
-  birth.minuteNumber = 30;
-  birth.secondNumber = 15;
-  birth.lonDegrees = 77;
-  birth.lonMinutes = 12;
-  birth.latDegrees = 28;
-  birth.latMinutes = 36;
-  birth.cityText = "NEW DELHI";
-  birth.zoneIndex = 34;  // Indian Time
-  return birth;
-}
 
 // Tromso on the day of the last sunset before the polar night, before that sunset: after
 // it the next day's sunrise, which the count needs, does not happen.
@@ -93,7 +76,7 @@ void ExpectShowsChartAt(const FrmDisplay& window, const BirthData& birth,
 }
 
 TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
-  const BirthData birth = Delhi();
+  const BirthData birth = test::BirthDataOf(test::BirthEntry{});
   FrmDisplay window;
   window.showChart(*RunChart(birth).chart);
   window.show();
@@ -154,7 +137,7 @@ TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
 // Other conventions chart the shown (moved) time again in place, and the window says which
 // conventions its chart used, marked when they are not the classic ones.
 TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
-  const BirthData birth = Delhi();
+  const BirthData birth = test::BirthDataOf(test::BirthEntry{});
   FrmDisplay window;
   window.showChart(*RunChart(birth).chart);
   auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
@@ -179,7 +162,7 @@ TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
 // Boundary after boundary across the span's end and back: each is the first second of a
 // new interval of a timeline computed afresh, though the span first shown is ±10 min.
 TEST(BirthTimeCursor, BoundariesBeyondTheSpanAreTheTimelines) {
-  const BirthData birth = Delhi();
+  const BirthData birth = test::BirthDataOf(test::BirthEntry{});
   BirthTimeCursor cursor(birth, 10, {});
   std::vector<LocalDateTime> starts;
   for (int n = 0; n < 8; ++n) {

@@ -13,12 +13,12 @@
 
 #include "chart/chart_run.h"
 #include "chart/sign_names.h"
-#include "cli/birth_of.h"
 #include "gui/app/mdi.h"
 #include "gui/result/chart_printing.h"
 #include "gui/result/drawn_sign_chart.h"
 #include "gui/result/frm_display.h"
 #include "gui/result/sign_chart.h"
+#include "support/birth_entry.h"
 #include "support/chart_labels.h"
 #include "support/gui_test_support.h"
 
@@ -28,9 +28,7 @@ namespace {
 using test::Child;
 
 ChartResult DelhiChart() {
-  const ChartOutcome outcome =
-      RunChart(test::BirthOf("ASHA RAO", 1990, 8, 15, 6, 30, 15, 34, 28, 36, false, 77, 12, true,
-                             false, "NEW DELHI", "DELHI", "INDIA"));
+  const ChartOutcome outcome = RunChart(test::BirthDataOf(test::BirthEntry{}));
   if (!outcome.chart) throw std::runtime_error("the sample birth gave no chart");
   return *outcome.chart;
 }
