@@ -10,7 +10,7 @@
 #include "births/birth_keys.h"
 #include "births/convention_options.h"
 #include "births/input_error.h"
-#include "births/json_text.h"
+#include "text/json_text.h"
 
 namespace velquor {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "births/json_text.h"
 #include "pranapada/pranapada_lagna.h"
+#include "text/json_text.h"
 
 namespace velquor {
 

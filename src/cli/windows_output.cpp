@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "astro/signs.h"
-#include "births/json_text.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
+#include "text/json_text.h"
 
 namespace velquor {
 
