@@ -6,8 +6,8 @@
 
 #include "births/batch_input.h"
 #include "births/input_error.h"
-#include "cli/birth_of.h"
 #include "cli/chart_options.h"
+#include "support/birth_of.h"
 
 namespace velquor {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "births/birth_store.h"
-#include "births/sample_saved_births.h"
 #include "chart/chart_run.h"
 #include "cli/chart_json.h"
 #include "cli/cli_app.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {

@@ -18,7 +18,6 @@
 #include <QtTest/QTest>
 
 #include "births/birth_store.h"
-#include "births/sample_saved_births.h"
 #include "gui/entry/frm_main.h"
 #include "gui/result/frm_display.h"
 #include "gui/shell/app_shell.h"
@@ -27,6 +26,7 @@
 #include "gui/shell/open_birth_dialog.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {
