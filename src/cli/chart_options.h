@@ -1,11 +1,18 @@
-// The options of the chart command, as typed, and their reading into a birth entry.
+// The options of a birth and its conventions, as typed, which the chart and windows
+// commands share: their registration on a command, and their reading into a birth entry.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "births/convention_options.h"
 #include "births/field_names.h"
 #include "chart/birth_data.h"
+#include "chart/conventions.h"
+
+namespace CLI {
+class App;
+}
 
 namespace velquor {
 
@@ -22,9 +29,20 @@ struct ChartOptions {
 // The options, by the field they fill.
 extern const FieldNames kChartOptionNames;
 
+// Adds --name, --date, --time, --zone, --lat, --lon, --place, --dst, --fold, --city,
+// --state, --country, --json and the conventions' options to `command`.
+void AddChartOptions(CLI::App& command, ChartOptions& options);
+
 // Throws InputError naming the option whose text is malformed, or that is missing: --lat,
 // --lon and --zone may be left out only when --place is given, which then supplies them
 // (ApplyPlaceOption).
 BirthData BirthDataOfOptions(const ChartOptions& options);
+
+// The birth data and conventions of the options, with the atlas place of --place put in
+// (the line saying which place and zone were used goes to `err`). False when the options
+// are faulty, after a message on `err`, with `status` set to the exit status: bad input, or
+// an input failure when the atlas cannot be read.
+bool ReadChartOptions(const ChartOptions& options, BirthData& birth, Conventions& conventions,
+                      std::ostream& err, int& status);
 
 }  // namespace velquor
