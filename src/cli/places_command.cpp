@@ -37,17 +37,15 @@ struct PlacesOptions {
 // Holds the moment to the chart's ranges and calendar (hour 0 to 23, no 30 February, years
 // 1901 to 2050), so that a time the chart would refuse is not quietly read as another.
 // Throws InputError naming --date or --time.
-void RequireValidMoment(const LocalMoment& moment) {
+void RequireValidMoment(const LocalDateTime& moment) {
   BirthData birth;
   birth.personName = "places";
-  RequireValidBirth(BirthAt(birth, {moment.year, moment.month, moment.day, moment.hour,
-                                    moment.minute, moment.second}),
-                    kChartOptionNames);
+  RequireValidBirth(BirthAt(birth, moment), kChartOptionNames);
 }
 
 // The moment the suggestions are for: the options' date and time, else today at noon.
-LocalMoment MomentOf(const PlacesOptions& options) {
-  LocalMoment moment;
+LocalDateTime MomentOf(const PlacesOptions& options) {
+  LocalDateTime moment;
   if (options.date.empty()) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -93,7 +91,7 @@ std::string PlaceLine(const Place& place, const ZoneSuggestion& zone, std::strin
 // matches the limit left out. Returns the exit status: bad input when the options are
 // malformed or nothing matches, an input failure when the atlas cannot be read.
 int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& err) {
-  LocalMoment moment;
+  LocalDateTime moment;
   PlaceQuery query;
   std::size_t limit = 0;
   ClockFold fold = ClockFold::Unknown;

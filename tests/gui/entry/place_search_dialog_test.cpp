@@ -52,7 +52,7 @@ class PlaceSearchOnTheForm : public ::testing::Test {
   }
 
   // Opens the dialog over the form as its place look-up does, with a given atlas.
-  void open(const QString& city, const QString& state, const QString& country, LocalMoment birth,
+  void open(const QString& city, const QString& state, const QString& country, LocalDateTime birth,
             SharedAtlas atlas = TestAtlas()) {
     dialog = std::make_unique<PlaceSearchDialog>(
         std::move(atlas), PlaceSearchRequest{city, state, country, birth},
@@ -90,7 +90,7 @@ class PlaceSearchOnTheForm : public ::testing::Test {
 TEST_F(PlaceSearchOnTheForm, UseFillsThePlaceTheCoordinatesAndTheZone) {
   struct Case {
     QString city, state, country;
-    LocalMoment birth;
+    LocalDateTime birth;
     const char *latD, *latM, *latChoice, *lonD, *lonM, *lonChoice;
     QString cityFilled;
     int zoneIndex;
