@@ -41,7 +41,7 @@ class ChartCommand final : public Command {
     Conventions conventions;
     int status = kExitOk;
     if (!ReadChartOptions(options_, birth, conventions, streams.err, status)) return status;
-    return PrintChart(birth, conventions, kChartOptionNames, options_.json, streams.out,
+    return PrintChart(birth, conventions, ChartOptionNames(), options_.json, streams.out,
                       streams.err, exportRequest ? &*exportRequest : nullptr);
   }
 

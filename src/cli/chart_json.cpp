@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "births/birth_keys.h"
 #include "pranapada/pranapada_lagna.h"
 #include "text/json_text.h"
 
@@ -175,10 +176,8 @@ void Details(std::string& out, const DetailTexts& details) {
 void ConventionsMember(std::string& out, const Conventions& c) {
   AppendJsonKey(out, "conventions");
   out += '{';
-  StringMember(out, "ephemeris", NameOf(c.ephemeris));
-  StringMember(out, "sunrise", NameOf(c.sunrise));
-  StringMember(out, "pranapada_sun", NameOf(c.pranapadaSun));
-  StringMember(out, "after_sunset", NameOf(c.afterSunset));
+  for (const ConventionKey& choice : kConventionKeys)
+    StringMember(out, choice.key, choice.nameIn(c));
   out += '}';
 }
 

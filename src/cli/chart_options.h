@@ -4,8 +4,10 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
-#include "births/convention_options.h"
+#include "births/birth_keys.h"
+#include "births/convention_texts.h"
 #include "births/field_names.h"
 #include "chart/birth_data.h"
 #include "chart/conventions.h"
@@ -26,11 +28,20 @@ struct ChartOptions {
   ConventionTexts conventions;
 };
 
-// The options, by the field they fill.
-extern const FieldNames kChartOptionNames;
+// The option of an entry of the key table or of a convention's key (birth_keys.h): "--" and
+// the name with its underscores as dashes ("lat" gives "--lat", "pranapada_sun"
+// "--pranapada-sun").
+std::string OptionName(std::string_view name);
 
-// Adds --name, --date, --time, --zone, --lat, --lon, --place, --dst, --fold, --city,
-// --state, --country, --json and the conventions' options to `command`.
+// The options, by the field they fill: the options of the fields' entries.
+const FieldNames& ChartOptionNames();
+
+// The options of the conventions: "--conventions" for the set, then those of the choices.
+const ConventionNames& ConventionOptionNames();
+
+// Adds the options of every entry of the key table but the note (--name, --date, --time,
+// --zone, --lat, --lon, --dst, --city, --state, --country, --conventions), those of the
+// convention's choices, --place, --fold and --json to `command`.
 void AddChartOptions(CLI::App& command, ChartOptions& options);
 
 // Throws InputError naming the option whose text is malformed, or that is missing: --lat,

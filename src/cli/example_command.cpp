@@ -17,7 +17,7 @@ class ExampleCommand final : public Command {
   }
 
   int Run(const CommandStreams& streams) override {
-    return PrintChart(ExampleBirth(), {}, kChartOptionNames, false, streams.out, streams.err);
+    return PrintChart(ExampleBirth(), {}, ChartOptionNames(), false, streams.out, streams.err);
   }
 };
 

@@ -40,7 +40,7 @@ struct PlacesOptions {
 void RequireValidMoment(const LocalDateTime& moment) {
   BirthData birth;
   birth.personName = "places";
-  RequireValidBirth(BirthAt(birth, moment), kChartOptionNames);
+  RequireValidBirth(BirthAt(birth, moment), ChartOptionNames());
 }
 
 // The moment the suggestions are for: the options' date and time, else today at noon.

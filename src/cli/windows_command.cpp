@@ -42,7 +42,7 @@ class WindowsCommand final : public Command {
     int status = kExitOk;
     if (!ReadChartOptions(options_, birth, conventions, err, status)) return status;
     try {
-      RequireValidBirth(birth, kChartOptionNames);
+      RequireValidBirth(birth, ChartOptionNames());
     } catch (const InputError& error) {
       err << kProgram << ": " << error.what() << '\n';
       return kExitBadInput;
