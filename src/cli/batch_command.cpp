@@ -38,12 +38,9 @@ std::string SameFileAsOutput(const std::string& path, int inputFd, int outputFd)
 
 class BatchCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    CLI::App* batch = tool.add_subcommand(
-        "batch", "Charts of JSON Lines (a file, or standard input) as JSON Lines, in order");
-    batch->add_option("file", path_, "Input file; standard input when absent or -");
-    return batch;
-  }
+  BatchCommand()
+      : Command("batch",
+                "Charts of JSON Lines (a file, or standard input) as JSON Lines, in order") {}
 
   int Run(const CommandStreams& streams) override {
     std::ifstream file;
@@ -74,6 +71,10 @@ class BatchCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    command.add_option("file", path_, "Input file; standard input when absent or -");
+  }
+
   std::string path_;
 };
 

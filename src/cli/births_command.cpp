@@ -92,35 +92,10 @@ int Import(BirthStore& store, ExchangeFormat format, std::istream& in, std::ostr
 
 class BirthsCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    births_ = tool.add_subcommand(
-        "births",
-        "The saved births of the desktop program: list them, export them as JSON Lines (the "
-        "batch's keys, plus note) or CSV, import such files");
-    births_->require_subcommand(1);
-    births_->fallthrough();
-    births_->add_option("--db", options_.database,
-                        "The births database (default: velquor/births.sqlite in the user's "
-                        "data folder, the desktop program's)");
-    CLI::App* list = births_->add_subcommand(
-        "list", "One birth a line, tab-separated: id, name, date and time, city, state, country");
-    list->add_option("--filter", options_.filter,
-                     "Only births whose name or place holds every word (any case, no accents "
-                     "needed)");
-    CLI::App* exported = births_->add_subcommand(
-        "export", "Write every birth, by name; an exported JSON Lines file charts through batch");
-    exported->add_option("file", options_.file, "Output file; standard output when absent or -");
-    CLI::App* imported = births_->add_subcommand(
-        "import",
-        "Add the births of a file (a batch input file, an export); report how many were added, "
-        "skipped as already saved, and refused, with the reason for each refused line");
-    imported->add_option("file", options_.file, "Input file; standard input when absent or -");
-    for (CLI::App* command : {exported, imported}) {
-      command->add_option("--format", options_.format,
-                          "jsonl or csv (default: csv for a FILE ending in .csv, otherwise jsonl)");
-    }
-    return births_;
-  }
+  BirthsCommand()
+      : Command("births",
+                "The saved births of the desktop program: list them, export them as JSON Lines "
+                "(the batch's keys, plus note) or CSV, import such files") {}
 
   int Run(const CommandStreams& streams) override {
     std::ostream& err = streams.err;
@@ -149,8 +124,34 @@ class BirthsCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    births_ = &command;
+    command.require_subcommand(1);
+    command.fallthrough();
+    command.add_option("--db", options_.database,
+                       "The births database (default: velquor/births.sqlite in the user's data "
+                       "folder, the desktop program's)");
+    CLI::App* list = command.add_subcommand(
+        "list", "One birth a line, tab-separated: id, name, date and time, city, state, country");
+    list->add_option("--filter", options_.filter,
+                     "Only births whose name or place holds every word (any case, no accents "
+                     "needed)");
+    CLI::App* exported = command.add_subcommand(
+        "export", "Write every birth, by name; an exported JSON Lines file charts through batch");
+    exported->add_option("file", options_.file, "Output file; standard output when absent or -");
+    CLI::App* imported = command.add_subcommand(
+        "import",
+        "Add the births of a file (a batch input file, an export); report how many were added, "
+        "skipped as already saved, and refused, with the reason for each refused line");
+    imported->add_option("file", options_.file, "Input file; standard input when absent or -");
+    for (CLI::App* file : {exported, imported}) {
+      file->add_option("--format", options_.format,
+                       "jsonl or csv (default: csv for a FILE ending in .csv, otherwise jsonl)");
+    }
+  }
+
   BirthsOptions options_;
-  CLI::App* births_ = nullptr;
+  const CLI::App* births_ = nullptr;  // the parser of this command
 };
 
 }  // namespace

@@ -20,12 +20,7 @@ namespace {
 
 class ChartCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    CLI::App* chart = tool.add_subcommand("chart", "Compute one chart");
-    AddChartOptions(*chart, options_);
-    AddExportOptions(*chart, exportTexts_);
-    return chart;
-  }
+  ChartCommand() : Command("chart", "Compute one chart") {}
 
   int Run(const CommandStreams& streams) override {
     std::optional<ExportRequest> exportRequest;
@@ -46,6 +41,11 @@ class ChartCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    AddChartOptions(command, options_);
+    AddExportOptions(command, exportTexts_);
+  }
+
   ChartOptions options_;
   ExportTexts exportTexts_;
 };

@@ -1,9 +1,13 @@
 // The common shape of velquor-cli's commands: each adds itself, with its options, to the
-// tool's parser and runs once the arguments are parsed. With the exit statuses they return.
+// tool's parser and runs once the arguments are parsed; with the exit statuses they return.
 #pragma once
 
+#include <functional>
 #include <istream>
+#include <memory>
 #include <ostream>
+#include <string>
+#include <utility>
 
 namespace CLI {
 class App;
@@ -41,15 +45,32 @@ struct CommandStreams {
 
 class Command {
  public:
+  // `name` as typed ("chart") and `description`, the line the help shows for it.
+  Command(std::string name, std::string description)
+      : name_(std::move(name)), description_(std::move(description)) {}
   virtual ~Command() = default;
+  Command(const Command&) = delete;
+  Command& operator=(const Command&) = delete;
 
-  // Adds the command, its options and their help to `tool`, the options bound to members of
-  // the command. Returns the command's parser, which reads true after parsing when the
-  // arguments chose this command.
-  virtual CLI::App* Register(CLI::App& tool) = 0;
+  // Adds the command, with its options bound to members of the command, to `tool`.
+  // Returns the command's parser, which reads true after parsing when the arguments chose
+  // this command.
+  CLI::App* Register(CLI::App& tool);
 
   // Runs the command with the parsed options. Returns the exit status.
   virtual int Run(const CommandStreams& streams) = 0;
+
+ protected:
+  // Adds the command's own options (and commands) to its parser `command`.
+  virtual void AddOptions(CLI::App& /*command*/) {}
+
+ private:
+  std::string name_;
+  std::string description_;
 };
+
+// A command without options of its own, which runs `run`.
+std::unique_ptr<Command> PlainCommand(std::string name, std::string description,
+                                      std::function<int(const CommandStreams&)> run);
 
 }  // namespace velquor

@@ -12,12 +12,7 @@ namespace {
 
 class HelpCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    tool_ = &tool;
-    CLI::App* help = tool.add_subcommand("help", "Describe the commands, or one COMMAND's options");
-    help->add_option("command", topic_, "The command to describe");
-    return help;
-  }
+  HelpCommand() : Command("help", "Describe the commands, or one COMMAND's options") {}
 
   int Run(const CommandStreams& streams) override {
     if (topic_.empty()) {
@@ -35,6 +30,11 @@ class HelpCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    tool_ = command.get_parent();
+    command.add_option("command", topic_, "The command to describe");
+  }
+
   CLI::App* tool_ = nullptr;
   std::string topic_;
 };

@@ -138,28 +138,29 @@ int PrintPlaces(const PlacesOptions& options, std::ostream& out, std::ostream& e
 
 class PlacesCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    CLI::App* places = tool.add_subcommand(
-        "places",
-        "List the places of the offline atlas that match, with their suggested zone rows");
-    places->add_option("query", options_.query, "CITY[, STATE][, COUNTRY]")->required();
-    places->add_option("--date", options_.date,
-                       "Date for the zone suggestion, YYYY-MM-DD (default: today)");
-    places->add_option(
-        "--time", options_.time,
-        "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
-    places->add_option("--fold", options_.fold,
-                       "A clock time that happened twice: first (before the clocks were put "
-                       "back) or second (after); by default both readings are shown");
-    places->add_option("--limit", options_.limit, "Most places listed, 1 to 100000 (default: 10)");
-    return places;
-  }
+  PlacesCommand()
+      : Command("places",
+                "List the places of the offline atlas that match, with their suggested zone "
+                "rows") {}
 
   int Run(const CommandStreams& streams) override {
     return PrintPlaces(options_, streams.out, streams.err);
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    command.add_option("query", options_.query, "CITY[, STATE][, COUNTRY]")->required();
+    command.add_option("--date", options_.date,
+                       "Date for the zone suggestion, YYYY-MM-DD (default: today)");
+    command.add_option(
+        "--time", options_.time,
+        "Local clock time for the zone suggestion, HH:MM or HH:MM:SS (default: noon)");
+    command.add_option("--fold", options_.fold,
+                       "A clock time that happened twice: first (before the clocks were put "
+                       "back) or second (after); by default both readings are shown");
+    command.add_option("--limit", options_.limit, "Most places listed, 1 to 100000 (default: 10)");
+  }
+
   PlacesOptions options_;
 };
 

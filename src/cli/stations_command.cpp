@@ -15,15 +15,9 @@ namespace {
 
 class StationsCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    CLI::App* stations = tool.add_subcommand(
-        "stations", "List a planet's retrograde periods: retrograde station, then direct station");
-    stations
-        ->add_option("planet", planet_,
-                     "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
-        ->required();
-    return stations;
-  }
+  StationsCommand()
+      : Command("stations",
+                "List a planet's retrograde periods: retrograde station, then direct station") {}
 
   int Run(const CommandStreams& streams) override {
     std::vector<std::string> lines;
@@ -40,6 +34,13 @@ class StationsCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    command
+        .add_option("planet", planet_,
+                    "Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune or Pluto")
+        ->required();
+  }
+
   std::string planet_;
 };
 

@@ -19,16 +19,10 @@ namespace {
 
 class WindowsCommand final : public Command {
  public:
-  CLI::App* Register(CLI::App& tool) override {
-    CLI::App* windows = tool.add_subcommand(
-        "windows",
-        "The Pranapada's sign windows around the birth time: from which second to which it "
-        "keeps its sign, house and reference sunrise, with the classical check");
-    AddChartOptions(*windows, options_);
-    windows->add_option("--span", spanMinutes_,
-                        "Minutes either side of the birth time, 0 to 720 (default 30)");
-    return windows;
-  }
+  WindowsCommand()
+      : Command("windows",
+                "The Pranapada's sign windows around the birth time: from which second to which "
+                "it keeps its sign, house and reference sunrise, with the classical check") {}
 
   int Run(const CommandStreams& streams) override {
     std::ostream& err = streams.err;
@@ -65,6 +59,12 @@ class WindowsCommand final : public Command {
   }
 
  private:
+  void AddOptions(CLI::App& command) override {
+    AddChartOptions(command, options_);
+    command.add_option("--span", spanMinutes_,
+                       "Minutes either side of the birth time, 0 to 720 (default 30)");
+  }
+
   ChartOptions options_;
   int spanMinutes_ = kDefaultTimelineSpanMinutes;
 };

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include <CLI/CLI.hpp>
-
 #include "chart/time_zones.h"
 #include "cli/command_io.h"
 
@@ -11,29 +9,24 @@ namespace velquor {
 
 namespace {
 
-class ZonesCommand final : public Command {
- public:
-  CLI::App* Register(CLI::App& tool) override {
-    return tool.add_subcommand("zones", "List the time-zone rows");
-  }
-
-  int Run(const CommandStreams& streams) override {
-    char row[128];
-    std::snprintf(row, sizeof row, "%5s %5s %7s  %s\n", "Index", "Hours", "Minutes", "Label");
+int PrintZones(const CommandStreams& streams) {
+  char row[128];
+  std::snprintf(row, sizeof row, "%5s %5s %7s  %s\n", "Index", "Hours", "Minutes", "Label");
+  streams.out << row;
+  const auto& table = TimeZoneTable();
+  for (std::size_t index = 0; index < table.size(); ++index) {
+    const TimeZoneRow& zone = table[index];
+    std::snprintf(row, sizeof row, "%5zu %5d %7d  %.*s\n", index, zone.zoneHours, zone.zoneMinutes,
+                  static_cast<int>(zone.label.size()), zone.label.data());
     streams.out << row;
-    const auto& table = TimeZoneTable();
-    for (std::size_t index = 0; index < table.size(); ++index) {
-      const TimeZoneRow& zone = table[index];
-      std::snprintf(row, sizeof row, "%5zu %5d %7d  %.*s\n", index, zone.zoneHours,
-                    zone.zoneMinutes, static_cast<int>(zone.label.size()), zone.label.data());
-      streams.out << row;
-    }
-    return FinishOutput(streams.out, streams.err);
   }
-};
+  return FinishOutput(streams.out, streams.err);
+}
 
 }  // namespace
 
-std::unique_ptr<Command> MakeZonesCommand() { return std::make_unique<ZonesCommand>(); }
+std::unique_ptr<Command> MakeZonesCommand() {
+  return PlainCommand("zones", "List the time-zone rows", &PrintZones);
+}
 
 }  // namespace velquor
