@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include <CLI/CLI.hpp>
@@ -127,12 +128,10 @@ BirthData BirthDataOfOptions(const ChartOptions& options) {
   input.personName = options.name;
   input = BirthAt(input, {date.year, date.month, date.day, time.hour, time.minute, time.second});
   input.zoneIndex = options.zone.empty() ? kDefaultTimeZoneIndex : ParseZoneOption(options.zone);
-  input.latDegrees = lat.degrees;
-  input.latMinutes = lat.minutes;
-  input.isSouth = !lat.positive;
-  input.lonDegrees = lon.degrees;
-  input.lonMinutes = lon.minutes;
-  input.isEast = lon.positive;
+  std::tie(input.latDegrees, input.latMinutes, input.isSouth) =
+      std::tuple(lat.degrees, lat.minutes, !lat.positive);
+  std::tie(input.lonDegrees, input.lonMinutes, input.isEast) =
+      std::tuple(lon.degrees, lon.minutes, lon.positive);
   input.isDst = options.dst;
   input.cityText = options.city;
   input.stateText = options.state;
