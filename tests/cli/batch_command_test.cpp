@@ -15,17 +15,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::BatchLine;
-using test::Cli;
-using test::CliRun;
-using test::ExpectConsistentChart;
-using test::Json;
-using test::kDelhi;
-using test::Lines;
-using test::Plus;
 
 TEST(CliBatch, OneLineOutPerLineInWithErrorsInPlace) {
   const std::string input = BatchLine("FIRST", 6) + "\n" + "{not json\n" +
@@ -107,4 +98,4 @@ TEST(CliBatch, AMissingFileIsBadInput) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test

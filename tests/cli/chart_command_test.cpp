@@ -9,18 +9,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::Cli;
-using test::CliRun;
-using test::ExpectConsistentChart;
-using test::Json;
-using test::kDelhi;
-using test::Lines;
-using test::Plus;
-using test::With;
-using test::Without;
 
 const std::vector<std::string> kNewYorkByPlace = {"chart",         "--name", "ASHA",  "--date",
                                                   "1976-07-04",    "--time", "06:30", "--place",
@@ -335,4 +325,4 @@ TEST(CliExample, ChartsTheBuiltInBirth) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test

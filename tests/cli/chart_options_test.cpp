@@ -6,28 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "births/birth_keys.h"
-#include "births/input_error.h"
 #include "cli_run.h"
 #include "support/birth_of.h"
 
 namespace velquor {
 namespace {
 
-void ExpectFault(const std::function<void()>& parse, const std::string& field,
-                 const std::string& what) {
-  try {
-    parse();
-    ADD_FAILURE() << what << " accepted";
-  } catch (const InputError& error) {
-    EXPECT_EQ(error.field(), field) << what;
-  }
-}
+using test::ExpectFault;
 
 ChartOptions DelhiOptions() {
   ChartOptions options;

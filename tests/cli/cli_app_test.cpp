@@ -9,17 +9,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::BatchLine;
-using test::Cli;
-using test::CliRun;
-using test::Json;
-using test::kDelhi;
-using test::Lines;
-using test::Plus;
-using test::With;
 
 TEST(CliOutput, AFailingOutputIsReported) {
   std::vector<std::string> windows = kDelhi;
@@ -96,4 +87,4 @@ TEST(CliHabits, VersionHelpAndUnknownCommands) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "births/input_error.h"
 #include "cli/cli_app.h"
 
 namespace velquor::test {
@@ -68,6 +69,16 @@ void ExpectConsistentChart(const Json& chart) {
   const std::string ascCell = chart.at("sign_cells").at(static_cast<std::size_t>(ascSign - 1));
   EXPECT_NE(ascCell.find("Asc"), std::string::npos);
   EXPECT_FALSE(chart.at("house_text").get<std::string>().empty());
+}
+
+void ExpectFault(const std::function<void()>& parse, const std::string& field,
+                 const std::string& what) {
+  try {
+    parse();
+    ADD_FAILURE() << what << " accepted";
+  } catch (const InputError& error) {
+    EXPECT_EQ(error.field(), field) << what;
+  }
 }
 
 std::string BatchLine(const std::string& name, int hour, const std::string& extra) {

@@ -1,8 +1,9 @@
 // The command-line tool run in this process on string streams, and what the tests of its
-// commands share: the arguments of a birth in New Delhi and ways to vary them, and the
-// checks every chart object must pass.
+// commands share: the arguments of a birth in New Delhi and ways to vary them, the checks
+// every chart object must pass, and the check of a fault's field.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -34,6 +35,10 @@ std::vector<std::string> Plus(std::vector<std::string> args, const std::string& 
 
 // The parts of a chart object that must hang together whatever the engine computes.
 void ExpectConsistentChart(const Json& chart);
+
+// Expects `parse` to throw InputError naming `field`; `what` names the case in a failure.
+void ExpectFault(const std::function<void()>& parse, const std::string& field,
+                 const std::string& what);
 
 // A batch line for a birth in New Delhi on 15 August 1990 at `hour`:30, with `extra` keys
 // (",\"dst\":true").

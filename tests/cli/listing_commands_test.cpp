@@ -7,12 +7,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::Cli;
-using test::CliRun;
-using test::Lines;
 
 TEST(CliZones, ListsTheSeventyOneRows) {
   const CliRun run = Cli({"zones"});
@@ -48,4 +44,4 @@ TEST(CliStations, ListsAPlanetsRowsInTheStationFormat) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test

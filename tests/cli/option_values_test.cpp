@@ -2,23 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "births/input_error.h"
+#include "cli_run.h"
 
 namespace velquor {
 namespace {
 
-void ExpectFault(const std::function<void()>& parse, const std::string& field,
-                 const std::string& what) {
-  try {
-    parse();
-    ADD_FAILURE() << what << " accepted";
-  } catch (const InputError& error) {
-    EXPECT_EQ(error.field(), field) << what;
-  }
-}
+using test::ExpectFault;
 
 TEST(OptionForms, CountsAreDecimalFromOneUp) {
   struct Case {

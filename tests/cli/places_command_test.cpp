@@ -9,14 +9,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::Cli;
-using test::CliRun;
-using test::Lines;
-using test::Plus;
-using test::With;
 
 std::vector<std::string> PlaceChartArgs() {
   return {"chart", "--name", "ASHA", "--date", "1990-08-15", "--time", "06:30", "--place", "x"};
@@ -108,4 +102,4 @@ TEST(CliPlaces, ARepeatedClockTimeShowsBothReadingsUnlessOneIsAsked) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test

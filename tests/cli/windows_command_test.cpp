@@ -8,14 +8,8 @@
 #include "cli/cli_app.h"
 #include "cli_run.h"
 
-namespace velquor {
+namespace velquor::test {
 namespace {
-
-using test::Cli;
-using test::CliRun;
-using test::Json;
-using test::Lines;
-using test::With;
 
 const std::vector<std::string> kWindowsOfAsha = {
     "windows", "--name", "ASHA MEHTA", "--date", "1985-03-21", "--time", "10:45",
@@ -93,4 +87,4 @@ TEST(CliWindows, BadSpansAndBirthsAreBadInput) {
 }
 
 }  // namespace
-}  // namespace velquor
+}  // namespace velquor::test
