@@ -32,11 +32,21 @@ constexpr BirthKey Key(std::string_view name, std::string_view column, BirthKeyK
   return {name, kind, false, name, column, BirthField::Count};
 }
 
-// Sets `choice` to `value` when there is one.
-template <typename Value>
-bool Choose(std::optional<Value> value, Value& choice) {
-  if (value) choice = *value;
-  return value.has_value();
+// A choice of the conventions: the member of Conventions it is and the reader of its names,
+// then its key, its database column, the text it is given in and the names it takes.
+template <auto kMember, auto kNamed>
+constexpr ConventionKey Choice(std::string_view key, std::string_view column,
+                               std::string ConventionTexts::*text, std::string_view values) {
+  return {key,
+          column,
+          text,
+          values,
+          [](const Conventions& c) { return NameOf(c.*kMember); },
+          [](std::string_view name, Conventions& c) {
+            const auto value = kNamed(name);
+            if (value) c.*kMember = *value;
+            return value.has_value();
+          }};
 }
 
 constexpr FieldNames NamesByField(const std::array<BirthKey, 20>& keys) {
@@ -78,25 +88,16 @@ constexpr std::array<BirthKey, 20> kBirthKeys = {{
 
 constexpr FieldNames kBatchFieldNames = NamesByField(kBirthKeys);
 
-const std::array<ConventionKey, kConventionChoices> kConventionKeys = {{
-    {"ephemeris", "ephemeris", &ConventionTexts::ephemeris, "classic, precise",
-     [](const Conventions& c) { return NameOf(c.ephemeris); },
-     [](std::string_view name, Conventions& c) {
-       return Choose(EphemerisNamed(name), c.ephemeris);
-     }},
-    {"sunrise", "sunrise", &ConventionTexts::sunrise, "classic, upper-limb, disc-centre",
-     [](const Conventions& c) { return NameOf(c.sunrise); },
-     [](std::string_view name, Conventions& c) { return Choose(SunriseNamed(name), c.sunrise); }},
-    {"pranapada_sun", "pranapada_sun", &ConventionTexts::pranapadaSun, "at-sunrise, at-birth",
-     [](const Conventions& c) { return NameOf(c.pranapadaSun); },
-     [](std::string_view name, Conventions& c) {
-       return Choose(PranapadaSunNamed(name), c.pranapadaSun);
-     }},
-    {"after_sunset", "after_sunset", &ConventionTexts::afterSunset, "to-next-sunrise, from-sunrise",
-     [](const Conventions& c) { return NameOf(c.afterSunset); },
-     [](std::string_view name, Conventions& c) {
-       return Choose(AfterSunsetNamed(name), c.afterSunset);
-     }},
+constexpr std::array<ConventionKey, kConventionChoices> kConventionKeys = {{
+    Choice<&Conventions::ephemeris, &EphemerisNamed>(
+        "ephemeris", "ephemeris", &ConventionTexts::ephemeris, "classic, precise"),
+    Choice<&Conventions::sunrise, &SunriseNamed>("sunrise", "sunrise", &ConventionTexts::sunrise,
+                                                 "classic, upper-limb, disc-centre"),
+    Choice<&Conventions::pranapadaSun, &PranapadaSunNamed>(
+        "pranapada_sun", "pranapada_sun", &ConventionTexts::pranapadaSun, "at-sunrise, at-birth"),
+    Choice<&Conventions::afterSunset, &AfterSunsetNamed>("after_sunset", "after_sunset",
+                                                         &ConventionTexts::afterSunset,
+                                                         "to-next-sunrise, from-sunrise"),
 }};
 
 }  // namespace velquor

@@ -12,9 +12,11 @@ namespace {
 
 constexpr int kCentre = -1;
 
+using Places = std::array<std::array<int, 4>, 4>;
+
 // Sign index at each place of the grid, top row first: the South-Indian cells turned round.
-constexpr std::array<std::array<int, 4>, 4> kPlaces = [] {
-  std::array<std::array<int, 4>, 4> places{};
+constexpr Places PlacesOfSigns() {
+  Places places{};
   for (auto& row : places) row.fill(kCentre);
   for (std::size_t sign = 0; sign < kSouthIndianCells.size(); ++sign) {
     const SouthIndianCell& cell = kSouthIndianCells[sign];
@@ -22,7 +24,9 @@ constexpr std::array<std::array<int, 4>, 4> kPlaces = [] {
         static_cast<int>(sign);
   }
   return places;
-}();
+}
+
+constexpr Places kPlaces = PlacesOfSigns();
 
 constexpr std::string_view kTag = "PpL";
 
