@@ -11,14 +11,10 @@
 #include <nlohmann/json.hpp>
 
 #include "births/birth_keys.h"
-#include "births/convention_options.h"
+#include "births/convention_texts.h"
 #include "births/input_error.h"
 
 namespace velquor {
-
-const FieldNames kBatchFieldNames = {"name",    "year",    "month", "day",     "hour",
-                                     "minute",  "second",  "zone",  "lat_deg", "lat_min",
-                                     "lon_deg", "lon_min", "city",  "state",   "country"};
 
 namespace {
 
@@ -215,7 +211,7 @@ BatchBirth ParseBatchLine(std::string_view line) {
   ConventionTexts conventions;
   BirthDataReader reader(input, conventions);
   Json::sax_parse(line.begin(), line.end(), &reader);
-  input.conventions = ConventionsOfTexts(conventions, kConventionBatchNames);
+  input.conventions = ConventionsOfTexts(conventions, ConventionBatchNames());
   return input;
 }
 

@@ -4,14 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "births/field_names.h"
+#include "births/birth_keys.h"
 #include "chart/birth_data.h"
 #include "chart/conventions.h"
 
 namespace velquor {
-
-// The JSON keys, by the field they fill.
-extern const FieldNames kBatchFieldNames;
 
 struct BatchBirth {
   BirthData birth;

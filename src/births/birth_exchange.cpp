@@ -8,9 +8,9 @@
 #include "births/batch_input.h"
 #include "births/birth_check.h"
 #include "births/birth_keys.h"
-#include "births/convention_options.h"
+#include "births/convention_texts.h"
 #include "births/input_error.h"
-#include "births/json_text.h"
+#include "text/json_text.h"
 
 namespace velquor {
 
@@ -26,13 +26,12 @@ bool EndsWithCsv(std::string_view name) {
 // The CSV cell of the conventions: the set's name, or the four choices as key=value words.
 std::string ConventionsCell(const Conventions& c) {
   if (const auto set = SetNameOf(c)) return std::string(*set);
-  const auto names = ConventionChoiceNames(c);
   std::string cell;
-  for (std::size_t i = 0; i < kConventionKeys.size(); ++i) {
-    if (i > 0) cell += ' ';
-    cell += kConventionKeys[i].key;
+  for (const ConventionKey& choice : kConventionKeys) {
+    if (!cell.empty()) cell += ' ';
+    cell += choice.key;
     cell += '=';
-    cell += names[i];
+    cell += choice.nameIn(c);
   }
   return cell;
 }
@@ -191,7 +190,7 @@ SavedBirth BirthOfCsvRecord(const CsvRecord& record, const std::vector<std::size
         break;
     }
   }
-  saved.conventions = ConventionsOfTexts(conventions, kConventionBatchNames);
+  saved.conventions = ConventionsOfTexts(conventions, ConventionBatchNames());
   return saved;
 }
 
@@ -291,10 +290,9 @@ void AppendBirthJsonLine(std::string& out, const SavedBirth& saved) {
           AppendJsonString(out, *set);
         } else {
           out += '{';
-          const auto names = ConventionChoiceNames(saved.conventions);
-          for (std::size_t i = 0; i < kConventionKeys.size(); ++i) {
-            AppendJsonKey(out, kConventionKeys[i].key);
-            AppendJsonString(out, names[i]);
+          for (const ConventionKey& choice : kConventionKeys) {
+            AppendJsonKey(out, choice.key);
+            AppendJsonString(out, choice.nameIn(saved.conventions));
           }
           out += '}';
         }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "places/text_folding.h"
+#include "text/text_folding.h"
 
 namespace velquor {
 

@@ -7,44 +7,59 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
-#include <array>
 #include <atomic>
+#include <string_view>
 #include <utility>
+
+#include "births/birth_keys.h"
+#include "births/birth_schema.h"
 
 namespace velquor {
 
 namespace {
 
-// The birth-data columns, which together identify a birth (the unique key), in the order
-// of kBirthColumns' binding.
-constexpr std::array<const char*, 18> kBirthColumns = {
-    "name",    "year",  "month",   "day",     "hour", "minute", "second", "zone",  "lat_deg",
-    "lat_min", "south", "lon_deg", "lon_min", "east", "dst",    "city",   "state", "country"};
-constexpr std::array<const char*, 4> kConventionColumns = {"ephemeris", "sunrise", "pranapada_sun",
-                                                           "after_sunset"};
+QString Column(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
-constexpr const char* kCreateSchema[] = {
-    "CREATE TABLE births ("
-    " id INTEGER PRIMARY KEY,"
-    " name TEXT NOT NULL, year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL,"
-    " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
-    " zone INTEGER NOT NULL, lat_deg INTEGER NOT NULL, lat_min INTEGER NOT NULL,"
-    " south INTEGER NOT NULL, lon_deg INTEGER NOT NULL, lon_min INTEGER NOT NULL,"
-    " east INTEGER NOT NULL, dst INTEGER NOT NULL,"
-    " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
-    " ephemeris TEXT NOT NULL, sunrise TEXT NOT NULL, pranapada_sun TEXT NOT NULL,"
-    " after_sunset TEXT NOT NULL,"
-    " note TEXT NOT NULL DEFAULT '',"
-    " created TEXT NOT NULL, modified TEXT NOT NULL,"
-    " UNIQUE (name, year, month, day, hour, minute, second, zone, lat_deg, lat_min, south,"
-    " lon_deg, lon_min, east, dst, city, state, country))",
-    "PRAGMA user_version = 1",
-};
+// The columns of the key table (birth_keys.h). The birth data's together identify a birth
+// (the unique key).
+QStringList BirthColumns() {
+  QStringList columns;
+  for (const BirthKey& key : kBirthKeys) {
+    if (key.number != nullptr || key.flag != nullptr || key.text != nullptr) {
+      columns << Column(key.column);
+    }
+  }
+  return columns;
+}
 
-constexpr const char* kSelect =
-    "SELECT id, name, year, month, day, hour, minute, second, zone, lat_deg, lat_min, south,"
-    " lon_deg, lon_min, east, dst, city, state, country, ephemeris, sunrise, pranapada_sun,"
-    " after_sunset, note, created, modified FROM births";
+QStringList ConventionColumns() {
+  QStringList columns;
+  for (const ConventionKey& choice : kConventionKeys) columns << Column(choice.column);
+  return columns;
+}
+
+QString NoteColumn() {
+  for (const BirthKey& key : kBirthKeys) {
+    if (key.kind == BirthKeyKind::Note) return Column(key.column);
+  }
+  return {};
+}
+
+// Every column a row is read from, in the order RowOf reads them.
+QString SelectStatement() {
+  return QStringLiteral("SELECT id, %1, %2, %3, created, modified FROM births")
+      .arg(BirthColumns().join(QStringLiteral(", ")),
+           ConventionColumns().join(QStringLiteral(", ")), NoteColumn());
+}
+
+// "a = :a AND b = :b …" or "a = :a, b = :b …" of `columns`.
+QString Assignments(const QStringList& columns, const QString& separator) {
+  QStringList assignments;
+  for (const QString& column : columns) assignments << QStringLiteral("%1 = :%1").arg(column);
+  return assignments.join(separator);
+}
 
 QString Now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
 
@@ -63,55 +78,38 @@ QString Text(std::string_view text) {
 const QString kLeftAlone =
     QStringLiteral("Velquor leaves the file as it is and saves no births until it is fixed: ");
 
-// Binds the birth-data columns, from :name onward, in kBirthColumns' order.
+QString Placeholder(std::string_view column) { return QLatin1Char(':') + Column(column); }
+
+// Binds the birth-data columns.
 void BindBirth(QSqlQuery& query, const BirthData& b) {
-  const QVariantList values = {
-      Text(b.personName), b.yearNumber,      b.monthNumber,      b.dayNumber,  b.hourNumber,
-      b.minuteNumber,     b.secondNumber,    b.zoneIndex,        b.latDegrees, b.latMinutes,
-      b.isSouth,          b.lonDegrees,      b.lonMinutes,       b.isEast,     b.isDst,
-      Text(b.cityText),   Text(b.stateText), Text(b.countryText)};
-  for (std::size_t i = 0; i < kBirthColumns.size(); ++i) {
-    query.bindValue(QLatin1Char(':') + QLatin1String(kBirthColumns[i]),
-                    values[static_cast<qsizetype>(i)]);
+  for (const BirthKey& key : kBirthKeys) {
+    if (key.number != nullptr) query.bindValue(Placeholder(key.column), b.*key.number);
+    if (key.flag != nullptr) query.bindValue(Placeholder(key.column), b.*key.flag);
+    if (key.text != nullptr) query.bindValue(Placeholder(key.column), Text(b.*key.text));
   }
 }
 
 void BindConventions(QSqlQuery& query, const Conventions& c) {
-  query.bindValue(QStringLiteral(":ephemeris"), Text(NameOf(c.ephemeris)));
-  query.bindValue(QStringLiteral(":sunrise"), Text(NameOf(c.sunrise)));
-  query.bindValue(QStringLiteral(":pranapada_sun"), Text(NameOf(c.pranapadaSun)));
-  query.bindValue(QStringLiteral(":after_sunset"), Text(NameOf(c.afterSunset)));
+  for (const ConventionKey& choice : kConventionKeys) {
+    query.bindValue(Placeholder(choice.column), Text(choice.nameIn(c)));
+  }
 }
 
-// A choice's value from its stored name; an unknown name (a later version's) reads as
-// the classic choice.
-template <typename Value>
-Value Choice(const QVariant& stored, std::optional<Value> (*named)(std::string_view)) {
-  return named(stored.toString().toStdString()).value_or(Value{});
-}
-
+// A row of SelectStatement(). A choice's unknown name (a later version's) reads as the
+// classic choice.
 SavedBirth RowOf(const QSqlQuery& q) {
   SavedBirth s;
   int c = 0;
   s.id = q.value(c++).toLongLong();
   BirthData& b = s.birth;
-  b.personName = q.value(c++).toString().toStdString();
-  for (int* field : {&b.yearNumber, &b.monthNumber, &b.dayNumber, &b.hourNumber, &b.minuteNumber,
-                     &b.secondNumber, &b.zoneIndex, &b.latDegrees, &b.latMinutes}) {
-    *field = q.value(c++).toInt();
+  for (const BirthKey& key : kBirthKeys) {
+    if (key.number != nullptr) b.*key.number = q.value(c++).toInt();
+    if (key.flag != nullptr) b.*key.flag = q.value(c++).toBool();
+    if (key.text != nullptr) b.*key.text = q.value(c++).toString().toStdString();
   }
-  b.isSouth = q.value(c++).toBool();
-  b.lonDegrees = q.value(c++).toInt();
-  b.lonMinutes = q.value(c++).toInt();
-  b.isEast = q.value(c++).toBool();
-  b.isDst = q.value(c++).toBool();
-  b.cityText = q.value(c++).toString().toStdString();
-  b.stateText = q.value(c++).toString().toStdString();
-  b.countryText = q.value(c++).toString().toStdString();
-  s.conventions.ephemeris = Choice(q.value(c++), &EphemerisNamed);
-  s.conventions.sunrise = Choice(q.value(c++), &SunriseNamed);
-  s.conventions.pranapadaSun = Choice(q.value(c++), &PranapadaSunNamed);
-  s.conventions.afterSunset = Choice(q.value(c++), &AfterSunsetNamed);
+  for (const ConventionKey& choice : kConventionKeys) {
+    choice.choose(q.value(c++).toString().toStdString(), s.conventions);
+  }
   s.note = q.value(c++).toString().toStdString();
   s.created = q.value(c++).toString().toStdString();
   s.modified = q.value(c++).toString().toStdString();
@@ -119,10 +117,8 @@ SavedBirth RowOf(const QSqlQuery& q) {
 }
 
 QString InsertStatement(bool withIdAndTimes) {
-  QStringList columns;
-  for (const char* column : kBirthColumns) columns << QLatin1String(column);
-  for (const char* column : kConventionColumns) columns << QLatin1String(column);
-  columns << QStringLiteral("note") << QStringLiteral("created") << QStringLiteral("modified");
+  QStringList columns = BirthColumns() + ConventionColumns();
+  columns << NoteColumn() << QStringLiteral("created") << QStringLiteral("modified");
   if (withIdAndTimes) columns << QStringLiteral("id");
   QStringList values;
   for (const QString& column : columns) values << QLatin1Char(':') + column;
@@ -264,7 +260,8 @@ BirthStore::BirthStore(QString path, Access access)
         QSqlQuery again(db);
         if (again.exec(QStringLiteral("PRAGMA user_version")) && again.next() &&
             again.value(0).toInt() == 0) {
-          for (const char* statement : kCreateSchema) transaction.run(QLatin1String(statement));
+          again.clear();
+          UpgradeSchema(0, [&](const QString& statement) { transaction.run(statement); });
         }
         again.clear();
         transaction.commit();
@@ -297,7 +294,7 @@ std::vector<SavedBirth> BirthStore::all() const {
   QSqlQuery query(database());
   query.setForwardOnly(true);
   // A read-only file never given a schema holds no births.
-  if (!query.exec(QLatin1String(kSelect) +
+  if (!query.exec(SelectStatement() +
                   QStringLiteral(" ORDER BY name COLLATE NOCASE, year, month, day, hour, minute,"
                                  " second, id"))) {
     if (readOnly_ && count() == 0) return births;
@@ -310,7 +307,7 @@ std::vector<SavedBirth> BirthStore::all() const {
 
 std::optional<SavedBirth> BirthStore::find(std::int64_t id) const {
   QSqlQuery query(database());
-  if (!query.prepare(QLatin1String(kSelect) + QStringLiteral(" WHERE id = :id"))) {
+  if (!query.prepare(SelectStatement() + QStringLiteral(" WHERE id = :id"))) {
     return std::nullopt;  // a read-only file without the table
   }
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
@@ -329,12 +326,8 @@ std::int64_t BirthStore::save(const BirthData& birth, const Conventions& convent
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
   if (id == 0) {
-    QStringList same;
-    for (const char* column : kBirthColumns) {
-      same << QStringLiteral("%1 = :%1").arg(QLatin1String(column));
-    }
-    transaction.prepare(
-        query, QStringLiteral("SELECT id FROM births WHERE ") + same.join(QStringLiteral(" AND ")));
+    transaction.prepare(query, QStringLiteral("SELECT id FROM births WHERE ") +
+                                   Assignments(BirthColumns(), QStringLiteral(" AND ")));
     BindBirth(query, birth);
     if (!query.exec()) transaction.fail(query.lastError());
     if (query.next()) id = query.value(0).toLongLong();
@@ -350,16 +343,9 @@ std::int64_t BirthStore::save(const BirthData& birth, const Conventions& convent
     if (!query.exec()) transaction.fail(query.lastError());
     id = query.lastInsertId().toLongLong();
   } else {
-    QStringList set;
-    for (const char* column : kBirthColumns) {
-      set << QStringLiteral("%1 = :%1").arg(QLatin1String(column));
-    }
-    for (const char* column : kConventionColumns) {
-      set << QStringLiteral("%1 = :%1").arg(QLatin1String(column));
-    }
-    transaction.prepare(query,
-                        QStringLiteral("UPDATE births SET %1, modified = :modified WHERE id = :id")
-                            .arg(set.join(u',')));
+    transaction.prepare(
+        query, QStringLiteral("UPDATE births SET %1, modified = :modified WHERE id = :id")
+                   .arg(Assignments(BirthColumns() + ConventionColumns(), QStringLiteral(","))));
     BindBirth(query, birth);
     BindConventions(query, conventions);
     query.bindValue(QStringLiteral(":modified"), Now());

@@ -1,7 +1,8 @@
-// The births database: one SQLite file (Qt SQL's driver) holding the saved births, with a
-// schema version so that later versions can migrate it. Every change is one transaction,
-// so nothing is written half; a busy database (another program importing) is waited for up
-// to kBusyTimeoutMs before a change fails.
+// The births database: one SQLite file (Qt SQL's driver) holding the saved births in the
+// columns of the key table (birth_keys.h), with a schema version whose steps bring an older
+// file up to date (birth_schema.h). Every change is one transaction, so nothing is written
+// half; a busy database (another program importing) is waited for up to kBusyTimeoutMs
+// before a change fails.
 //
 // A store is one connection, used on the thread that made it; any number of stores (in
 // threads or processes) may share one file.
@@ -19,7 +20,6 @@
 
 namespace velquor {
 
-inline constexpr int kBirthsSchemaVersion = 1;
 inline constexpr int kBusyTimeoutMs = 10000;
 
 // A fault of the database: the message names the file and says what to do.

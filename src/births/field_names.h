@@ -1,5 +1,5 @@
-// What the user of the command-line tool calls each field of the birth data: an option
-// ("--lat") or a JSON key ("lat_deg").
+// What a front end calls each field of the birth data in its messages: a command-line
+// option ("--lat") or a key of a batch line ("lat_deg").
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
-// A fault in the birth data given to the command-line tool, naming the field it is in.
+// A fault in birth data given as text (a batch line, an import file, the command line's
+// options), naming the field it is in.
 #pragma once
 
 #include <stdexcept>

@@ -22,11 +22,6 @@ BirthData BirthAt(BirthData birth, const LocalDateTime& moment) {
   return birth;
 }
 
-LocalInstant InstantAt(const LocalDateTime& clock, const BirthData& birth,
-                       const ZoneCorrection& zone) {
-  return {clock, zone.Hours() - (birth.isDst ? 1.0 : 0.0)};
-}
-
 GeoPlace GeoPlaceOf(const BirthData& b) {
   double latitude = b.latDegrees + b.latMinutes / 60.0;
   if (b.isSouth) latitude = -latitude;

@@ -19,13 +19,6 @@ LocalDateTime BirthMomentOf(const BirthData& birth);
 // The same birth with its date and clock time (seconds included) replaced by `moment`.
 BirthData BirthAt(BirthData birth, const LocalDateTime& moment);
 
-// A local clock reading of the birth place converted with the birth's zone: universal time
-// = local time + the signed zone correction, one hour less when daylight saving applied.
-// Notes: the direction comes from the zone itself, never from the place's hemisphere, so a
-// place west of Greenwich on a zone ahead of universal time (Madrid on CET) converts right.
-LocalInstant InstantAt(const LocalDateTime& clock, const BirthData& birth,
-                       const ZoneCorrection& zone);
-
 // Latitude and longitude in decimal degrees, North and East positive.
 GeoPlace GeoPlaceOf(const BirthData& birth);
 

@@ -47,6 +47,10 @@ class ChartEngine {
   SunRiseSet SunRiseSetOf(const LocalDateTime& date) const;
 
  private:
+  // A clock reading of the birth place with the birth's zone: universal time = local time
+  // + the signed zone correction, one hour less when daylight saving applied. The direction
+  // comes from the zone itself, never from the place's hemisphere, so that a place west of
+  // Greenwich on a zone ahead of universal time (Madrid on CET) converts right.
   LocalInstant InstantOf(const LocalDateTime& clock) const;
   double JulianDayOf(const LocalDateTime& clock) const;
 

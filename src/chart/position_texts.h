@@ -16,6 +16,11 @@ inline constexpr std::size_t kAscendantBody = 9;
 
 using PositionTexts = std::array<std::string, kBodyCount>;
 
+// The caption of each body's position text, in the same order, as every front end shows it.
+inline constexpr std::array<const char*, kBodyCount> kPositionCaptions = {
+    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
+
 // Given: the planets and nodes of one instant, and the long texts of the Moon and the
 // ascendant. Returned: each as ShortPosition(FormatLongitude(longitude)).
 PositionTexts PositionTextsOf(const PlanetLongitudes& planets, const std::string& moonText,

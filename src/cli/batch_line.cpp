@@ -6,9 +6,9 @@
 #include "births/batch_input.h"
 #include "births/birth_check.h"
 #include "births/input_error.h"
-#include "births/json_text.h"
 #include "chart/chart_run.h"
 #include "cli/chart_json.h"
+#include "text/json_text.h"
 
 namespace velquor {
 

@@ -1,24 +1,29 @@
 #include "cli/births_command.h"
 
-#include <QSaveFile>
 #include <QString>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "births/birth_exchange.h"
 #include "births/birth_filter.h"
 #include "births/birth_store.h"
-#include "cli/cli_app.h"
+#include "cli/command_io.h"
 
 namespace velquor {
 
 namespace {
+
+struct BirthsOptions {
+  std::string database;  // empty: the user's database
+  std::string format;    // "jsonl", "csv", or empty: by the file's name (JSON Lines otherwise)
+  std::string file;      // export's output or import's input; empty or "-": standard streams
+  std::string filter;    // list: words that must occur in the name or place
+};
 
 std::optional<ExchangeFormat> FormatOf(const BirthsOptions& options, std::ostream& err) {
   if (options.format.empty()) return FormatOfFileName(options.file);
@@ -27,8 +32,6 @@ std::optional<ExchangeFormat> FormatOf(const BirthsOptions& options, std::ostrea
   err << kProgram << ": --format: unknown value \"" << options.format << "\"; one of jsonl, csv\n";
   return std::nullopt;
 }
-
-bool ToStandardStream(const std::string& file) { return file.empty() || file == "-"; }
 
 // One line of the list: id, name, date and time, city, state, country, tab-separated.
 std::string ListLine(const SavedBirth& saved) {
@@ -40,12 +43,13 @@ std::string ListLine(const SavedBirth& saved) {
          b.stateText + '\t' + b.countryText + '\n';
 }
 
-int List(const BirthStore& store, const BirthsOptions& options, std::ostream& out) {
+int List(const BirthStore& store, const BirthsOptions& options, std::ostream& out,
+         std::ostream& err) {
   const std::vector<SavedBirth> births = store.all();
   for (const std::size_t i : BirthFilter(births).Matching(options.filter)) {
     out << ListLine(births[i]);
   }
-  return kExitOk;
+  return FinishOutput(out, err);
 }
 
 int Export(const BirthStore& store, ExchangeFormat format, const BirthsOptions& options,
@@ -59,44 +63,11 @@ int Export(const BirthStore& store, ExchangeFormat format, const BirthsOptions& 
       AppendBirthJsonLine(text, saved);
     }
   }
-  if (ToStandardStream(options.file)) {
-    out << text;
-    if (out.flush()) return kExitOk;
-    err << kProgram << ": writing the output failed\n";
-    return kExitIoFailure;
-  }
-  // Written whole or not at all: a file of an earlier export is replaced only by a
-  // complete one.
-  QSaveFile file(QString::fromStdString(options.file));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.commit()) {
-    err << kProgram << ": cannot write " << options.file << ": " << file.errorString().toStdString()
-        << '\n';
-    return kExitIoFailure;
-  }
-  return kExitOk;
+  return WriteOutput(text, options.file, out, err);
 }
 
 std::string Counted(std::size_t count, const char* one, const char* many) {
   return std::to_string(count) + ' ' + (count == 1 ? one : many);
-}
-
-// Opens the import file named by the options; false (reported) when it cannot be read.
-bool OpenInput(const BirthsOptions& options, std::ifstream& file, std::ostream& err) {
-  if (ToStandardStream(options.file)) return true;
-  std::error_code ignored;
-  if (std::filesystem::is_directory(options.file, ignored)) {
-    err << kProgram << ": " << options.file << " is a directory\n";
-    return false;
-  }
-  file.open(options.file, std::ios::binary);
-  if (!file) {
-    err << kProgram << ": cannot open " << options.file << ": " << std::strerror(errno) << '\n';
-    return false;
-  }
-  return true;
 }
 
 int Import(BirthStore& store, ExchangeFormat format, std::istream& in, std::ostream& out,
@@ -115,63 +86,76 @@ int Import(BirthStore& store, ExchangeFormat format, std::istream& in, std::ostr
   out << "added " << Counted(counts.added, "birth", "births") << ", skipped "
       << Counted(counts.duplicates, "duplicate", "duplicates") << ", refused "
       << Counted(read.refused.size(), "line", "lines") << '\n';
-  if (!out.flush()) {
-    err << kProgram << ": writing the output failed\n";
-    return kExitIoFailure;
-  }
+  if (const int status = FinishOutput(out, err); status != kExitOk) return status;
   return read.refused.empty() ? kExitOk : kExitFailedLines;
 }
 
+class BirthsCommand final : public Command {
+ public:
+  BirthsCommand()
+      : Command("births",
+                "The saved births of the desktop program: list them, export them as JSON Lines "
+                "(the batch's keys, plus note) or CSV, import such files") {}
+
+  int Run(const CommandStreams& streams) override {
+    std::ostream& err = streams.err;
+    const std::optional<ExchangeFormat> format = FormatOf(options_, err);
+    if (!format) return kExitBadInput;
+    std::ifstream file;
+    const bool imports = births_->got_subcommand("import");
+    const bool fromStandardInput = IsStandardStream(options_.file);
+    if (imports && !fromStandardInput && !OpenInputFile(options_.file, file, err)) {
+      return kExitBadInput;
+    }
+    const QString path = options_.database.empty() ? BirthStore::DefaultPath()
+                                                   : QString::fromStdString(options_.database);
+    try {
+      BirthStore store(path,
+                       imports ? BirthStore::Access::ReadWrite : BirthStore::Access::ReadOnly);
+      if (births_->got_subcommand("list")) return List(store, options_, streams.out, err);
+      if (births_->got_subcommand("export")) {
+        return Export(store, *format, options_, streams.out, err);
+      }
+      return Import(store, *format, fromStandardInput ? streams.in : file, streams.out, err);
+    } catch (const BirthStoreError& error) {
+      err << kProgram << ": " << error.what() << '\n';
+      return kExitIoFailure;
+    }
+  }
+
+ private:
+  void AddOptions(CLI::App& command) override {
+    births_ = &command;
+    command.require_subcommand(1);
+    command.fallthrough();
+    command.add_option("--db", options_.database,
+                       "The births database (default: velquor/births.sqlite in the user's data "
+                       "folder, the desktop program's)");
+    CLI::App* list = command.add_subcommand(
+        "list", "One birth a line, tab-separated: id, name, date and time, city, state, country");
+    list->add_option("--filter", options_.filter,
+                     "Only births whose name or place holds every word (any case, no accents "
+                     "needed)");
+    CLI::App* exported = command.add_subcommand(
+        "export", "Write every birth, by name; an exported JSON Lines file charts through batch");
+    exported->add_option("file", options_.file, "Output file; standard output when absent or -");
+    CLI::App* imported = command.add_subcommand(
+        "import",
+        "Add the births of a file (a batch input file, an export); report how many were added, "
+        "skipped as already saved, and refused, with the reason for each refused line");
+    imported->add_option("file", options_.file, "Input file; standard input when absent or -");
+    for (CLI::App* file : {exported, imported}) {
+      file->add_option("--format", options_.format,
+                       "jsonl or csv (default: csv for a FILE ending in .csv, otherwise jsonl)");
+    }
+  }
+
+  BirthsOptions options_;
+  const CLI::App* births_ = nullptr;  // the parser of this command
+};
+
 }  // namespace
 
-CLI::App* AddBirthsCommand(CLI::App& app, BirthsOptions& options) {
-  CLI::App* births = app.add_subcommand(
-      "births",
-      "The saved births of the desktop program: list them, export them as JSON Lines (the "
-      "batch's keys, plus note) or CSV, import such files");
-  births->require_subcommand(1);
-  births->fallthrough();
-  births->add_option("--db", options.database,
-                     "The births database (default: velquor/births.sqlite in the user's data "
-                     "folder, the desktop program's)");
-  CLI::App* list = births->add_subcommand(
-      "list", "One birth a line, tab-separated: id, name, date and time, city, state, country");
-  list->add_option("--filter", options.filter,
-                   "Only births whose name or place holds every word (any case, no accents "
-                   "needed)");
-  CLI::App* exported = births->add_subcommand(
-      "export", "Write every birth, by name; an exported JSON Lines file charts through batch");
-  exported->add_option("file", options.file, "Output file; standard output when absent or -");
-  CLI::App* imported = births->add_subcommand(
-      "import",
-      "Add the births of a file (a batch input file, an export); report how many were added, "
-      "skipped as already saved, and refused, with the reason for each refused line");
-  imported->add_option("file", options.file, "Input file; standard input when absent or -");
-  for (CLI::App* command : {exported, imported}) {
-    command->add_option("--format", options.format,
-                        "jsonl or csv (default: csv for a FILE ending in .csv, otherwise jsonl)");
-  }
-  return births;
-}
-
-int RunBirthsCommand(const CLI::App& births, const BirthsOptions& options, std::istream& in,
-                     std::ostream& out, std::ostream& err) {
-  const std::optional<ExchangeFormat> format = FormatOf(options, err);
-  if (!format) return kExitBadInput;
-  std::ifstream file;
-  const bool imports = births.got_subcommand("import");
-  if (imports && !OpenInput(options, file, err)) return kExitBadInput;
-  const QString path = options.database.empty() ? BirthStore::DefaultPath()
-                                                : QString::fromStdString(options.database);
-  try {
-    BirthStore store(path, imports ? BirthStore::Access::ReadWrite : BirthStore::Access::ReadOnly);
-    if (births.got_subcommand("list")) return List(store, options, out);
-    if (births.got_subcommand("export")) return Export(store, *format, options, out, err);
-    return Import(store, *format, ToStandardStream(options.file) ? in : file, out, err);
-  } catch (const BirthStoreError& error) {
-    err << kProgram << ": " << error.what() << '\n';
-    return kExitIoFailure;
-  }
-}
+std::unique_ptr<Command> MakeBirthsCommand() { return std::make_unique<BirthsCommand>(); }
 
 }  // namespace velquor

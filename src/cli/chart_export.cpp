@@ -7,7 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "births/input_error.h"
-#include "cli/cli_app.h"
+#include "cli/command.h"
 
 namespace velquor {
 

@@ -4,8 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "births/json_text.h"
+#include "births/birth_keys.h"
 #include "pranapada/pranapada_lagna.h"
+#include "text/json_text.h"
 
 namespace velquor {
 
@@ -82,146 +83,92 @@ void SunDayPair(std::string& out, std::string_view key, const SunDay& day) {
   out += ']';
 }
 
-void Zone(std::string& out, const ChartResult& chart) {
-  AppendJsonKey(out, "zone");
-  out += '{';
-  AppendJsonKey(out, "index");
-  AppendJsonInteger(out, chart.zoneIndex);
-  AppendJsonKey(out, "label");
-  AppendJsonString(out, TimeZoneTable().at(static_cast<std::size_t>(chart.zoneIndex)).label);
-  AppendJsonKey(out, "hours");
-  AppendJsonInteger(out, chart.zone.ZoneHours);
-  AppendJsonKey(out, "minutes");
-  AppendJsonInteger(out, chart.zone.ZoneMinutes);
-  out += '}';
-}
-
-void Ascendant(std::string& out, const AscendantResult& ascendant) {
-  AppendJsonKey(out, "ascendant");
-  out += '{';
-  AppendJsonKey(out, "ayanamsa_offset");
-  AppendJsonDouble(out, ascendant.AyanamsaOffset);
-  AppendJsonKey(out, "sidereal");
-  AppendJsonDouble(out, ascendant.AscendantSidereal);
-  AppendJsonKey(out, "degree");
-  AppendJsonInteger(out, ascendant.AscendantDegree);
-  AppendJsonKey(out, "text");
-  AppendJsonString(out, ascendant.AscendantText);
-  out += '}';
-}
-
-void Moon(std::string& out, const MoonResult& moon) {
-  AppendJsonKey(out, "moon");
-  out += '{';
-  AppendJsonKey(out, "sidereal");
-  AppendJsonDouble(out, moon.MoonSidereal);
-  AppendJsonKey(out, "text");
-  AppendJsonString(out, moon.MoonText);
-  AppendJsonKey(out, "nakshatra_start");
-  AppendJsonDouble(out, moon.MoonNakshatraStart);
-  out += '}';
-}
-
 // The numbers of the position texts, by body name.
 void Longitudes(std::string& out, const std::array<double, 10>& longitudes) {
   static constexpr std::array<std::string_view, 10> kBodies = {
       "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu", "ascendant"};
-  AppendJsonKey(out, "longitudes");
-  out += '{';
-  for (std::size_t body = 0; body < kBodies.size(); ++body) {
-    AppendJsonKey(out, kBodies[body]);
-    AppendJsonDouble(out, longitudes[body]);
-  }
-  out += '}';
-}
-
-void Pranapada(std::string& out, const PranapadaResult& pranapada, std::string_view sunText) {
-  AppendJsonKey(out, "pranapada");
-  out += '{';
-  AppendJsonKey(out, "signs");
-  AppendJsonInteger(out, pranapada.Signs);
-  AppendJsonKey(out, "degrees");
-  AppendJsonInteger(out, pranapada.Degrees);
-  AppendJsonKey(out, "minutes");
-  AppendJsonInteger(out, pranapada.Minutes);
-  AppendJsonKey(out, "sign");
-  AppendJsonInteger(out, pranapada.PpLSign);
-  AppendJsonKey(out, "house");
-  AppendJsonInteger(out, pranapada.House);
-  AppendJsonKey(out, "longitude");
-  AppendJsonDouble(out, PranapadaLongitude(sunText, pranapada));
-  out += '}';
-}
-
-void StringMember(std::string& out, std::string_view key, std::string_view value) {
-  AppendJsonKey(out, key);
-  AppendJsonString(out, value);
+  AppendJsonObject(out, "longitudes", [&] {
+    for (std::size_t body = 0; body < kBodies.size(); ++body) {
+      AppendJsonMember(out, kBodies[body], longitudes[body]);
+    }
+  });
 }
 
 void Details(std::string& out, const DetailTexts& details) {
-  AppendJsonKey(out, "details");
-  out += '{';
-  StringMember(out, "name", details.name);
-  StringMember(out, "dob", details.dob);
-  StringMember(out, "tob", details.tob);
-  StringMember(out, "latitude", details.latitude);
-  StringMember(out, "longitude", details.longitude);
-  StringMember(out, "city", details.city);
-  StringMember(out, "state", details.state);
-  StringMember(out, "country", details.country);
-  out += '}';
-}
-
-void ConventionsMember(std::string& out, const Conventions& c) {
-  AppendJsonKey(out, "conventions");
-  out += '{';
-  StringMember(out, "ephemeris", NameOf(c.ephemeris));
-  StringMember(out, "sunrise", NameOf(c.sunrise));
-  StringMember(out, "pranapada_sun", NameOf(c.pranapadaSun));
-  StringMember(out, "after_sunset", NameOf(c.afterSunset));
-  out += '}';
+  AppendJsonObject(out, "details", [&] {
+    for (const auto& [key, text] : {std::pair{"name", &details.name},
+                                    {"dob", &details.dob},
+                                    {"tob", &details.tob},
+                                    {"latitude", &details.latitude},
+                                    {"longitude", &details.longitude},
+                                    {"city", &details.city},
+                                    {"state", &details.state},
+                                    {"country", &details.country}}) {
+      AppendJsonMember(out, key, *text);
+    }
+  });
 }
 
 }  // namespace
 
 void AppendChartJson(std::string& out, const ChartResult& chart) {
   out += '{';
-  Zone(out, chart);
-  Ascendant(out, chart.ascendant);
-  Moon(out, chart.moon);
+  AppendJsonObject(out, "zone", [&] {
+    AppendJsonMember(out, "index", chart.zoneIndex);
+    AppendJsonMember(out, "label",
+                     TimeZoneTable().at(static_cast<std::size_t>(chart.zoneIndex)).label);
+    AppendJsonMember(out, "hours", chart.zone.ZoneHours);
+    AppendJsonMember(out, "minutes", chart.zone.ZoneMinutes);
+  });
+  const AscendantResult& ascendant = chart.ascendant;
+  AppendJsonObject(out, "ascendant", [&] {
+    AppendJsonMember(out, "ayanamsa_offset", ascendant.AyanamsaOffset);
+    AppendJsonMember(out, "sidereal", ascendant.AscendantSidereal);
+    AppendJsonMember(out, "degree", ascendant.AscendantDegree);
+    AppendJsonMember(out, "text", ascendant.AscendantText);
+  });
+  AppendJsonObject(out, "moon", [&] {
+    AppendJsonMember(out, "sidereal", chart.moon.MoonSidereal);
+    AppendJsonMember(out, "text", chart.moon.MoonText);
+    AppendJsonMember(out, "nakshatra_start", chart.moon.MoonNakshatraStart);
+  });
   StringArray(out, "positions", chart.PositionTexts);
   Longitudes(out, chart.longitudes);
   StringArray(out, "chart_names", chart.ChartNames);
-  AppendJsonKey(out, "asc_sign");
-  AppendJsonInteger(out, chart.AscSign);
+  AppendJsonMember(out, "asc_sign", chart.AscSign);
   StringArray(out, "sign_cells", chart.SignCells);
   StringArray(out, "special_cells", chart.SpecialCells);
-
-  AppendJsonKey(out, "sunrise");
-  out += '{';
-  SunDayPair(out, "previous", chart.sunDays[0]);
-  SunDayPair(out, "birth_day", chart.sunDays[1]);
-  SunDayPair(out, "next", chart.sunDays[2]);
-  out += '}';
-
+  AppendJsonObject(out, "sunrise", [&] {
+    SunDayPair(out, "previous", chart.sunDays[0]);
+    SunDayPair(out, "birth_day", chart.sunDays[1]);
+    SunDayPair(out, "next", chart.sunDays[2]);
+  });
   AppendJsonKey(out, "birth_moment");
   DateTime(out, chart.BirthMoment, true);
   AppendJsonKey(out, "reference_sunrise");
   DateTime(out, chart.ReferenceSunrise, true);
-  AppendJsonKey(out, "elapsed_seconds");
-  AppendJsonInteger(out, chart.ElapsedSeconds);
-  AppendJsonKey(out, "elapsed_minutes");
-  AppendJsonInteger(out, chart.ElapsedMinutes);
-  AppendJsonKey(out, "sun_at_sunrise");
-  AppendJsonDouble(out, chart.SunAtSunrise);
-  StringMember(out, "sun_at_sunrise_text", chart.SunAtSunriseText);
+  AppendJsonMember(out, "elapsed_seconds", chart.ElapsedSeconds);
+  AppendJsonMember(out, "elapsed_minutes", chart.ElapsedMinutes);
+  AppendJsonMember(out, "sun_at_sunrise", chart.SunAtSunrise);
+  AppendJsonMember(out, "sun_at_sunrise_text", chart.SunAtSunriseText);
   StringArray(out, "sunrise_positions", chart.SunrisePositionTexts);
-  Pranapada(out, chart.pranapada, chart.SunAtSunriseText);
-  StringMember(out, "house_text", chart.HouseText);
-  AppendJsonKey(out, "dst");
-  AppendJsonBool(out, chart.dst);
+  const PranapadaResult& pranapada = chart.pranapada;
+  AppendJsonObject(out, "pranapada", [&] {
+    AppendJsonMember(out, "signs", pranapada.Signs);
+    AppendJsonMember(out, "degrees", pranapada.Degrees);
+    AppendJsonMember(out, "minutes", pranapada.Minutes);
+    AppendJsonMember(out, "sign", pranapada.PpLSign);
+    AppendJsonMember(out, "house", pranapada.House);
+    AppendJsonMember(out, "longitude", PranapadaLongitude(chart.SunAtSunriseText, pranapada));
+  });
+  AppendJsonMember(out, "house_text", chart.HouseText);
+  AppendJsonMember(out, "dst", chart.dst);
   Details(out, chart.details);
-  ConventionsMember(out, chart.conventions);
+  AppendJsonObject(out, "conventions", [&] {
+    for (const ConventionKey& choice : kConventionKeys) {
+      AppendJsonMember(out, choice.key, choice.nameIn(chart.conventions));
+    }
+  });
   out += '}';
 }
 

@@ -4,16 +4,13 @@
 #include <string_view>
 #include <utility>
 
+#include "chart/position_texts.h"
 #include "cli/printable_text.h"
 #include "cli/sign_grid.h"
 
 namespace velquor {
 
 namespace {
-
-constexpr std::array<std::string_view, 10> kPositionCaptions = {
-    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
 constexpr std::size_t kTextWidth = 78;
 constexpr std::string_view kIndent = "  ";

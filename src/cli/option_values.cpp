@@ -6,8 +6,8 @@
 #include <string>
 
 #include "births/input_error.h"
-#include "births/json_text.h"
 #include "chart/time_zones.h"
+#include "text/json_text.h"
 
 namespace velquor {
 

@@ -4,23 +4,29 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/sign_names.h"
+
 namespace velquor {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 constexpr int kCentre = -1;
 
-// Sign index at each place of the grid, top row first.
-constexpr std::array<std::array<int, 4>, 4> kPlaces = {{
-    {11, 0, 1, 2},
-    {10, kCentre, kCentre, 3},
-    {9, kCentre, kCentre, 4},
-    {8, 7, 6, 5},
-}};
+using Places = std::array<std::array<int, 4>, 4>;
+
+// Sign index at each place of the grid, top row first: the South-Indian cells turned round.
+constexpr Places PlacesOfSigns() {
+  Places places{};
+  for (auto& row : places) row.fill(kCentre);
+  for (std::size_t sign = 0; sign < kSouthIndianCells.size(); ++sign) {
+    const SouthIndianCell& cell = kSouthIndianCells[sign];
+    places[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)] =
+        static_cast<int>(sign);
+  }
+  return places;
+}
+
+constexpr Places kPlaces = PlacesOfSigns();
 
 constexpr std::string_view kTag = "PpL";
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "astro/signs.h"
-#include "births/json_text.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
+#include "text/json_text.h"
 
 namespace velquor {
 
@@ -71,44 +71,32 @@ void AppendWindowsJson(std::string& out, const std::vector<TimelineInterval>& ti
   for (const TimelineInterval& interval : timeline) {
     if (out.back() != '[') out += ',';
     out += '{';
-    AppendJsonKey(out, "from");
-    AppendJsonString(out, FormatSecond(interval.from));
-    AppendJsonKey(out, "to");
-    AppendJsonString(out, FormatSecond(interval.to));
+    AppendJsonMember(out, "from", FormatSecond(interval.from));
+    AppendJsonMember(out, "to", FormatSecond(interval.to));
     if (!interval.chart) {
-      AppendJsonKey(out, "error");
-      AppendJsonString(out, interval.stopMessage);
-      AppendJsonKey(out, "kind");
-      AppendJsonString(out, kErrorKindPolar);
+      AppendJsonMember(out, "error", interval.stopMessage);
+      AppendJsonMember(out, "kind", kErrorKindPolar);
       out += '}';
       continue;
     }
     const TimelineChart& c = *interval.chart;
-    AppendJsonKey(out, "pranapada_sign");
-    AppendJsonInteger(out, c.pranapadaSign);
+    AppendJsonMember(out, "pranapada_sign", c.pranapadaSign);
     AppendJsonKey(out, "pranapada_degrees");
     out += '[';
     AppendJsonDouble(out, c.firstDegrees);
     out += ',';
     AppendJsonDouble(out, c.lastDegrees);
     out += ']';
-    AppendJsonKey(out, "house_from_ascendant");
-    AppendJsonInteger(out, c.houseFromAscendant);
-    AppendJsonKey(out, "house_from_moon");
-    AppendJsonInteger(out, c.houseFromMoon);
-    AppendJsonKey(out, "ascendant_sign");
-    AppendJsonInteger(out, c.ascendantSign);
-    AppendJsonKey(out, "moon_sign");
-    AppendJsonInteger(out, c.moonSign);
-    AppendJsonKey(out, "reference_sunrise");
-    AppendJsonString(out, FormatSecond(c.referenceSunrise));
-    AppendJsonKey(out, "check");
-    out += '{';
-    AppendJsonKey(out, "ascendant");
-    AppendJsonBool(out, c.checkFromAscendant);
-    AppendJsonKey(out, "moon");
-    AppendJsonBool(out, c.checkFromMoon);
-    out += "}}";
+    AppendJsonMember(out, "house_from_ascendant", c.houseFromAscendant);
+    AppendJsonMember(out, "house_from_moon", c.houseFromMoon);
+    AppendJsonMember(out, "ascendant_sign", c.ascendantSign);
+    AppendJsonMember(out, "moon_sign", c.moonSign);
+    AppendJsonMember(out, "reference_sunrise", FormatSecond(c.referenceSunrise));
+    AppendJsonObject(out, "check", [&] {
+      AppendJsonMember(out, "ascendant", c.checkFromAscendant);
+      AppendJsonMember(out, "moon", c.checkFromMoon);
+    });
+    out += '}';
   }
   out += ']';
 }

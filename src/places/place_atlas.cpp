@@ -4,7 +4,7 @@
 #include <array>
 
 #include "places/place_names.h"
-#include "places/text_folding.h"
+#include "text/text_folding.h"
 
 namespace velquor {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "places/text_folding.h"
+#include "text/text_folding.h"
 
 namespace velquor {
 

@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "places/place_names.h"
-#include "places/text_folding.h"
+#include "text/text_folding.h"
 
 namespace velquor {
 

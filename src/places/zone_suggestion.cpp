@@ -29,7 +29,7 @@ QString StandardAbbreviation(const QTimeZone& zone, const QDateTime& when) {
   return {};
 }
 
-std::string MomentText(std::string_view zoneId, const LocalMoment& moment) {
+std::string MomentText(std::string_view zoneId, const LocalDateTime& moment) {
   return std::string(zoneId) + " on " + DateText(moment.year, moment.month, moment.day);
 }
 
@@ -40,7 +40,7 @@ ZoneSuggestion Refusal(ZoneSuggestion suggestion, ZoneSuggestion::Outcome outcom
   return suggestion;
 }
 
-std::string ClockText(const LocalMoment& moment) {
+std::string ClockText(const LocalDateTime& moment) {
   char clock[40];
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", moment.hour, moment.minute, moment.second);
   return clock;
@@ -72,7 +72,7 @@ std::vector<qint64> InstantsOf(const QTimeZone& zone, const QDateTime& clock) {
 
 // The suggestion for the zone's clock at one instant.
 ZoneSuggestion SuggestAt(const QTimeZone& zone, std::string_view ianaZone, qint64 instant,
-                         const LocalMoment& moment) {
+                         const LocalDateTime& moment) {
   ZoneSuggestion suggestion;
   const QDateTime when = QDateTime::fromSecsSinceEpoch(instant, Qt::UTC);
   suggestion.offsetSeconds = zone.offsetFromUtc(when);
@@ -134,7 +134,7 @@ std::string DateText(int year, int month, int day) {
   return std::to_string(day) + " " + monthText + " " + std::to_string(year);
 }
 
-ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment, ClockFold fold) {
+ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalDateTime& moment, ClockFold fold) {
   using Outcome = ZoneSuggestion::Outcome;
   ZoneSuggestion suggestion;
 

@@ -8,17 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace velquor {
+#include "astro/date_time.h"
 
-// A clock reading at the birth place.
-struct LocalMoment {
-  int year = 1901;
-  int month = 1;  // 1 .. 12
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+namespace velquor {
 
 // Which reading of a clock time that happened twice (the clocks were put back) is meant.
 enum class ClockFold {
@@ -59,7 +51,7 @@ struct ZoneSuggestion {
 // negative daylight saving (Ireland) is given the offset actually in force, without the
 // tick. A clock time that happened twice is RepeatedClockTime with both readings unless
 // `fold` picks one; for a time that happened once `fold` does not matter.
-ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalMoment& moment,
+ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalDateTime& moment,
                            ClockFold fold = ClockFold::Unknown);
 
 // One reading of a repeated clock time in words: "BST +1:00, Greenwich Mean Time,GMT,0.0

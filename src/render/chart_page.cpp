@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "chart/conventions.h"
+#include "chart/position_texts.h"
 #include "chart/sign_names.h"
 #include "chart/time_zones.h"
 #include "render/chart_diagram.h"
@@ -27,10 +28,6 @@ constexpr int kHeadingSize = 110;
 constexpr int kNameSize = 200;
 constexpr int kSmallestNameSize = 130;
 constexpr double kLargestChart = 4000;
-
-constexpr std::array<const char*, 10> kPositionCaptions = {
-    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString Text(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "render/house_shapes.h"
 
+#include "chart/sign_names.h"
+
 namespace velquor {
 
 namespace {
@@ -37,23 +39,9 @@ HouseShape CornerTriangle(QPointF right, QPointF inner, QPointF outer) {
 }
 
 std::array<HouseShape, 12> SouthShapes() {
-  // Column and row of each sign's cell: clockwise around the square from Aries, second
-  // cell of the top row.
-  constexpr std::array<std::array<int, 2>, 12> kPlaces = {{{1, 0},
-                                                           {2, 0},
-                                                           {3, 0},
-                                                           {3, 1},
-                                                           {3, 2},
-                                                           {3, 3},
-                                                           {2, 3},
-                                                           {1, 3},
-                                                           {0, 3},
-                                                           {0, 2},
-                                                           {0, 1},
-                                                           {0, 0}}};
   std::array<HouseShape, 12> shapes;
   for (std::size_t sign = 0; sign < 12; ++sign)
-    shapes[sign] = GridCell(kPlaces[sign][0], kPlaces[sign][1], 0.25);
+    shapes[sign] = GridCell(kSouthIndianCells[sign].column, kSouthIndianCells[sign].row, 0.25);
   return shapes;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "births/input_error.h"
-#include "cli/birth_of.h"
+#include "support/birth_of.h"
 
 namespace velquor {
 namespace {

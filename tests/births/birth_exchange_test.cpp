@@ -6,7 +6,7 @@
 #include <string>
 
 #include "births/batch_input.h"
-#include "births/sample_saved_births.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "births/sample_saved_births.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {

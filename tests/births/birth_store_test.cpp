@@ -11,7 +11,7 @@
 #include <thread>
 #include <utility>
 
-#include "births/sample_saved_births.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {

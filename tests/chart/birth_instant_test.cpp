@@ -1,11 +1,10 @@
 // The conversions of the birth data that every engine step reads: the zone's direction and
-// the daylight hour, the same for the ascendant, the Moon and both planet runs.
+// the daylight hour, the same for the ascendant, the Moon and the planets of the engine.
 #include <gtest/gtest.h>
 
-#include "astro/ascendant.h"
 #include "astro/moon.h"
-#include "astro/planets.h"
 #include "chart/birth_instant.h"
+#include "chart/chart_engine.h"
 
 namespace velquor {
 namespace {
@@ -33,8 +32,8 @@ struct Engine {
 };
 
 Engine RunEngine(const BirthData& b, const LocalDateTime& clock) {
-  const LocalInstant at = InstantAt(clock, b, ZoneOf(b));
-  return {ComputeAscendant(at, GeoPlaceOf(b)), ComputeMoon(at), ComputePlanets(at, 23.85)};
+  const ChartEngine engine(b, ClassicConventions());
+  return {engine.Ascendant(clock), engine.Moon(clock), engine.Planets(clock, 23.85)};
 }
 
 void ExpectSameInstant(const Engine& a, const Engine& b) {
@@ -83,7 +82,9 @@ TEST(BirthInstant, PlaceSignsAndSunClock) {
   EXPECT_DOUBLE_EQ(place.longitude, -70.25);
   const SunPlace sun = SunPlaceOf(b, ZoneOf(b));
   EXPECT_DOUBLE_EQ(sun.zoneOffset, 6.5);  // five and a half hours ahead, and the daylight hour
-  EXPECT_DOUBLE_EQ(InstantAt(BirthMomentOf(b), b, ZoneOf(b)).hoursToUniversal, -6.5);
+  // Universal time is the clock less five and a half hours and the daylight hour.
+  const LocalDateTime clock = BirthMomentOf(b);
+  EXPECT_EQ(RunEngine(b, clock).moon.MoonSidereal, ComputeMoon({clock, -6.5}).MoonSidereal);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 #include "births/batch_input.h"
 #include "births/input_error.h"
-#include "cli/birth_of.h"
 #include "cli/chart_options.h"
+#include "support/birth_of.h"
 
 namespace velquor {
 namespace {
@@ -82,7 +82,7 @@ TEST(ChartRequest, FaultsNameTheFieldInEachFrontEndsWords) {
     BirthData input = ValidInput();
     fault.change(input);
     for (const auto& [names, field] :
-         {std::pair{&kChartOptionNames, fault.option}, std::pair{&kBatchFieldNames, fault.key}}) {
+         {std::pair{&ChartOptionNames(), fault.option}, std::pair{&kBatchFieldNames, fault.key}}) {
       try {
         RequireValidBirth(input, *names);
         ADD_FAILURE() << fault.what << " accepted";
@@ -133,7 +133,7 @@ TEST(ChartRequest, TheEdgesOfEveryDomainPass) {
   for (const auto& [what, change] : cases) {
     BirthData input = ValidInput();
     change(input);
-    EXPECT_NO_THROW(RequireValidBirth(input, kChartOptionNames)) << what;
+    EXPECT_NO_THROW(RequireValidBirth(input, ChartOptionNames())) << what;
   }
 }
 

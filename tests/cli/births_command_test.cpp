@@ -9,30 +9,23 @@
 #include <vector>
 
 #include "births/birth_store.h"
-#include "births/sample_saved_births.h"
 #include "chart/chart_run.h"
 #include "cli/chart_json.h"
 #include "cli/cli_app.h"
+#include "cli_run.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {
 
-struct CliResult {
-  int status = -1;
-  std::string out, err;
-};
+using test::CliRun;
 
 class BirthsCommand : public ::testing::Test {
  protected:
-  CliResult Cli(std::vector<std::string> args, const std::string& input = "") {
+  // The tool on the test's own database.
+  CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
     args.insert(args.begin() + 1, {"--db", db_});
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    CliResult run;
-    run.status = RunCli(args, in, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    return test::Cli(args, input);
   }
   std::string Path(const char* name) const { return (dir_.path() + "/" + name).toStdString(); }
   void SaveSamples() {
@@ -48,7 +41,7 @@ class BirthsCommand : public ::testing::Test {
 
 TEST_F(BirthsCommand, AnExportChartsThroughBatchAsTheSavedBirthsChart) {
   SaveSamples();
-  const CliResult exported = Cli({"births", "export"});
+  const CliRun exported = Cli({"births", "export"});
   ASSERT_EQ(exported.status, kExitOk) << exported.err;
   std::istringstream in(exported.out);
   std::ostringstream out, err;
@@ -88,11 +81,11 @@ TEST_F(BirthsCommand, ImportReportsAddedDuplicatesAndEachRefusedLine) {
       R"("lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13,"city":"Agra"})";
   std::string second = good;
   second.replace(second.find("ASHA"), 4, "RAVI");
-  const CliResult first = Cli({"births", "import"}, good + "\n{\n" + good + "\n");
+  const CliRun first = Cli({"births", "import"}, good + "\n{\n" + good + "\n");
   EXPECT_EQ(first.status, kExitFailedLines);
   EXPECT_EQ(first.out, "added 1 birth, skipped 1 duplicate, refused 1 line\n");
   EXPECT_EQ(first.err.rfind("velquor-cli: line 2: line: malformed JSON", 0), 0u) << first.err;
-  const CliResult again = Cli({"births", "import", "-"}, good + "\n" + second + "\n");
+  const CliRun again = Cli({"births", "import", "-"}, good + "\n" + second + "\n");
   EXPECT_EQ(again.status, kExitOk);
   EXPECT_EQ(again.out, "added 1 birth, skipped 1 duplicate, refused 0 lines\n");
 
@@ -119,7 +112,7 @@ TEST_F(BirthsCommand, FaultsNameTheFileAndChangeNothing) {
       {{"births"}, kExitBadInput, "A subcommand is required"},
   };
   for (const auto& c : cases) {
-    const CliResult run = Cli(c.args, "{}\n");
+    const CliRun run = Cli(c.args, "{}\n");
     EXPECT_EQ(run.status, c.status) << c.args.back();
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }

@@ -2,25 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "births/input_error.h"
-#include "cli/birth_of.h"
-#include "cli/chart_options.h"
+#include "cli_run.h"
 
 namespace velquor {
 namespace {
 
-void ExpectFault(const std::function<void()>& parse, const std::string& field,
-                 const std::string& what) {
-  try {
-    parse();
-    ADD_FAILURE() << what << " accepted";
-  } catch (const InputError& error) {
-    EXPECT_EQ(error.field(), field) << what;
-  }
-}
+using test::ExpectFault;
 
 TEST(OptionForms, CountsAreDecimalFromOneUp) {
   struct Case {
@@ -108,38 +97,6 @@ TEST(OptionForms, ZoneByIndexOrExactLabel) {
   for (const auto& c : cases) EXPECT_EQ(ParseZoneOption(c.text), c.index) << c.text;
   for (const char* text : {"71", "-1", "", "IST", "indian time, ist, +5.3", " 34"}) {
     ExpectFault([&] { ParseZoneOption(text); }, "--zone", text);
-  }
-}
-
-ChartOptions DelhiOptions() {
-  ChartOptions options;
-  options.name = "ASHA";
-  options.date = "1990-08-15";
-  options.time = "06:30:15";
-  options.zone = "Indian Time, IST, +5.3";
-  options.lat = "33S52";
-  options.lon = "77W13";
-  options.dst = true;
-  options.city = "Zürich";
-  return options;
-}
-
-TEST(ChartOptionsReading, FillsEveryField) {
-  EXPECT_EQ(BirthDataOfOptions(DelhiOptions()),
-            (test::BirthOf("ASHA", 1990, 8, 15, 6, 30, 15, 34, 33, 52, true, 77, 13, false, true,
-                           "Zürich", "", "")));
-}
-
-TEST(ChartOptionsReading, RefusesTextsThatAreNotUtf8) {
-  const std::pair<std::string ChartOptions::*, const char*> texts[] = {
-      {&ChartOptions::name, "--name"},
-      {&ChartOptions::city, "--city"},
-      {&ChartOptions::state, "--state"},
-      {&ChartOptions::country, "--country"}};
-  for (const auto& [field, option] : texts) {
-    ChartOptions options = DelhiOptions();
-    options.*field = "Z\xFCrich";  // Latin-1
-    ExpectFault([&] { BirthDataOfOptions(options); }, option, option);
   }
 }
 

@@ -5,24 +5,14 @@
 #include <string>
 
 #include "births/input_error.h"
-#include "cli/birth_of.h"
+#include "support/birth_of.h"
+#include "support/small_atlas.h"
 
 namespace velquor {
 namespace {
 
 const PlaceAtlas& SmallAtlas() {
-  static const PlaceAtlas atlas({
-      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041,
-       1164404},
-      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206,
-       1442271},
-      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611,
-       10021295},
-      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533,
-       -93.29824, 166810},
-      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York",
-       42.10148, -72.58981, 154341},
-  });
+  static const PlaceAtlas atlas(test::SmallAtlasPlaces());
   return atlas;
 }
 

@@ -12,7 +12,7 @@ using Outcome = ZoneSuggestion::Outcome;
 TEST(ZoneSuggestion, SuggestsTheStandardRowAndTheDaylightTick) {
   struct Case {
     const char* zone;
-    LocalMoment moment;
+    LocalDateTime moment;
     const char* rowLabel;
     bool daylightSaving;
     const char* text;
@@ -75,7 +75,7 @@ TEST(ZoneSuggestion, SuggestsTheStandardRowAndTheDaylightTick) {
 TEST(ZoneSuggestion, SaysWhyWhenNoRowFits) {
   struct Case {
     const char* zone;
-    LocalMoment moment;
+    LocalDateTime moment;
     Outcome outcome;
     const char* text;
   };
@@ -113,7 +113,7 @@ TEST(ZoneSuggestion, SaysWhyWhenNoRowFits) {
 
 struct RowCase {
   const char* zone;
-  LocalMoment moment;
+  LocalDateTime moment;
   const char* rowLabel;
   bool daylightSaving;
 };
@@ -181,7 +181,7 @@ TEST(ZoneSuggestionRows, PrefersTheZonesOwnRegion) {
 TEST(ZoneSuggestionRows, RefusesOffsetsWithoutARow) {
   struct Case {
     const char* zone;
-    LocalMoment moment;
+    LocalDateTime moment;
     const char* text;
   };
   const Case cases[] = {
@@ -214,7 +214,7 @@ TEST(ZoneSuggestionRows, RefusesOffsetsWithoutARow) {
 TEST(ZoneSuggestionRepeatedHour, OffersBothReadings) {
   struct Case {
     const char* zone;
-    LocalMoment moment;
+    LocalDateTime moment;
     const char* rowLabel;           // both readings: the first with the tick, the second without
     int firstOffset, secondOffset;  // seconds east of Greenwich
   };

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "chart/chart_run.h"
-#include "cli/birth_of.h"
+#include "support/birth_of.h"
 
 namespace velquor::test {
 

@@ -1,20 +1,12 @@
 #include "gui/entry/atlas_place_search.h"
 
 #include "chart/birth_data.h"
+#include "chart/birth_instant.h"
 #include "gui/entry/birth_form.h"
 #include "gui/entry/place_search_dialog.h"
 #include "places/system_atlas.h"
 
 namespace velquor {
-
-namespace {
-
-LocalMoment BirthMomentOf(const BirthData& birth) {
-  return {birth.yearNumber, birth.monthNumber,  birth.dayNumber,
-          birth.hourNumber, birth.minuteNumber, birth.secondNumber};
-}
-
-}  // namespace
 
 void AtlasPlaceSearch::search(const QString& /*query: the dialog builds it from its boxes*/,
                               const QUrl& homePage) {

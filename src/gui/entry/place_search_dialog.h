@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/date_time.h"
 #include "gui/entry/place_form_fields.h"
 #include "places/place_atlas.h"
 #include "places/system_atlas.h"
@@ -27,7 +28,7 @@ namespace velquor {
 
 struct PlaceSearchRequest {
   QString city, state, country;  // as typed on the form
-  LocalMoment birth;             // the form's birth date and clock time
+  LocalDateTime birth;           // the form's birth date and clock time
 };
 
 class PlaceSearchDialog : public QDialog {
@@ -60,7 +61,7 @@ class PlaceSearchDialog : public QDialog {
   SharedAtlas atlas_;
   const PlaceAtlas* readyAtlas_ = nullptr;  // set once the atlas has been read
   QFutureWatcher<void> atlasWatcher_;
-  LocalMoment birth_;
+  LocalDateTime birth_;
   PlaceFormFields form_;
   WebSearch webSearch_;
   std::vector<const Place*> listed_;          // the rows of the list, in order

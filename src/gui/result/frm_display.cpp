@@ -14,6 +14,7 @@
 
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
+#include "chart/position_texts.h"
 #include "chart/sign_names.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/elided_label.h"
@@ -62,10 +63,6 @@ void SetDetail(QLabel* label, const QString& text) {
   else
     label->setText(text);
 }
-
-constexpr std::array<const char*, 10> kPlanetCaptions = {
-    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -180,7 +177,7 @@ QWidget* FrmDisplay::buildPositions() {
   fixed.setPointSizeF(font().pointSizeF());
   for (int i = 0; i < 10; ++i) {
     auto* caption =
-        Named<QLabel>(ArrayElementName("PlanetName", i), QString::fromLatin1(kPlanetCaptions[i]));
+        Named<QLabel>(ArrayElementName("PlanetName", i), QString::fromLatin1(kPositionCaptions[i]));
     auto* value = Named<QLabel>(ArrayElementName("planet", i));
     value->setTextFormat(Qt::PlainText);
     value->setFont(fixed);

@@ -20,26 +20,11 @@ namespace {
 constexpr std::array<const char*, 12> kSignLabelNames = {
     "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
     "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
-// Row and column of each sign's cell: clockwise around the square from Aries, second cell
-// of the top row.
-constexpr std::array<std::array<int, 2>, 12> kCellPlaces = {{{0, 1},
-                                                             {0, 2},
-                                                             {0, 3},
-                                                             {1, 3},
-                                                             {2, 3},
-                                                             {3, 3},
-                                                             {3, 2},
-                                                             {3, 1},
-                                                             {3, 0},
-                                                             {2, 0},
-                                                             {1, 0},
-                                                             {0, 0}}};
-
 }  // namespace
 
 QPoint SignChart::CellPlace(int signIndex) {
-  const auto& place = kCellPlaces.at(static_cast<std::size_t>(signIndex));
-  return {place[1], place[0]};
+  const SouthIndianCell& cell = kSouthIndianCells.at(static_cast<std::size_t>(signIndex));
+  return {cell.column, cell.row};
 }
 
 SignChart::SignChart(QWidget* parent) : QWidget(parent) {

@@ -17,7 +17,6 @@
 #include <QtTest/QTest>
 
 #include "births/birth_store.h"
-#include "births/sample_saved_births.h"
 #include "gui/app/app_shell.h"
 #include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
@@ -27,6 +26,7 @@
 #include "gui/result/frm_display.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
+#include "support/sample_saved_births.h"
 
 namespace velquor {
 namespace {

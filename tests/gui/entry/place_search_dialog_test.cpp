@@ -21,6 +21,7 @@
 #include "places/place_names.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
+#include "support/small_atlas.h"
 
 namespace velquor {
 namespace {
@@ -34,20 +35,11 @@ SharedAtlas ReadyAtlas(std::vector<Place> places) {
 }
 
 SharedAtlas TestAtlas() {
-  return ReadyAtlas({
-      {"Varanasi", "State of Uttar Pradesh", "India", "IN", "Asia/Kolkata", 25.31668, 83.01041,
-       1164404},
-      {"Kathmandu", "Bagmati Province", "Nepal", "NP", "Asia/Kathmandu", 27.70169, 85.3206,
-       1442271},
-      {"São Paulo", "São Paulo", "Brazil", "BR", "America/Sao_Paulo", -23.5475, -46.63611,
-       10021295},
-      {"Springfield", "Missouri", "United States of America", "US", "America/Chicago", 37.21533,
-       -93.29824, 166810},
-      {"Springfield", "Massachusetts", "United States of America", "US", "America/New_York",
-       42.10148, -72.58981, 154341},
-      // On a minute's edge: 40° 59.9994' rounds to 41° 0'.
-      {"Edgeton", "Nowhere", "Testland", "TL", "America/New_York", 40.99999, -73.99999, 1000},
-  });
+  std::vector<Place> places = test::SmallAtlasPlaces();
+  // On a minute's edge: 40° 59.9994' rounds to 41° 0'.
+  places.push_back(
+      {"Edgeton", "Nowhere", "Testland", "TL", "America/New_York", 40.99999, -73.99999, 1000});
+  return ReadyAtlas(std::move(places));
 }
 
 // The form with an entry whose place and zone the place search must replace.
@@ -60,7 +52,7 @@ class PlaceSearchOnTheForm : public ::testing::Test {
   }
 
   // Opens the dialog over the form as its place look-up does, with a given atlas.
-  void open(const QString& city, const QString& state, const QString& country, LocalMoment birth,
+  void open(const QString& city, const QString& state, const QString& country, LocalDateTime birth,
             SharedAtlas atlas = TestAtlas()) {
     dialog = std::make_unique<PlaceSearchDialog>(
         std::move(atlas), PlaceSearchRequest{city, state, country, birth},
@@ -98,7 +90,7 @@ class PlaceSearchOnTheForm : public ::testing::Test {
 TEST_F(PlaceSearchOnTheForm, UseFillsThePlaceTheCoordinatesAndTheZone) {
   struct Case {
     QString city, state, country;
-    LocalMoment birth;
+    LocalDateTime birth;
     const char *latD, *latM, *latChoice, *lonD, *lonM, *lonChoice;
     QString cityFilled;
     int zoneIndex;

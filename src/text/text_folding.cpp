@@ -1,4 +1,4 @@
-#include "places/text_folding.h"
+#include "text/text_folding.h"
 
 #include <algorithm>
 #include <array>

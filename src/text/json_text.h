@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace velquor {
 
@@ -28,5 +29,30 @@ void AppendJsonInteger(std::string& out, std::int64_t value);
 void AppendJsonKey(std::string& out, std::string_view key);
 
 void AppendJsonBool(std::string& out, bool value);
+
+// An object's member: its key (AppendJsonKey), then the value as its type is written: true
+// or false, a whole number, a double, or a string.
+template <typename Value>
+void AppendJsonMember(std::string& out, std::string_view key, const Value& value) {
+  AppendJsonKey(out, key);
+  if constexpr (std::is_same_v<Value, bool>) {
+    AppendJsonBool(out, value);
+  } else if constexpr (std::is_integral_v<Value>) {
+    AppendJsonInteger(out, value);
+  } else if constexpr (std::is_floating_point_v<Value>) {
+    AppendJsonDouble(out, value);
+  } else {
+    AppendJsonString(out, value);
+  }
+}
+
+// An object as a member: its key, then braces around what `members` appends.
+template <typename Members>
+void AppendJsonObject(std::string& out, std::string_view key, const Members& members) {
+  AppendJsonKey(out, key);
+  out += '{';
+  members();
+  out += '}';
+}
 
 }  // namespace velquor

@@ -1,4 +1,4 @@
-#include "births/json_text.h"
+#include "text/json_text.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "births/saved_birth.h"
-#include "cli/birth_of.h"
+#include "support/birth_of.h"
 
 namespace velquor::test {
 
