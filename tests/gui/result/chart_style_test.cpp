@@ -14,6 +14,11 @@
 #include "chart/chart_run.h"
 #include "chart/sign_names.h"
 #include "gui/app/mdi.h"
+#include "gui/result/chart_printing.h"
+#include "gui/result/drawn_sign_chart.h"
+#include "gui/result/frm_display.h"
+#include "gui/result/sign_chart.h"
+#include "support/birth_entry.h"
 #include "support/chart_labels.h"
 #include "support/gui_test_support.h"
 
