@@ -52,6 +52,9 @@ class FrmDisplay : public QWidget {
   DiagramStyle diagramStyle() const;
   void setDiagramStyle(DiagramStyle style);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  Q_SIGNALS:
   // cmdUseTime: the moved birth time, for the form.
   void birthTimeChosen(const velquor::LocalDateTime& moment);
@@ -76,6 +79,8 @@ class FrmDisplay : public QWidget {
   void chartMoment();
   void showCursor();
   void showConventions(const Conventions& conventions);
+  // Gives the chart's frame the width of the chart's square.
+  void fitChartWidth();
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
