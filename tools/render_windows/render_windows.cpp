@@ -220,7 +220,7 @@ void RenderCrowded(const QDir& folder) {
     frame.resize(size);
     for (velquor::DiagramStyle style : velquor::kDiagramStyles) {
       window.setDiagramStyle(style);
-      QApplication::processEvents();
+      for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
       Save(frame, folder,
            QStringLiteral("MDICrowded%1x%2_%3.png")
                .arg(size.width())

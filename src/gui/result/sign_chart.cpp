@@ -108,8 +108,7 @@ void SignChart::placeCells() {
       ChartCellLabel* label = tags ? specialLabels_[sign] : signLabels_[sign];
       const QRectF scaled(drawn.x() * scale, drawn.y() * scale, drawn.width() * scale,
                           drawn.height() * scale);
-      label->setGeometry(scaled.toAlignedRect().translated(square_.topLeft() - cellCorner) &
-                         cells_[sign]->rect());
+      label->setGeometry(scaled.toAlignedRect().translated(square_.topLeft() - cellCorner));
       label->setToolTip(WholeLines(house, tags));
     }
   }
