@@ -23,6 +23,8 @@ constexpr double kReadableBodySize = 0.025;
 constexpr double kSmallestBodySize = 0.019;
 constexpr double kLabelSize = 0.03;
 constexpr double kCentreSize = 0.038;
+// How far the South-Indian ascendant's stroke reaches along its cell's sides, in cell sides.
+constexpr double kStrokeReach = 0.18;
 // Room between two columns of a house, in letter sizes.
 constexpr double kColumnGap = 0.4;
 
@@ -266,6 +268,14 @@ DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart,
   const QFont labelFont = PageFont(static_cast<int>(side * kLabelSize), false);
   DiagramLayout layout;
   layout.square = square;
+  const int ascendant = SignIndexOf(chart.AscSign);
+  if (style == DiagramStyle::South && ascendant >= 0) {
+    const QRectF cell =
+        Placed(shapes[static_cast<std::size_t>(ascendant)].outline, square).boundingRect();
+    const double reach = cell.width() * kStrokeReach;
+    layout.ascendantStroke =
+        QLineF(cell.topLeft() + QPointF(0, reach), cell.topLeft() + QPointF(reach, 0));
+  }
   for (int sign = 0; sign < 12; ++sign) {
     const HouseShape& shape = shapes[static_cast<std::size_t>(sign)];
     DiagramHouse& house = layout.houses[static_cast<std::size_t>(sign)];
@@ -275,8 +285,15 @@ DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart,
     house.label = Centred(SignLabel(style, sign), labelFont,
                           square.topLeft() + QPointF(shape.labelPoint.x() * square.width(),
                                                      shape.labelPoint.y() * square.height()));
-    house.lines =
-        Set(HouseLines(chart, sign), Placed(shape.textBox, square), side, house.abbreviated);
+    QRectF box = Placed(shape.textBox, square);
+    if (sign == ascendant && !layout.ascendantStroke.isNull()) {
+      // Clear of the stroke: every point of the box lies beyond the line x + y = reach.
+      const double half = layout.ascendantStroke.dx() / 2;
+      const QPointF corner = layout.ascendantStroke.p1() - QPointF(0, 2 * half);
+      box.setTopLeft(
+          QPointF(std::max(box.left(), corner.x() + half), std::max(box.top(), corner.y() + half)));
+    }
+    house.lines = Set(HouseLines(chart, sign), box, side, house.abbreviated);
   }
   if (centre == DiagramCentreText::Drawn)
     layout.centre = CentreTexts(Placed(DiagramCentre(style), square), chart, side);
@@ -312,12 +329,9 @@ void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const Char
   // The South-Indian ascendant's cell carries a stroke across its top left corner, as on
   // the screen; the North-Indian ascendant is always the top house; every style writes
   // "Asc" among the bodies.
-  const int ascendant = SignIndexOf(chart.AscSign);
-  if (style == DiagramStyle::South && ascendant >= 0) {
-    const QRectF cell = layout.houses[static_cast<std::size_t>(ascendant)].outline.boundingRect();
-    const double reach = cell.width() * 0.18;
+  if (!layout.ascendantStroke.isNull()) {
     painter.setPen(QPen(RenderColours::kLine, side * 0.004));
-    painter.drawLine(cell.topLeft() + QPointF(0, reach), cell.topLeft() + QPointF(reach, 0));
+    painter.drawLine(layout.ascendantStroke);
   }
 
   painter.setPen(RenderColours::kFaintInk);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLineF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
@@ -54,6 +55,9 @@ struct DiagramHouse {
 
 struct DiagramLayout {
   QRectF square;
+  // The South-Indian ascendant's stroke across its cell's top left corner (none in the other
+  // styles or without an ascendant); no text of that cell reaches it.
+  QLineF ascendantStroke;
   std::array<DiagramHouse, 12> houses;  // by sign index
   std::vector<DiagramText> centre;      // "Rasi" and PranapadaCentreText; none when left out
 };

@@ -39,7 +39,8 @@ ChartResult ChennaiChart(int year, int month, int day, int hour, int minute) {
 }
 
 // Births found by the sweep below whose fullest sign holds seven bodies and tags (six
-// bodies and "Asc" or "PpL") or eight, among them the eclipse of 26 December 2019 seen from Chennai.
+// bodies and "Asc" or "PpL") or eight, among them the eclipse of 26 December 2019 seen from
+// Chennai.
 struct Pinned {
   int year, month, day, hour, minute;
   int lines;  // in its fullest sign
@@ -104,6 +105,15 @@ void ExpectEveryLineInItsHouse(const ChartResult& chart, DiagramStyle style, con
     EXPECT_EQ(shown, ExpectedLines(chart, house.sign));
   }
   for (const DiagramText& text : layout.centre) EXPECT_TRUE(square.contains(text.rect));
+  // The ascendant's stroke crosses no text of its cell.
+  if (!layout.ascendantStroke.isNull()) {
+    const QLineF& stroke = layout.ascendantStroke;
+    const QPointF corner(stroke.p1().x(), stroke.p2().y());
+    const double reach = stroke.dx();
+    for (const DiagramText& line : layout.houses[static_cast<std::size_t>(chart.AscSign - 1)].lines)
+      EXPECT_GE(line.rect.left() - corner.x() + line.rect.top() - corner.y(), reach - 1e-6)
+          << line.text.toStdString();
+  }
 }
 
 // The screen draws on a square of 3000 units, whatever the widget's size; the page draws on
@@ -134,6 +144,20 @@ TEST_P(CrowdedHouseStyles, AllBodiesInOneHouseStillFit) {
   full.AscSign = 5;
   for (const QRectF& square : {kScreenSquare, kPageSquare})
     ExpectEveryLineInItsHouse(full, GetParam(), square, false);
+}
+
+// An ascendant's sign of long names, whose letters would fill its cell up to the corner.
+TEST_P(CrowdedHouseStyles, LongNamesInTheAscendantsSignClearItsStroke) {
+  for (int lines = 1; lines <= 6; ++lines) {
+    ChartResult chart;
+    chart.AscSign = 3;
+    const char* names[] = {"Mercury (R)", "Jupiter (R)", "Saturn (R)",
+                           "Venus (R)",   "Mars (R)",    "Asc"};
+    for (int i = 0; i < lines; ++i) chart.SignCells[2] += std::string("\r\n") + names[i];
+    SCOPED_TRACE(lines);
+    for (const QRectF& square : {kScreenSquare, kPageSquare})
+      ExpectEveryLineInItsHouse(chart, GetParam(), square);
+  }
 }
 
 // Drawn, the ink of the bodies stays inside the chart: nothing crosses the outer frame.

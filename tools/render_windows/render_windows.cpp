@@ -193,7 +193,7 @@ void RenderPolarNight(const QDir& folder) {
 
 // The frame at the screen sizes of common laptops and desktops, with the crowded sign of a
 // Chennai birth on the eclipse of 26 December 2019 (six bodies and "Asc" in Sagittarius), in
-// every style: "MDICrowded<width>x<height>_<style>.png".
+// every style: "MDICrowded<width>x<height>_<style>.png"; and its page.
 void RenderCrowded(const QDir& folder) {
   velquor::BirthData birth;
   birth.personName = "CROWDED SIGN";
@@ -229,6 +229,17 @@ void RenderCrowded(const QDir& folder) {
     }
   }
   window.setDiagramStyle(velquor::DiagramStyle::South);
+  // And its printed page in every style, "pageCrowded_<style>.png" at 100 dpi.
+  for (velquor::DiagramStyle style : velquor::kDiagramStyles) {
+    velquor::PageOptions options;
+    options.style = style;
+    options.pngDpi = 100;
+    const QString page =
+        folder.filePath(QStringLiteral("pageCrowded_%1.png")
+                            .arg(QString::fromLatin1(velquor::NameOf(style).data())));
+    velquor::ExportChartPage(page, *outcome.chart, options);
+    std::printf("%s\n", page.toLocal8Bit().constData());
+  }
 }
 
 // The place search opened by the form's button, once the atlas has been read and searched.
