@@ -47,8 +47,8 @@ class FrmDisplay : public QWidget {
   const std::optional<ChartResult>& shownChart() const { return shown_; }
 
   // The style the sign chart is drawn in (cmbChartStyle), saved for the next run. The
-  // South-Indian style shows the labels of the sign cells; the others draw the chart and
-  // keep those labels, with their texts, hidden.
+  // South-Indian style shows the grid whose cells hold the labels of the bodies and tags;
+  // the others draw the chart alone and keep those labels, with their texts, hidden.
   DiagramStyle diagramStyle() const;
   void setDiagramStyle(DiagramStyle style);
 
