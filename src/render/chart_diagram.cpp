@@ -302,11 +302,10 @@ DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart,
 
 void DrawChartDiagram(QPainter& painter, const QRectF& square, const ChartResult& chart,
                       DiagramStyle style, DiagramCentreText centre) {
-  DrawChartDiagram(painter, LayOutChartDiagram(square, chart, style, centre), chart, style);
+  DrawChartDiagram(painter, LayOutChartDiagram(square, chart, style, centre), chart);
 }
 
-void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart,
-                      DiagramStyle style) {
+void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);

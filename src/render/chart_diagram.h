@@ -77,8 +77,7 @@ DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart,
 void DrawChartDiagram(QPainter& painter, const QRectF& square, const ChartResult& chart,
                       DiagramStyle style, DiagramCentreText centre = DiagramCentreText::Drawn);
 // The same from a layout already made.
-void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart,
-                      DiagramStyle style);
+void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart);
 
 // The chart in words, house by house, for a screen reader: "North-Indian chart. House 1,
 // Leo: Asc, Moon. House 2, Virgo: empty. …".

@@ -93,14 +93,17 @@ void ExpectEveryLineInItsHouse(const ChartResult& chart, DiagramStyle style, con
       EXPECT_TRUE(Inside(house.outline, line.rect));
       EXPECT_TRUE(square.contains(line.rect));
       EXPECT_FALSE(line.rect.intersects(house.label.rect));
-      if (legible) EXPECT_GE(line.font.pixelSize(), loneSize / 2);
+      if (legible) {
+        EXPECT_GE(line.font.pixelSize(), loneSize / 2);
+      }
       // The drawn text is as wide as its box says.
       EXPECT_LE(QFontMetricsF(line.font).horizontalAdvance(line.text), line.rect.width() + 1e-6);
       for (std::size_t j = i + 1; j < house.lines.size(); ++j)
         EXPECT_FALSE(line.rect.intersects(house.lines[j].rect))
             << house.lines[j].text.toStdString();
-      if (line.text != line.whole && !line.whole.contains(line.text))
+      if (line.text != line.whole && !line.whole.contains(line.text)) {
         EXPECT_EQ(line.text, AbbreviatedLine(line.whole));
+      }
     }
     EXPECT_EQ(shown, ExpectedLines(chart, house.sign));
   }
@@ -170,15 +173,16 @@ TEST_P(CrowdedHouseStyles, NoInkOutsideTheChart) {
     painter.end();
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
-        if (x < 47 || x > 352 || y < 47 || y > 352)
+        if (x < 47 || x > 352 || y < 47 || y > 352) {
           ASSERT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << x << ", " << y;
+        }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, CrowdedHouseStyles,
                          ::testing::Values(DiagramStyle::South, DiagramStyle::North,
                                            DiagramStyle::East),
-                         [](const auto& info) { return std::string(NameOf(info.param)); });
+                         [](const auto& style) { return std::string(NameOf(style.param)); });
 
 // Births of a sweep, one every 3 days and 7 hours from 1901 to 2050, whose fullest sign
 // holds `least` bodies and tags or more.

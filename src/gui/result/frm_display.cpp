@@ -26,7 +26,6 @@
 #include "gui/common/scaled_font.h"
 #include "gui/common/settings.h"
 #include "gui/common/text_colour.h"
-#include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
 #include "gui/result/drawn_sign_chart.h"
 #include "gui/result/sign_chart.h"
@@ -59,6 +58,7 @@ constexpr int kDetailHintCharacters = 30;
 constexpr int kCentreHintCharacters = 16;
 // The least width of the meaning's column, in device-independent pixels.
 constexpr int kMeaningWidth = 260;
+constexpr int kColumnSpacing = 10;
 
 // Sets a detail's text; a typed one keeps the whole text in its tooltip.
 void SetDetail(QLabel* label, const QString& text) {
@@ -120,6 +120,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   // Pranapada's house with the conventions, which take the width left over.
   QWidget* birthTime = buildBirthTime();
   auto* left = new QVBoxLayout;
+  detailsColumn_ = left;
   left->addWidget(buildDetails());
   left->addWidget(buildPositions());
   left->addStretch();
@@ -133,7 +134,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(10, 10, 10, 10);
-  grid->setHorizontalSpacing(10);
+  grid->setHorizontalSpacing(kColumnSpacing);
   grid->setVerticalSpacing(8);
   grid->addLayout(left, 0, 0);
   grid->addWidget(buildChart(), 0, 1);
@@ -364,9 +365,9 @@ void FrmDisplay::fitChartWidth() {
   // left over goes to the meaning, never below its own least width.
   auto* frame = chartStyles_->parentWidget();
   const int margins = frame->width() - chartStyles_->width();
-  const int room = width() - layout()->itemAt(0)->geometry().width() - kMeaningWidth -
+  const int room = width() - detailsColumn_->geometry().width() - kMeaningWidth -
                    layout()->contentsMargins().left() - layout()->contentsMargins().right() -
-                   2 * static_cast<QGridLayout*>(layout())->horizontalSpacing();
+                   2 * kColumnSpacing;
   const int side = std::max(chartStyles_->minimumSizeHint().width(),
                             std::min(chartStyles_->height(), room - margins));
   // Queued: the frame is being laid out now.

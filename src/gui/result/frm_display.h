@@ -18,6 +18,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStackedWidget;
 
@@ -85,6 +86,7 @@ class FrmDisplay : public QWidget {
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
   std::optional<ChartResult> shown_;
+  QLayout* detailsColumn_ = nullptr;  // the details and positions, left of the chart
   QComboBox* cmbChartStyle_ = nullptr;
   QStackedWidget* chartStyles_ = nullptr;
   SignChart* chart_ = nullptr;

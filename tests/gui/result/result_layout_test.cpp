@@ -123,9 +123,9 @@ TEST_P(ResultLayout, WholeResultShowsWithoutScrolling) {
 INSTANTIATE_TEST_SUITE_P(LaptopScreens, ResultLayout,
                          ::testing::Values(QSize(1366, 768), QSize(1280, 800), QSize(1400, 1000),
                                            QSize(1920, 1080)),
-                         [](const auto& info) {
-                           return std::to_string(info.param.width()) + "x" +
-                                  std::to_string(info.param.height());
+                         [](const auto& size) {
+                           return std::to_string(size.param.width()) + "x" +
+                                  std::to_string(size.param.height());
                          });
 
 // At its smallest, the result window still lays its controls apart and the crowded sign's
