@@ -140,6 +140,17 @@ TEST(ResultLayoutSmallest, CrowdedSignAtTheSmallestWindow) {
   Settle();
   ExpectLaidOut(window);
   ExpectCellsHoldTheirLabels(window, chart);
+  // Where the drawing abbreviates, the label's tooltip gives the whole names, one a line.
+  int abbreviated = 0;
+  for (int sign = 0; sign < 12; ++sign) {
+    const auto& label = Child<ChartCellLabel>(window, QString::fromLatin1(test::kSignLabels[sign]));
+    if (label.toolTip().isEmpty()) continue;
+    ++abbreviated;
+    QStringList whole;
+    for (const QString& line : label.visibleLines()) whole << line.trimmed();
+    EXPECT_EQ(label.toolTip(), whole.join(u'\n')) << test::kSignLabels[sign];
+  }
+  EXPECT_EQ(abbreviated, 1);  // Sagittarius
 }
 
 }  // namespace
