@@ -97,11 +97,11 @@ void SignChart::placeCells() {
   centre_->setGeometry(square_.x() + cell, square_.y() + cell, 2 * cell, 2 * cell);
 
   // Each label over the lines the drawing writes for it, in its cell's pixels.
-  const DiagramLayout layout = LayOutChartDiagram(QRectF(0, 0, kDrawingSide, kDrawingSide), chart_,
-                                                  DiagramStyle::South, DiagramCentreText::LeftOut);
+  layout_ = LayOutChartDiagram(QRectF(0, 0, kDrawingSide, kDrawingSide), chart_,
+                               DiagramStyle::South, DiagramCentreText::LeftOut);
   const double scale = square_.width() / kDrawingSide;
   for (int sign = 0; sign < 12; ++sign) {
-    const DiagramHouse& house = layout.houses[static_cast<std::size_t>(sign)];
+    const DiagramHouse& house = layout_.houses[static_cast<std::size_t>(sign)];
     const QPoint cellCorner = cells_[sign]->pos();
     for (const bool tags : {false, true}) {
       const QRectF drawn = Around(house.lines, tags);
@@ -120,8 +120,8 @@ void SignChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.translate(square_.topLeft());
   painter.scale(square_.width() / kDrawingSide, square_.height() / kDrawingSide);
-  DrawChartDiagram(painter, QRectF(0, 0, kDrawingSide, kDrawingSide), chart_, DiagramStyle::South,
-                   DiagramCentreText::LeftOut);
+  // The layout the labels were placed by, so that each stands over its drawn lines.
+  DrawChartDiagram(painter, layout_, chart_);
 }
 
 }  // namespace velquor

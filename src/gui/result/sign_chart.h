@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "chart/chart_result.h"
+#include "render/chart_diagram.h"
 
 namespace velquor {
 
@@ -54,7 +55,8 @@ class SignChart : public QWidget {
   std::array<ChartCellLabel*, 12> specialLabels_{};
   QWidget* centre_ = nullptr;
   QRect square_;
-  ChartResult chart_;  // an empty one before a chart
+  ChartResult chart_;     // an empty one before a chart
+  DiagramLayout layout_;  // of chart_, in the drawing's units
 };
 
 }  // namespace velquor
