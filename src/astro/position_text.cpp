@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "astro/signs.h"
 
@@ -71,6 +72,13 @@ std::string ShortPosition(std::string_view longText) {
   if (minutes.size() <= 1) result += '0';
   result += minutes;
   return result;
+}
+
+std::string DegreesInSign(double longitude) {
+  const auto minutes = static_cast<long>(std::floor(longitude * 60.0 + 1e-9));
+  std::array<char, 24> text{};
+  std::snprintf(text.data(), text.size(), "%ld\u00B0%02ld'", minutes / 60 % 30, minutes % 60);
+  return text.data();
 }
 
 int SignIndexOfShortPosition(std::string_view shortText) {

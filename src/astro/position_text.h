@@ -16,6 +16,10 @@ std::string FormatLongitude(double x);
 // blank, two-digit minutes; e.g. 3° 30' 0" Leo -> 03 Leo 30. Seconds are dropped.
 std::string ShortPosition(std::string_view longText);
 
+// "12°30'": the whole degrees and arc minutes of a longitude (degrees, 0 to 360) within its
+// sign, the minutes of two digits. The command line's tables and the chart page share it.
+std::string DegreesInSign(double longitude);
+
 // Sign index 0..11 of a short position text (characters 4-6); -1 when unknown.
 int SignIndexOfShortPosition(std::string_view shortText);
 

@@ -1,9 +1,9 @@
 #include "cli/windows_output.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
+#include "astro/position_text.h"
 #include "astro/signs.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
@@ -15,14 +15,6 @@ namespace {
 
 // Columns of the degree range, "12°30' - 29°59'", counted in characters.
 constexpr std::size_t kDegreesWidth = 15;
-
-// "12°30'": the degrees and minutes of a longitude within its sign.
-std::string InSign(double longitude) {
-  const auto minutes = static_cast<long>(std::floor(longitude * 60.0 + 1e-9));
-  char text[16];
-  std::snprintf(text, sizeof text, "%ld\u00B0%02ld'", minutes / 60 % 30, minutes % 60);
-  return text;
-}
 
 std::string_view Sign(int signNumber) { return SignAbbreviation(signNumber - 1); }
 
@@ -55,7 +47,7 @@ std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
     }
     const TimelineChart& c = *interval.chart;
     // The degree sign takes two bytes but one column: pad by characters, not bytes.
-    std::string degrees = InSign(c.firstDegrees) + " - " + InSign(c.lastDegrees);
+    std::string degrees = DegreesInSign(c.firstDegrees) + " - " + DegreesInSign(c.lastDegrees);
     degrees.append(kDegreesWidth + 2 - std::min(degrees.size(), kDegreesWidth + 2), ' ');
     char row[96];
     std::snprintf(row, sizeof row, "%-3.3s  %s %-3.3s  %9d  %10d  %s\n",

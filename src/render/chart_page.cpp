@@ -6,10 +6,12 @@
 #include <array>
 #include <utility>
 
+#include "astro/position_text.h"
 #include "chart/conventions.h"
 #include "chart/position_texts.h"
 #include "chart/sign_names.h"
 #include "chart/time_zones.h"
+#include "pranapada/pranapada_lagna.h"
 #include "render/chart_diagram.h"
 #include "render/page_fonts.h"
 #include "render/render_colours.h"
@@ -63,6 +65,15 @@ QString TimeOfBirth(const BirthData& birth) {
 }
 
 using Row = std::pair<QString, QString>;
+
+// "at 12°30' of Aquarius": where in its sign the Pranapada Lagna stands, in the degrees
+// of the command line's tables.
+QString PranapadaDegreeText(const ChartResult& chart) {
+  const double longitude = PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada);
+  return QStringLiteral("at %1 of %2")
+      .arg(Text(DegreesInSign(longitude)),
+           QString::fromLatin1(kSignNames[static_cast<std::size_t>(chart.pranapada.PpLSign - 1)]));
+}
 
 // Captions and values in two columns of rows.
 double DrawDetails(QPainter& painter, double left, double top, double width,
@@ -142,16 +153,14 @@ double DrawPranapada(QPainter& painter, double left, double top, double width,
   y += DrawWrapped(painter, left, y, width,
                    QStringLiteral("Pranapada Lagna Present House Significance"));
   y += LineHeight(heading) * 0.4;
-  const int sign = chart.pranapada.PpLSign;
   painter.setFont(result);
   painter.setPen(RenderColours::kAccent);
-  const QString where =
-      sign >= 1 && sign <= 12
-          ? QStringLiteral("PpL in %1, house %2")
-                .arg(QString::fromLatin1(kSignNames[static_cast<std::size_t>(sign - 1)]))
-                .arg(chart.pranapada.House)
-          : QStringLiteral("PpL: no sign");
-  y += DrawWrapped(painter, left, y, width, where);
+  y += DrawWrapped(painter, left, y, width, PranapadaCentreText(chart));
+  const int sign = chart.pranapada.PpLSign;
+  if (sign >= 1 && sign <= 12) {
+    painter.setFont(PageFont(kTextSize, true));
+    y += DrawWrapped(painter, left, y, width, PranapadaDegreeText(chart));
+  }
   y += LineHeight(text) * 0.5;
   painter.setFont(italic);
   painter.setPen(RenderColours::kInk);
@@ -208,7 +217,7 @@ void DrawChartPage(QPainter& painter, const QSizeF& pageSize, const ChartResult&
   const double positions =
       LineHeight(PageFont(kHeadingSize, true)) * 1.4 + 10 * LineHeight(text) * 1.3;
   const double lower =
-      std::max(positions, LineHeight(PageFont(kHeadingSize, true)) * 5 +
+      std::max(positions, LineHeight(PageFont(kHeadingSize, true)) * 5 + LineHeight(text) +
                               WrappedHeight(text, columnWidth, Text(chart.HouseText)));
   const QFont heading = PageFont(kHeadingSize, true);
   const double chartTitle = LineHeight(heading) * 1.4;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 namespace velquor {
 namespace {
@@ -104,6 +105,20 @@ TEST(ShortPosition, EveryWholeMinuteRoundTripsItsSign) {
     EXPECT_EQ(std::stoi(text.substr(0, 2)), (minute / 60) % 30) << text;
     EXPECT_EQ(std::stoi(text.substr(7, 2)), minute % 60) << text;
   }
+}
+
+// Every whole arc minute of the zodiac reads back as itself within its sign, however the
+// division by 60 rounds it (61 / 60.0 is a hair below 1° 1'), and a hair below the next
+// minute still reads as the minute.
+TEST(DegreesInSign, EveryWholeMinuteReadsBackWithinItsSign) {
+  for (int minute = 0; minute < 360 * 60; ++minute) {
+    char want[16];
+    std::snprintf(want, sizeof want, "%d\u00B0%02d'", minute / 60 % 30, minute % 60);
+    ASSERT_EQ(DegreesInSign(minute / 60.0), want) << minute;
+    ASSERT_EQ(DegreesInSign((minute + 0.999) / 60.0), want) << minute;
+  }
+  EXPECT_EQ(DegreesInSign(123.5), "3\u00B030'");
+  EXPECT_EQ(DegreesInSign(359.99), "29\u00B059'");
 }
 
 TEST(SignAbbreviations, IndexBothWays) {

@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "astro/position_text.h"
 #include "chart/sign_names.h"
+#include "pranapada/pranapada_lagna.h"
 #include "render/chart_diagram.h"
 #include "render/page_export.h"
 #include "sample_charts.h"
@@ -92,11 +94,14 @@ TEST_P(ChartPageStyles, SvgHoldsEveryBodyAndTagInsideItsSignsHouse) {
       for (const QString& name : expected) {
         SCOPED_TRACE(testing::Message() << NameOf(style) << ", " << chart.details.tob << ", "
                                         << name.toStdString() << " in sign " << sign);
-        // The body's name: a narrow house may put its retrograde mark on the next line.
+        // The body's name or its abbreviation: a narrow house may put its retrograde mark on
+        // the next line.
         const QString word = name.section(u' ', 0, 0);
+        const QString shortWord = AbbreviatedLine(word);
         bool placed = false;
         for (const test::SvgText& text : page.texts) {
-          if (text.text.trimmed().section(u' ', 0, 0) != word) continue;
+          const QString drawn = text.text.trimmed().section(u' ', 0, 0);
+          if (drawn != word && drawn != shortWord) continue;
           const std::optional<QPolygonF> house = HouseOf(page, text);
           if (house && LabelledSigns(page, *house, style) == std::vector<int>{sign}) placed = true;
         }
@@ -163,7 +168,12 @@ TEST_P(ChartPageStyles, PdfIsOnePageWithTheNameTheSignAndTheHouseText) {
   const QString sign =
       QString::fromLatin1(kSignNames[static_cast<std::size_t>(chart.pranapada.PpLSign - 1)]);
   EXPECT_TRUE(
-      text.contains(QStringLiteral("PpL in %1, house %2").arg(sign).arg(chart.pranapada.House)))
+      text.contains(QStringLiteral("PpL: %1, house %2").arg(sign).arg(chart.pranapada.House)))
+      << text.toStdString();
+  // Where in the sign, in the command line's degrees.
+  const double longitude = PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada);
+  EXPECT_TRUE(text.contains(
+      QStringLiteral("at %1 of %2").arg(QString::fromStdString(DegreesInSign(longitude)), sign)))
       << text.toStdString();
   EXPECT_TRUE(text.contains(QString::fromStdString(chart.HouseText))) << text.toStdString();
   EXPECT_TRUE(

@@ -191,6 +191,57 @@ void RenderPolarNight(const QDir& folder) {
   Save(window, folder, "frmDisplayPolar.png");
 }
 
+// The frame at the screen sizes of common laptops and desktops, with the crowded sign of a
+// Chennai birth on the eclipse of 26 December 2019 (six bodies and "Asc" in Sagittarius), in
+// every style: "MDICrowded<width>x<height>_<style>.png"; and its page.
+void RenderCrowded(const QDir& folder) {
+  velquor::BirthData birth;
+  birth.personName = "CROWDED SIGN";
+  birth.yearNumber = 2019;
+  birth.monthNumber = 12;
+  birth.dayNumber = 26;
+  birth.hourNumber = 7;
+  birth.latDegrees = 13;
+  birth.latMinutes = 5;
+  birth.lonDegrees = 80;
+  birth.lonMinutes = 17;
+  birth.cityText = "CHENNAI";
+  birth.stateText = "TAMIL NADU";
+  birth.countryText = "INDIA";
+  birth.zoneIndex = 34;  // Indian Time
+  const velquor::ChartOutcome outcome = velquor::RunChart(birth);
+  if (!outcome.chart) throw std::runtime_error("the crowded sample gave no chart");
+  velquor::Mdi frame;
+  frame.showChart(*outcome.chart);
+  frame.show();
+  velquor::FrmDisplay& window = *frame.frmDisplay();
+  const QSize sizes[] = {{1366, 768}, {1280, 800}, {1400, 1000}, {1920, 1080}};
+  for (const QSize& size : sizes) {
+    frame.resize(size);
+    for (velquor::DiagramStyle style : velquor::kDiagramStyles) {
+      window.setDiagramStyle(style);
+      for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
+      Save(frame, folder,
+           QStringLiteral("MDICrowded%1x%2_%3.png")
+               .arg(size.width())
+               .arg(size.height())
+               .arg(QString::fromLatin1(velquor::NameOf(style).data())));
+    }
+  }
+  window.setDiagramStyle(velquor::DiagramStyle::South);
+  // And its printed page in every style, "pageCrowded_<style>.png" at 100 dpi.
+  for (velquor::DiagramStyle style : velquor::kDiagramStyles) {
+    velquor::PageOptions options;
+    options.style = style;
+    options.pngDpi = 100;
+    const QString page =
+        folder.filePath(QStringLiteral("pageCrowded_%1.png")
+                            .arg(QString::fromLatin1(velquor::NameOf(style).data())));
+    velquor::ExportChartPage(page, *outcome.chart, options);
+    std::printf("%s\n", page.toLocal8Bit().constData());
+  }
+}
+
 // The place search opened by the form's button, once the atlas has been read and searched.
 void RenderPlaceSearch(velquor::FrmMain& form, const QDir& folder) {
   form.cmdBrowser_Click();
@@ -336,6 +387,7 @@ void Render(const QDir& folder) {
   Save(*frame, folder, "MDI.png");
   RenderResultWindow(*frame->frmDisplay(), folder);
   RenderPolarNight(folder);
+  RenderCrowded(folder);
 
   velquor::FrmAbout about(frame);
   about.show();

@@ -1,6 +1,5 @@
 #include "gui/result/chart_cell_label.h"
 
-#include <QPainter>
 #include <QRegularExpression>
 
 namespace velquor {
@@ -29,11 +28,6 @@ QSize ChartCellLabel::sizeHint() const {
 
 QSize ChartCellLabel::minimumSizeHint() const { return sizeHint(); }
 
-void ChartCellLabel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setFont(font());
-  painter.setPen(palette().color(foregroundRole()));
-  painter.drawText(contentsRect(), static_cast<int>(alignment()), visibleLines().join(u'\n'));
-}
+void ChartCellLabel::paintEvent(QPaintEvent*) {}
 
 }  // namespace velquor

@@ -1,6 +1,6 @@
 // A label of the sign chart. Its text() is exactly what the chart run wrote, "\r\n" breaks
-// and empty tags included; it draws only the lines that carry something, so that a "PpL"
-// placed after many empty tags still shows in the small special-point corner.
+// and empty tags included, for screen readers; it draws nothing itself: the chart draws
+// its lines (render/chart_diagram.h) where the label stands, fitted to the cell.
 #pragma once
 
 #include <QLabel>

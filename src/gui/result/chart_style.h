@@ -17,7 +17,10 @@ inline const QColor& kLine = RenderColours::kLine;
 inline const QColor kFaintInk{0x8a, 0x93, 0xa3};
 inline const QColor kAccent{0xb3, 0x26, 0x1e};         // the "PpL" tag
 inline const QColor kPranapadaTint{0xfb, 0xec, 0xdc};  // the cell it stands in
-inline const QSize kCellMinimum{112, 112};  // device-independent pixels; the cells are square
+// The sign chart's square in every style, in device-independent pixels: the side it asks
+// for, and the smallest, at which a crowded sign still reads (abbreviated, in columns).
+inline const QSize kChartPreferred{480, 480};
+inline const QSize kChartSmallest{400, 400};
 
 // The birth-time strip. One calm colour per sign of the Pranapada Lagna, by sign index,
 // light enough for black text; neighbouring signs far apart in hue, since consecutive bands

@@ -1,7 +1,8 @@
 // The sign chart of the result window in the North- or East-Indian style: drawn by the same
 // code as the printed page (render/chart_diagram.h), as large as the widget allows and
-// centred in it. A screen reader reads the chart house by house as its description. The
-// South-Indian style keeps its own widget of labels (sign_chart.h).
+// centred in it. A screen reader reads the chart house by house as its description; over a
+// house whose names are abbreviated, the tooltip gives them whole. The South-Indian style
+// has its widget of labels (sign_chart.h), drawn by the same code.
 #pragma once
 
 #include <QWidget>
@@ -28,9 +29,12 @@ class DrawnSignChart : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void describe();
+  // Where the chart is drawn: the largest square that fits, centred.
+  QRectF drawnSquare() const;
 
   std::optional<ChartResult> chart_;
   DiagramStyle style_ = DiagramStyle::North;

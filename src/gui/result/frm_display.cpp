@@ -1,6 +1,7 @@
 #include "gui/result/frm_display.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <stdexcept>
@@ -15,7 +17,6 @@
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
-#include "chart/sign_names.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/elided_label.h"
 #include "gui/common/link_label.h"
@@ -25,10 +26,10 @@
 #include "gui/common/scaled_font.h"
 #include "gui/common/settings.h"
 #include "gui/common/text_colour.h"
-#include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
 #include "gui/result/drawn_sign_chart.h"
 #include "gui/result/sign_chart.h"
+#include "render/chart_diagram.h"
 
 namespace velquor {
 
@@ -55,6 +56,9 @@ constexpr std::array<DetailRow, 8> kDetailRows = {{
 // at most; longer texts are elided.
 constexpr int kDetailHintCharacters = 30;
 constexpr int kCentreHintCharacters = 16;
+// The least width of the meaning's column, in device-independent pixels.
+constexpr int kMeaningWidth = 260;
+constexpr int kColumnSpacing = 10;
 
 // Sets a detail's text; a typed one keeps the whole text in its tooltip.
 void SetDetail(QLabel* label, const QString& text) {
@@ -111,19 +115,31 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmDisplay"));
   setWindowTitle(QStringLiteral("Divitional chart"));
 
+  // Three columns over the strip, so that a laptop's short screen shows everything: the
+  // details and positions, the chart as large as the height allows, and the meaning of the
+  // Pranapada's house with the conventions, which take the width left over.
+  QWidget* birthTime = buildBirthTime();
   auto* left = new QVBoxLayout;
+  detailsColumn_ = left;
   left->addWidget(buildDetails());
   left->addWidget(buildPositions());
   left->addStretch();
+  auto* right = new QVBoxLayout;
+  QWidget* house = buildHouse();
+  house->setMinimumWidth(kMeaningWidth);
+  right->addWidget(house);
+  right->addWidget(lblConventions_);
+  right->addStretch();
+  right->addWidget(buildLinks());
 
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(12, 12, 12, 12);
-  grid->setHorizontalSpacing(12);
+  grid->setContentsMargins(10, 10, 10, 10);
+  grid->setHorizontalSpacing(kColumnSpacing);
+  grid->setVerticalSpacing(8);
   grid->addLayout(left, 0, 0);
   grid->addWidget(buildChart(), 0, 1);
-  grid->addWidget(buildBirthTime(), 1, 0, 1, 2);
-  grid->addWidget(buildHouse(), 2, 0, 1, 2);
-  grid->addWidget(buildLinks(), 3, 0, 1, 2);
+  grid->addLayout(right, 0, 2);
+  grid->addWidget(birthTime, 1, 0, 1, 3);
   // Tab follows the reading order: the chart's style and the drawn chart, the span and its
   // button, the strip below them, the links. Set once every part is inside this window; Qt
   // ignores an order across two windows.
@@ -135,8 +151,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
                                       findChild<QWidget*>(QStringLiteral("Label6")),
                                       findChild<QWidget*>(QStringLiteral("Label7"))};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  // A larger window gives its room to the chart.
-  grid->setColumnStretch(1, 1);
+  // A larger window gives its height to the chart, which takes the width of a square;
+  // the rest of the width goes to the meaning (see resizeEvent).
+  grid->setColumnStretch(2, 1);
   grid->setRowStretch(0, 1);
 }
 
@@ -198,6 +215,7 @@ QWidget* FrmDisplay::buildChart() {
   chartStyles_ = new QStackedWidget;
   chartStyles_->addWidget(chart_);
   chartStyles_->addWidget(drawnChart_);
+  chartStyles_->installEventFilter(this);
 
   cmbChartStyle_ = Named<QComboBox>("cmbChartStyle");
   for (DiagramStyle style : kDiagramStyles) {
@@ -265,13 +283,11 @@ QWidget* FrmDisplay::buildBirthTime() {
       QStringLiteral("Writes the moved date and time into the birth-data form"));
   cmdUseTime_->setEnabled(false);
 
+  // The conventions' line stands under the meaning (placed by the constructor).
   lblConventions_ = Named<QLabel>("lblConventions");
   lblConventions_->setTextFormat(Qt::PlainText);
   lblConventions_->setWordWrap(true);
   lblConventions_->setAccessibleName(QStringLiteral("Conventions of the chart"));
-  // Room for two lines from the start: the line of other conventions is longer than the
-  // classic one, and the window must not change its layout when they change.
-  lblConventions_->setMinimumHeight(2 * lblConventions_->fontMetrics().lineSpacing());
   lblConventions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   strip_ = new BirthTimeStrip;
@@ -285,7 +301,6 @@ QWidget* FrmDisplay::buildBirthTime() {
   auto* layout = new QVBoxLayout(frame);
   layout->addLayout(top);
   layout->addWidget(strip_);
-  layout->addWidget(lblConventions_);
 
   connect(strip_, &BirthTimeStrip::stepRequested, this,
           [this](BirthTimeStrip::Step s) { RunGuarded(this, [this, s] { step(s); }); });
@@ -316,12 +331,12 @@ QWidget* FrmDisplay::buildHouse() {
   lblHouseDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   caption->setBuddy(lblHouseDesc_);
 
-  auto* grid = new QGridLayout(frame);
-  grid->addWidget(title, 0, 0, 1, 2);
-  grid->addWidget(energy, 1, 0, 1, 2);
-  grid->addWidget(caption, 2, 0, Qt::AlignTop);
-  grid->addWidget(lblHouseDesc_, 2, 1);
-  grid->setColumnStretch(1, 1);
+  for (QLabel* label : {title, energy}) label->setWordWrap(true);
+  auto* layout = new QVBoxLayout(frame);
+  layout->addWidget(title);
+  layout->addWidget(energy);
+  layout->addWidget(caption);
+  layout->addWidget(lblHouseDesc_);
   return frame;
 }
 
@@ -338,6 +353,28 @@ QWidget* FrmDisplay::buildLinks() {
     ConnectGuarded(link, &LinkLabel::activated, this, [] { OpenPage(PageRole::HomePage); });
   }
   return row;
+}
+
+bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == chartStyles_ && event->type() == QEvent::Resize) fitChartWidth();
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrmDisplay::fitChartWidth() {
+  // The chart's frame is as wide as its square, whose side the height decides; the width
+  // left over goes to the meaning, never below its own least width.
+  auto* frame = chartStyles_->parentWidget();
+  const int margins = frame->width() - chartStyles_->width();
+  const int room = width() - detailsColumn_->geometry().width() - kMeaningWidth -
+                   layout()->contentsMargins().left() - layout()->contentsMargins().right() -
+                   2 * kColumnSpacing;
+  const int side = std::max(chartStyles_->minimumSizeHint().width(),
+                            std::min(chartStyles_->height(), room - margins));
+  // Queued: the frame is being laid out now.
+  if (frame->minimumWidth() != side + margins || frame->maximumWidth() != side + margins)
+    QMetaObject::invokeMethod(
+        frame, [frame, width = side + margins] { frame->setFixedWidth(width); },
+        Qt::QueuedConnection);
 }
 
 DiagramStyle FrmDisplay::diagramStyle() const {
@@ -458,12 +495,8 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(details.*kDetailRows[row].text));
   for (QLabel* label : planetLabels_) label->clear();
-  for (int sign = 0; sign < 12; ++sign) {
-    chart_->signLabel(sign)->clear();
-    chart_->specialLabel(sign)->clear();
-  }
-  chart_->setMarkedSigns(-1, -1);
   shown_.reset();
+  chart_->setChart(shown_);
   drawnChart_->setChart(shown_);
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
@@ -471,26 +504,18 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
 
 void FrmDisplay::fill(const ChartResult& chart) {
   shown_ = chart;
+  chart_->setChart(shown_);
   drawnChart_->setChart(shown_);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
     planetLabels_[i]->setText(Text(chart.PositionTexts[i]));
-  for (int sign = 0; sign < 12; ++sign) {
-    chart_->signLabel(sign)->setText(Text(chart.SignCells[static_cast<std::size_t>(sign)]));
-    chart_->specialLabel(sign)->setText(Text(chart.SpecialCells[static_cast<std::size_t>(sign)]));
-  }
   lblHouseDesc_->setText(Text(chart.HouseText));
   showConventions(chart.conventions);
 
-  const int pranapadaSign = SignIndexOf(chart.pranapada.PpLSign);
-  chart_->setMarkedSigns(SignIndexOf(chart.AscSign), pranapadaSign);
   centreName_->setWholeText(Text(chart.details.name));
-  centrePranapada_->setText(pranapadaSign < 0
-                                ? QString()
-                                : QStringLiteral("PpL: %1, house %2")
-                                      .arg(QString::fromLatin1(kSignNames[pranapadaSign]))
-                                      .arg(chart.pranapada.House));
+  centrePranapada_->setText(SignIndexOf(chart.pranapada.PpLSign) < 0 ? QString()
+                                                                     : PranapadaCentreText(chart));
 }
 
 // A chart counted by other than the classic conventions says so in the accent colour, so

@@ -18,6 +18,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStackedWidget;
 
@@ -47,10 +48,13 @@ class FrmDisplay : public QWidget {
   const std::optional<ChartResult>& shownChart() const { return shown_; }
 
   // The style the sign chart is drawn in (cmbChartStyle), saved for the next run. The
-  // South-Indian style shows the labels of the sign cells; the others draw the chart and
-  // keep those labels, with their texts, hidden.
+  // South-Indian style shows the grid whose cells hold the labels of the bodies and tags;
+  // the others draw the chart alone and keep those labels, with their texts, hidden.
   DiagramStyle diagramStyle() const;
   void setDiagramStyle(DiagramStyle style);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  Q_SIGNALS:
   // cmdUseTime: the moved birth time, for the form.
@@ -76,10 +80,13 @@ class FrmDisplay : public QWidget {
   void chartMoment();
   void showCursor();
   void showConventions(const Conventions& conventions);
+  // Gives the chart's frame the width of the chart's square.
+  void fitChartWidth();
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
   std::optional<ChartResult> shown_;
+  QLayout* detailsColumn_ = nullptr;  // the details and positions, left of the chart
   QComboBox* cmbChartStyle_ = nullptr;
   QStackedWidget* chartStyles_ = nullptr;
   SignChart* chart_ = nullptr;

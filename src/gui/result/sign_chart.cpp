@@ -1,16 +1,13 @@
 #include "gui/result/sign_chart.h"
 
-#include <QEvent>
-#include <QGridLayout>
 #include <QPainter>
 #include <algorithm>
 
 #include "chart/sign_names.h"
 #include "gui/common/named_widget.h"
-#include "gui/common/scaled_font.h"
-#include "gui/common/text_colour.h"
 #include "gui/result/chart_cell_label.h"
 #include "gui/result/chart_style.h"
+#include "render/chart_diagram.h"
 
 namespace velquor {
 
@@ -20,6 +17,27 @@ namespace {
 constexpr std::array<const char*, 12> kSignLabelNames = {
     "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
     "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
+
+// The drawing's own side, in painter units; the widget scales it to its size.
+constexpr double kDrawingSide = 3000;
+
+// The rectangle, in the drawing's units, that holds the lines of one kind (bodies or tags).
+QRectF Around(const std::vector<DiagramText>& lines, bool tags) {
+  QRectF around;
+  for (const DiagramText& line : lines)
+    if (line.tag == tags) around = around.isNull() ? line.rect : around.united(line.rect);
+  return around;
+}
+
+// The whole lines, one per line, where the drawing shortened some; else none.
+QString WholeLines(const DiagramHouse& house, bool tags) {
+  if (!house.abbreviated) return {};
+  QStringList whole;
+  for (const DiagramText& line : house.lines)
+    if (line.tag == tags && !whole.contains(line.whole)) whole << line.whole;
+  return whole.join(u'\n');
+}
+
 }  // namespace
 
 QPoint SignChart::CellPlace(int signIndex) {
@@ -38,23 +56,9 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
     auto* cell = new QWidget(this);
     cell->setObjectName(ArrayElementName("shpHora", sign));
     auto* bodies = Named<ChartCellLabel>(kSignLabelNames[sign]);
-    bodies->setFont(ScaledFont(font(), 1.0, Weight::Regular));
+    bodies->setParent(cell);
     auto* special = Named<ChartCellLabel>(ArrayElementName("lblArudha", sign));
-    special->setFont(ScaledFont(font(), 0.9, Weight::Bold));
-    special->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    SetTextColour(special, ChartStyle::kAccent);
-    auto* caption = new QLabel(QString::fromLatin1(kSignNames[sign]));
-    caption->setFont(ScaledFont(font(), 0.8, Weight::Regular));
-    SetTextColour(caption, ChartStyle::kFaintInk);
-
-    auto* cellLayout = new QGridLayout(cell);
-    cellLayout->setContentsMargins(10, 8, 8, 4);
-    cellLayout->addWidget(bodies, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    cellLayout->addWidget(special, 0, 1, Qt::AlignRight | Qt::AlignTop);
-    cellLayout->addWidget(caption, 1, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
-    cellLayout->setRowStretch(0, 1);
-    cellLayout->setColumnStretch(0, 1);
-
+    special->setParent(cell);
     cells_[sign] = cell;
     signLabels_[sign] = bodies;
     specialLabels_[sign] = special;
@@ -64,38 +68,22 @@ SignChart::SignChart(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-int SignChart::cellSide(QSize (QWidget::*measure)() const) const {
-  int side = 0;
-  for (const QWidget* cell : cells_) {
-    const QSize wanted = (cell->*measure)().expandedTo(ChartStyle::kCellMinimum);
-    side = std::max({side, wanted.width(), wanted.height()});
+QSize SignChart::sizeHint() const { return ChartStyle::kChartPreferred; }
+
+QSize SignChart::minimumSizeHint() const { return ChartStyle::kChartSmallest; }
+
+void SignChart::setChart(const std::optional<ChartResult>& chart) {
+  chart_ = chart ? *chart : ChartResult{};
+  for (std::size_t sign = 0; sign < 12; ++sign) {
+    signLabels_[sign]->setText(QString::fromStdString(chart_.SignCells[sign]));
+    specialLabels_[sign]->setText(QString::fromStdString(chart_.SpecialCells[sign]));
   }
-  return side;
-}
-
-QSize SignChart::sizeHint() const {
-  const int side = 4 * cellSide(&QWidget::sizeHint);
-  return {side, side};
-}
-
-QSize SignChart::minimumSizeHint() const {
-  const int side = 4 * cellSide(&QWidget::minimumSizeHint);
-  return {side, side};
+  placeCells();
 }
 
 void SignChart::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   placeCells();
-}
-
-bool SignChart::event(QEvent* event) {
-  // A cell's text changed its size: the chart's own size follows, and the cells are placed
-  // again.
-  if (event->type() == QEvent::LayoutRequest) {
-    updateGeometry();
-    placeCells();
-  }
-  return QWidget::event(event);
 }
 
 void SignChart::placeCells() {
@@ -107,37 +95,33 @@ void SignChart::placeCells() {
                               cell);
   }
   centre_->setGeometry(square_.x() + cell, square_.y() + cell, 2 * cell, 2 * cell);
-  update();
-}
 
-void SignChart::setMarkedSigns(int ascendantSign, int pranapadaSign) {
-  ascendantSign_ = ascendantSign;
-  pranapadaSign_ = pranapadaSign;
+  // Each label over the lines the drawing writes for it, in its cell's pixels.
+  layout_ = LayOutChartDiagram(QRectF(0, 0, kDrawingSide, kDrawingSide), chart_,
+                               DiagramStyle::South, DiagramCentreText::LeftOut);
+  const double scale = square_.width() / kDrawingSide;
+  for (int sign = 0; sign < 12; ++sign) {
+    const DiagramHouse& house = layout_.houses[static_cast<std::size_t>(sign)];
+    const QPoint cellCorner = cells_[sign]->pos();
+    for (const bool tags : {false, true}) {
+      const QRectF drawn = Around(house.lines, tags);
+      ChartCellLabel* label = tags ? specialLabels_[sign] : signLabels_[sign];
+      const QRectF scaled(drawn.x() * scale, drawn.y() * scale, drawn.width() * scale,
+                          drawn.height() * scale);
+      label->setGeometry(scaled.toAlignedRect().translated(square_.topLeft() - cellCorner));
+      label->setToolTip(WholeLines(house, tags));
+    }
+  }
   update();
 }
 
 void SignChart::paintEvent(QPaintEvent*) {
+  if (square_.isEmpty()) return;
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(square_, ChartStyle::kPaper);
-
-  if (pranapadaSign_ >= 0)
-    painter.fillRect(cells_[pranapadaSign_]->geometry(), ChartStyle::kPranapadaTint);
-
-  if (ascendantSign_ >= 0) {
-    // The ascendant's cell carries a stroke across its top left corner.
-    const QRectF cell = cells_[ascendantSign_]->geometry();
-    const double reach = std::min(cell.width(), cell.height()) * 0.15;
-    painter.setPen(QPen(ChartStyle::kLine, 1.5));
-    painter.drawLine(cell.topLeft() + QPointF(0, reach), cell.topLeft() + QPointF(reach, 0));
-  }
-
-  // Neighbouring cells share an edge; drawing every rectangle at the same half-pixel
-  // offset puts both strokes of a shared edge on one crisp line.
-  painter.setPen(QPen(ChartStyle::kLine, 1.0));
-  for (QWidget* cell : cells_) painter.drawRect(QRectF(cell->geometry()).translated(0.5, 0.5));
-  painter.setPen(QPen(ChartStyle::kLine, 2.5));
-  painter.drawRect(QRectF(square_).adjusted(1.25, 1.25, -1.25, -1.25));
+  painter.translate(square_.topLeft());
+  painter.scale(square_.width() / kDrawingSide, square_.height() / kDrawingSide);
+  // The layout the labels were placed by, so that each stands over its drawn lines.
+  DrawChartDiagram(painter, layout_, chart_);
 }
 
 }  // namespace velquor
