@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 #include "births/saved_birth.h"
 #include "chart/chart_result.h"
@@ -56,6 +57,7 @@ class AppShell : public QObject {
   BirthLibrary births_;
   QPointer<FrmMain> frmMain_;
   QPointer<Mdi> mdi_;
+  std::optional<SavedBirth> opened_;  // the saved birth opened last
 };
 
 }  // namespace velquor

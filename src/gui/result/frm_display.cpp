@@ -352,6 +352,7 @@ void FrmDisplay::setDiagramStyle(DiagramStyle style) {
 }
 
 void FrmDisplay::showChart(const ChartResult& chart) {
+  recordedEntry_.reset();
   try {
     cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt(), chart.conventions);
   } catch (const std::invalid_argument&) {
@@ -367,6 +368,16 @@ std::optional<SavedBirth> FrmDisplay::shownBirth() const {
   shown.birth = cursor_->birth();
   shown.conventions = cursor_->conventions();
   return shown;
+}
+
+std::optional<BirthData> FrmDisplay::enteredBirth() const {
+  if (!cursor_) return std::nullopt;
+  return cursor_->entered();
+}
+
+void FrmDisplay::setRecordedEntry(const std::optional<LocalDateTime>& enteredTime) {
+  recordedEntry_ = enteredTime;
+  showCursor();
 }
 
 void FrmDisplay::setConventions(const Conventions& conventions) {
@@ -446,10 +457,12 @@ void FrmDisplay::showCursor() {
   }
   strip_->setTimeline(cursor_->timeline(), cursor_->moment());
   const std::int64_t moved = cursor_->movedSeconds();
-  lblMovedTime_->setText(QStringLiteral("Birth time %1 (%2)")
-                             .arg(MomentText(cursor_->moment()),
-                                  moved == 0 ? QStringLiteral("as entered")
-                                             : QStringLiteral("moved ") + MovedText(moved)));
+  QString how = QStringLiteral("moved ") + MovedText(moved);
+  if (moved == 0) {
+    how = recordedEntry_ ? QStringLiteral("rectified; entered %1").arg(MomentText(*recordedEntry_))
+                         : QStringLiteral("as entered");
+  }
+  lblMovedTime_->setText(QStringLiteral("Birth time %1 (%2)").arg(MomentText(cursor_->moment()), how));
   cmdUseTime_->setEnabled(moved != 0);
 }
 

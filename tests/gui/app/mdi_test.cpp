@@ -47,6 +47,8 @@ TEST(Mdi, TopBarAndMenus) {
                          "  mnuRecentBirths &Recent Births",
                          "  mnuBirthsSep -",
                          "  mnuExit E&xit",
+                         "mnuEdit &Edit",
+                         "  mnuUndoSave &Undo Save",
                          "mnuOptions &Options",
                          "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help",
