@@ -73,16 +73,19 @@ void AppShell::showChart(const ChartResult& chart) {
   if (opened_ && opened_->birth == chart.birth) {
     mdi_->frmDisplay()->setRecordedEntry(opened_->enteredTime);
   }
+  // Back brings the form back where the user left it, at its size.
+  formGeometry_ = frmMain().geometry();
   frmMain().hide();
   mdi_->show();
 }
 
 void AppShell::back() {
   FrmMain& form = frmMain();
-  // Placed where it was when hidden: a window shown again is otherwise placed anew by the
-  // window manager.
-  form.move(form.pos());
+  // Placed where it was when hidden, at its size: a window shown again is otherwise placed
+  // anew by the window manager.
+  if (formGeometry_.isValid()) form.setGeometry(formGeometry_);
   form.show();
+  if (formGeometry_.isValid()) form.setGeometry(formGeometry_);
   unloadMdi();
   form.activateWindow();
 }

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "astro/position_text.h"
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
@@ -187,6 +188,17 @@ QWidget* FrmDisplay::buildPositions() {
     grid->addWidget(value, i, 1);
     planetLabels_[i] = value;
   }
+  // The Pranapada Lagna's own degree, written as the bodies' positions are.
+  auto* caption = Named<QLabel>("lblPranapadaCaption", QStringLiteral("Pranapada Lagna"));
+  pranapadaDegree_ = Named<QLabel>("lblPranapadaDegree");
+  pranapadaDegree_->setTextFormat(Qt::PlainText);
+  pranapadaDegree_->setFont(fixed);
+  pranapadaDegree_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  pranapadaDegree_->setAccessibleName(QStringLiteral("Pranapada Lagna"));
+  caption->setBuddy(pranapadaDegree_);
+  SetTextColour(caption, ChartStyle::kAccent);
+  grid->addWidget(caption, 10, 0);
+  grid->addWidget(pranapadaDegree_, 10, 1);
   grid->setColumnStretch(0, 1);
   return frame;
 }
@@ -471,6 +483,7 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(details.*kDetailRows[row].text));
   for (QLabel* label : planetLabels_) label->clear();
+  pranapadaDegree_->clear();
   for (int sign = 0; sign < 12; ++sign) {
     chart_->signLabel(sign)->clear();
     chart_->specialLabel(sign)->clear();
@@ -489,6 +502,12 @@ void FrmDisplay::fill(const ChartResult& chart) {
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
     planetLabels_[i]->setText(Text(chart.PositionTexts[i]));
+  // A chart made without the Sun's text (given whole, as tests do) has no degree to show.
+  pranapadaDegree_->setText(
+      SignIndexOfShortPosition(chart.SunAtSunriseText) < 0
+          ? QString()
+          : Text(ShortPosition(
+                FormatLongitude(PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada)))));
   for (int sign = 0; sign < 12; ++sign) {
     chart_->signLabel(sign)->setText(Text(chart.SignCells[static_cast<std::size_t>(sign)]));
     chart_->specialLabel(sign)->setText(Text(chart.SpecialCells[static_cast<std::size_t>(sign)]));

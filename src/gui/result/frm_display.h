@@ -85,6 +85,7 @@ class FrmDisplay : public QWidget {
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
+  QLabel* pranapadaDegree_ = nullptr;  // lblPranapadaDegree
   std::optional<ChartResult> shown_;
   QComboBox* cmbChartStyle_ = nullptr;
   QStackedWidget* chartStyles_ = nullptr;

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <vector>
 
+#include "astro/position_text.h"
 #include "chart/birth_instant.h"
 #include "chart/birth_timeline.h"
 #include "chart/chart_run.h"
@@ -136,6 +137,33 @@ TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
 
 // Other conventions chart the shown (moved) time again in place, and the window says which
 // conventions its chart used, marked when they are not the classic ones.
+// The Pranapada's degree beside the positions, at each boundary of the span: always in the
+// sign the chart gives it, and rising through the sign within an interval.
+TEST(BirthTimeStrip, ThePranapadaDegreeStaysInItsSignAtEveryBoundary) {
+  FrmDisplay window;
+  window.showChart(*RunChart(test::BirthDataOf(test::BirthEntry{})).chart);
+  auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
+  auto& degree = Child<QLabel>(window, QStringLiteral("lblPranapadaDegree"));
+  strip.setFocus();
+  QTest::keyClick(&strip, Qt::Key_Home);
+  int checked = 0;
+  for (int boundary = 0; boundary < 40; ++boundary) {
+    ASSERT_TRUE(window.shownChart().has_value());
+    const std::string text = degree.text().toStdString();
+    EXPECT_EQ(SignIndexOfShortPosition(text), window.shownChart()->pranapada.PpLSign - 1)
+        << text;
+    // A minute later the degree is the same or further on in the same sign.
+    QTest::keyClick(&strip, Qt::Key_Up);
+    const std::string later = degree.text().toStdString();
+    if (SignIndexOfShortPosition(later) == SignIndexOfShortPosition(text)) {
+      EXPECT_GE(later.substr(0, 2) + later.substr(7, 2), text.substr(0, 2) + text.substr(7, 2));
+      ++checked;
+    }
+    QTest::keyClick(&strip, Qt::Key_PageDown);
+  }
+  EXPECT_GT(checked, 10);
+}
+
 TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
   const BirthData birth = test::BirthDataOf(test::BirthEntry{});
   FrmDisplay window;
