@@ -20,7 +20,7 @@ TEST(FrmMainControls, Menus) {
                          "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                          "  mnuHelp1 -", "  mnuUpdate Check for Software &Update", "  mnuHelp2 -",
                          "  mnuAbout &About Software", "  mnuDonate &Donate",
-                         "  mkmoney Make Money &Online"}));
+                         "  mkmoney &Make Money Online"}));
 }
 
 }  // namespace
