@@ -266,7 +266,10 @@ QWidget* FrmDisplay::buildBirthTime() {
   cmbSpan_ = Named<QComboBox>("cmbSpan");
   for (const SpanChoice& choice : kSpanChoices)
     cmbSpan_->addItem(QString::fromUtf8(choice.caption), choice.minutes);
-  cmbSpan_->setCurrentIndex(kDefaultSpanChoice);
+  // The span chosen last, kept in the settings; one the list does not offer reads as the
+  // default.
+  const int keptSpan = cmbSpan_->findData(settings::Read(settings::kTimelineSpanMinutes));
+  cmbSpan_->setCurrentIndex(keptSpan >= 0 ? keptSpan : kDefaultSpanChoice);
   cmbSpan_->setAccessibleName(QStringLiteral("Span of the birth-time timeline"));
   auto* span = Named<QLabel>("lblSpan", QStringLiteral("&Span"));
   span->setBuddy(cmbSpan_);
@@ -438,6 +441,7 @@ void FrmDisplay::moveTo(const LocalDateTime& moment) {
 void FrmDisplay::changeSpan() {
   if (!cursor_) return;
   cursor_->setSpan(cmbSpan_->currentData().toInt());
+  settings::Write(settings::kTimelineSpanMinutes, cmbSpan_->currentData().toInt());
   showCursor();
 }
 

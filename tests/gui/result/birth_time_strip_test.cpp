@@ -4,6 +4,7 @@
 // stop is shown in the window and the strip stays usable.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 #include <algorithm>
@@ -162,6 +163,38 @@ TEST(BirthTimeStrip, ThePranapadaDegreeStaysInItsSignAtEveryBoundary) {
     QTest::keyClick(&strip, Qt::Key_PageDown);
   }
   EXPECT_GT(checked, 10);
+}
+
+// The span chosen is kept: the next result window (the next chart) starts with it, and its
+// timeline reaches that far.
+TEST(BirthTimeStrip, TheSpanChosenIsKeptForTheNextChart) {
+  const BirthData birth = test::BirthDataOf(test::BirthEntry{});
+  for (const int index : {3, 0, 4, 1}) {
+    int minutes = 0;
+    {
+      FrmDisplay window;
+      window.showChart(*RunChart(birth).chart);
+      auto& span = Child<QComboBox>(window, QStringLiteral("cmbSpan"));
+      span.setCurrentIndex(index);
+      minutes = span.currentData().toInt();
+    }
+    FrmDisplay next;
+    next.showChart(*RunChart(birth).chart);
+    EXPECT_EQ(Child<QComboBox>(next, QStringLiteral("cmbSpan")).currentData().toInt(), minutes);
+    // Home goes to the span's first second: the minutes chosen before the birth.
+    auto& strip = Child<BirthTimeStrip>(next, QStringLiteral("birthTimeStrip"));
+    strip.setFocus();
+    QTest::keyClick(&strip, Qt::Key_Home);
+    const LocalDateTime first = BirthMomentOf(next.shownChart()->birth);
+    const std::int64_t before =
+        (DaysFromCivil(BirthMomentOf(birth).year, BirthMomentOf(birth).month,
+                       BirthMomentOf(birth).day) -
+         DaysFromCivil(first.year, first.month, first.day)) * 86400 +
+        (BirthMomentOf(birth).hour - first.hour) * 3600 +
+        (BirthMomentOf(birth).minute - first.minute) * 60 + BirthMomentOf(birth).second -
+        first.second;
+    EXPECT_EQ(before, minutes * 60) << minutes;
+  }
 }
 
 TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
