@@ -34,7 +34,7 @@ QString MomentText(const LocalDateTime& t) {
 }
 
 QString SavedBornText(const SavedBirth& saved) {
-  const QString born = BornText(saved.birth);
+  QString born = BornText(saved.birth);
   if (!saved.enteredTime) return born;
   return born + QStringLiteral(" (rectified; entered %1)").arg(MomentText(*saved.enteredTime));
 }
