@@ -25,9 +25,16 @@ constexpr const char* kVersion1[] = {
     " lon_deg, lon_min, east, dst, city, state, country))",
 };
 
+// Version 2: a birth saved with a rectified time keeps the date and time first entered
+// ("1985-03-21T10:45:00", local clock); empty for a birth saved as entered.
+constexpr const char* kVersion2[] = {
+    "ALTER TABLE births ADD COLUMN entered_time TEXT NOT NULL DEFAULT ''",
+};
+
 // The steps by the version they lead to, from 1.
 constexpr std::array<std::span<const char* const>, kBirthsSchemaVersion> kSteps = {
     kVersion1,
+    kVersion2,
 };
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 namespace velquor {
 
-inline constexpr int kBirthsSchemaVersion = 1;
+inline constexpr int kBirthsSchemaVersion = 2;
 
 // Runs, through `run`, the statements of every step after `version` up to
 // kBirthsSchemaVersion, each step ending by setting user_version to its number. `version`

@@ -47,11 +47,38 @@ QString NoteColumn() {
   return {};
 }
 
-// Every column a row is read from, in the order RowOf reads them.
-QString SelectStatement() {
-  return QStringLiteral("SELECT id, %1, %2, %3, created, modified FROM births")
+// The first schema version with the entered time of a rectified birth.
+constexpr int kEnteredTimeVersion = 2;
+
+// Every column a row is read from, in the order RowOf reads them. A file of an earlier
+// schema opened read-only (not upgraded) reads as births saved as entered.
+QString SelectStatement(int version) {
+  return QStringLiteral("SELECT id, %1, %2, %3, created, modified, %4 FROM births")
       .arg(BirthColumns().join(QStringLiteral(", ")),
-           ConventionColumns().join(QStringLiteral(", ")), NoteColumn());
+           ConventionColumns().join(QStringLiteral(", ")), NoteColumn(),
+           version >= kEnteredTimeVersion ? QStringLiteral("entered_time")
+                                          : QStringLiteral("'' AS entered_time"));
+}
+
+// "1985-03-21T10:45:00", or "" for none.
+QString EnteredText(const std::optional<LocalDateTime>& t) {
+  if (!t) return QStringLiteral("");
+  return QStringLiteral("%1-%2-%3T%4:%5:%6")
+      .arg(t->year, 4, 10, QLatin1Char('0'))
+      .arg(t->month, 2, 10, QLatin1Char('0'))
+      .arg(t->day, 2, 10, QLatin1Char('0'))
+      .arg(t->hour, 2, 10, QLatin1Char('0'))
+      .arg(t->minute, 2, 10, QLatin1Char('0'))
+      .arg(t->second, 2, 10, QLatin1Char('0'));
+}
+
+// The reverse of EnteredText; nothing for a text of another form (an empty one).
+std::optional<LocalDateTime> EnteredOf(const QString& text) {
+  const QDateTime read = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+  if (!read.isValid()) return std::nullopt;
+  const QDate d = read.date();
+  const QTime t = read.time();
+  return LocalDateTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
 // "a = :a AND b = :b …" or "a = :a, b = :b …" of `columns`.
@@ -113,12 +140,14 @@ SavedBirth RowOf(const QSqlQuery& q) {
   s.note = q.value(c++).toString().toStdString();
   s.created = q.value(c++).toString().toStdString();
   s.modified = q.value(c++).toString().toStdString();
+  s.enteredTime = EnteredOf(q.value(c++).toString());
   return s;
 }
 
 QString InsertStatement(bool withIdAndTimes) {
   QStringList columns = BirthColumns() + ConventionColumns();
-  columns << NoteColumn() << QStringLiteral("created") << QStringLiteral("modified");
+  columns << NoteColumn() << QStringLiteral("created") << QStringLiteral("modified")
+          << QStringLiteral("entered_time");
   if (withIdAndTimes) columns << QStringLiteral("id");
   QStringList values;
   for (const QString& column : columns) values << QLatin1Char(':') + column;
@@ -247,25 +276,30 @@ BirthStore::BirthStore(QString path, Access access)
                .arg(kBirthsSchemaVersion),
            kLeftAlone + QStringLiteral("use the newer version, or name another file."));
     }
-    if (version == 0) {
-      if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next() ||
-          query.value(0).toInt() != 0) {
-        Fail(path_, QStringLiteral("is not a Velquor births database"),
-             kLeftAlone + QStringLiteral("name another file, or move this one aside."));
-      }
-      if (!readOnly_) {
-        query.clear();
-        WriteTransaction transaction(db, path_);
-        // Another program may have made the schema since the check above.
-        QSqlQuery again(db);
-        if (again.exec(QStringLiteral("PRAGMA user_version")) && again.next() &&
-            again.value(0).toInt() == 0) {
-          again.clear();
-          UpgradeSchema(0, [&](const QString& statement) { transaction.run(statement); });
-        }
+    if (version == 0 &&
+        (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next() ||
+         query.value(0).toInt() != 0)) {
+      Fail(path_, QStringLiteral("is not a Velquor births database"),
+           kLeftAlone + QStringLiteral("name another file, or move this one aside."));
+    }
+    version_ = version;
+    // A new file gets the schema, a file of an earlier schema the steps since; its births
+    // are kept as they are. A read-only file is read in its own schema.
+    if (version < kBirthsSchemaVersion && !readOnly_) {
+      query.clear();
+      WriteTransaction transaction(db, path_);
+      // Another program may have upgraded the file since the check above.
+      QSqlQuery again(db);
+      if (again.exec(QStringLiteral("PRAGMA user_version")) && again.next()) {
+        const int now = again.value(0).toInt();
         again.clear();
-        transaction.commit();
+        if (now < kBirthsSchemaVersion) {
+          UpgradeSchema(now, [&](const QString& statement) { transaction.run(statement); });
+        }
       }
+      again.clear();
+      transaction.commit();
+      version_ = kBirthsSchemaVersion;
     }
   } catch (...) {
     db = QSqlDatabase();
@@ -294,7 +328,7 @@ std::vector<SavedBirth> BirthStore::all() const {
   QSqlQuery query(database());
   query.setForwardOnly(true);
   // A read-only file never given a schema holds no births.
-  if (!query.exec(SelectStatement() +
+  if (!query.exec(SelectStatement(version_) +
                   QStringLiteral(" ORDER BY name COLLATE NOCASE, year, month, day, hour, minute,"
                                  " second, id"))) {
     if (readOnly_ && count() == 0) return births;
@@ -307,7 +341,7 @@ std::vector<SavedBirth> BirthStore::all() const {
 
 std::optional<SavedBirth> BirthStore::find(std::int64_t id) const {
   QSqlQuery query(database());
-  if (!query.prepare(SelectStatement() + QStringLiteral(" WHERE id = :id"))) {
+  if (!query.prepare(SelectStatement(version_) + QStringLiteral(" WHERE id = :id"))) {
     return std::nullopt;  // a read-only file without the table
   }
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
@@ -340,6 +374,7 @@ std::int64_t BirthStore::save(const BirthData& birth, const Conventions& convent
     query.bindValue(QStringLiteral(":note"), QStringLiteral(""));
     query.bindValue(QStringLiteral(":created"), now);
     query.bindValue(QStringLiteral(":modified"), now);
+    query.bindValue(QStringLiteral(":entered_time"), QStringLiteral(""));
     if (!query.exec()) transaction.fail(query.lastError());
     id = query.lastInsertId().toLongLong();
   } else {
@@ -419,6 +454,7 @@ void BindSaved(QSqlQuery& query, const SavedBirth& saved, const QString& created
   query.bindValue(QStringLiteral(":note"), Text(saved.note));
   query.bindValue(QStringLiteral(":created"), created);
   query.bindValue(QStringLiteral(":modified"), modified);
+  query.bindValue(QStringLiteral(":entered_time"), EnteredText(saved.enteredTime));
 }
 
 }  // namespace
@@ -435,6 +471,66 @@ void BirthStore::restore(const SavedBirth& saved) {
                             "\" cannot come back: a birth of the same data was saved since");
     }
     transaction.fail(query.lastError());
+  }
+  query.clear();
+  transaction.commit();
+}
+
+std::int64_t BirthStore::write(const SavedBirth& saved) {
+  WriteTransaction transaction(database(), path_);
+  QSqlQuery query(transaction.database());
+  std::int64_t id = saved.id;
+  if (id == 0) {
+    transaction.prepare(query, InsertStatement(false));
+    const QString now = Now();
+    BindSaved(query, saved, now, now);
+    if (!query.exec()) transaction.fail(query.lastError());
+    if (query.numRowsAffected() != 1) {
+      throw BirthStoreError("\"" + saved.birth.personName +
+                            "\" is already saved with the same birth data");
+    }
+    id = query.lastInsertId().toLongLong();
+  } else {
+    transaction.prepare(
+        query,
+        QStringLiteral("UPDATE births SET %1, entered_time = :entered_time, modified = :modified"
+                       " WHERE id = :id")
+            .arg(Assignments(BirthColumns() + ConventionColumns(), QStringLiteral(","))));
+    BindBirth(query, saved.birth);
+    BindConventions(query, saved.conventions);
+    query.bindValue(QStringLiteral(":entered_time"), EnteredText(saved.enteredTime));
+    query.bindValue(QStringLiteral(":modified"), Now());
+    query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
+    if (!query.exec()) {
+      if (query.lastError().text().contains(QStringLiteral("UNIQUE"))) {
+        throw BirthStoreError("another saved birth \"" + saved.birth.personName +
+                              "\" has the same birth data");
+      }
+      transaction.fail(query.lastError());
+    }
+    if (query.numRowsAffected() != 1) {
+      throw BirthStoreError("no saved birth has the id " + std::to_string(id));
+    }
+  }
+  query.clear();
+  transaction.commit();
+  return id;
+}
+
+void BirthStore::revert(const SavedBirth& before) {
+  WriteTransaction transaction(database(), path_);
+  QSqlQuery query(transaction.database());
+  transaction.prepare(
+      query, QStringLiteral("UPDATE births SET %1, %2 = :%2, created = :created, modified = "
+                            ":modified, entered_time = :entered_time WHERE id = :id")
+                 .arg(Assignments(BirthColumns() + ConventionColumns(), QStringLiteral(",")),
+                      NoteColumn()));
+  BindSaved(query, before, Text(before.created), Text(before.modified));
+  query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(before.id));
+  if (!query.exec()) transaction.fail(query.lastError());
+  if (query.numRowsAffected() != 1) {
+    throw BirthStoreError("\"" + before.birth.personName +
+                          "\" cannot be put back: it was deleted since");
   }
   query.clear();
   transaction.commit();

@@ -39,7 +39,9 @@ class BirthStore {
   enum class Access { ReadWrite, ReadOnly };
 
   // Opens the database at `path`, creating the file (and its folder) with the current
-  // schema when missing. A file that cannot be written is opened read-only (readOnly()).
+  // schema when missing, and bringing a file of an earlier schema up to date (its births
+  // kept as they are). A file that cannot be written is opened read-only (readOnly()) and
+  // read in its own schema.
   // Throws BirthStoreError when the file cannot be opened or created, is damaged, is not a
   // births database or comes from a newer version; such a file is never written.
   explicit BirthStore(QString path, Access access = Access::ReadWrite);
@@ -63,6 +65,14 @@ class BirthStore {
   // (every field) takes the conventions; otherwise a new row. With an id: that row takes
   // the birth data and conventions. The note is kept.
   std::int64_t save(const BirthData& birth, const Conventions& conventions, std::int64_t id = 0);
+  // Writes `saved` as the user chose to save it, and returns its id. With `saved.id` 0: a
+  // new row (the note included); with an id: that row takes the birth data, the conventions
+  // and the entered time, keeping its note. Throws BirthStoreError when another row has the
+  // same birth data.
+  std::int64_t write(const SavedBirth& saved);
+  // Puts the row `before.id` back exactly as `before` (every column, its times included):
+  // the undo of a write that changed it.
+  void revert(const SavedBirth& before);
   void rename(std::int64_t id, const std::string& name);
   void setNote(std::int64_t id, const std::string& note);
   // Deletes a row and returns it as it was, for undo.
@@ -82,6 +92,7 @@ class BirthStore {
   QString path_;
   QString connection_;
   bool readOnly_ = false;
+  int version_ = 0;  // the schema version of the open file
 };
 
 }  // namespace velquor

@@ -108,6 +108,66 @@ TEST_F(BirthStoreTest, RenameNoteRemoveAndRestore) {
   EXPECT_THROW(store.remove(9999), BirthStoreError);
 }
 
+// Write and revert are the save and its undo: a sweep of writes, each undone in reverse
+// order, leaves every row exactly as it was (a new row removed, a changed one put back).
+TEST_F(BirthStoreTest, EveryWriteUndoneInReverseLeavesTheRowsAsTheyWere) {
+  BirthStore store(File());
+  for (const SavedBirth& saved : test::SampleSavedBirths()) {
+    store.setNote(store.save(saved.birth, saved.conventions), saved.note);
+  }
+  const std::vector<SavedBirth> start = store.all();
+  struct Undo {
+    std::int64_t id;
+    std::optional<SavedBirth> before;
+  };
+  std::vector<Undo> undos;
+  for (int step = 0; step < 12; ++step) {
+    SavedBirth next = store.all()[static_cast<std::size_t>(step) % 3];
+    const SavedBirth before = next;
+    next.birth.minuteNumber = (next.birth.minuteNumber + 7 * (step + 1)) % 60;
+    next.conventions = step % 2 == 0 ? ModernConventions() : ClassicConventions();
+    next.enteredTime = step % 3 == 0 ? std::nullopt
+                                     : std::optional<LocalDateTime>(LocalDateTime{1985, 3, 21, 10, step, 0});
+    if (step % 4 == 3) {  // as a new birth
+      next.id = 0;
+      next.birth.personName += " " + std::to_string(step);
+      const std::int64_t id = store.write(next);
+      undos.push_back({id, std::nullopt});
+      next.id = id;
+    } else {
+      EXPECT_EQ(store.write(next), next.id);
+      undos.push_back({next.id, before});
+    }
+    const SavedBirth read = *store.find(next.id);
+    EXPECT_EQ(read.birth, next.birth) << step;
+    EXPECT_EQ(read.conventions, next.conventions) << step;
+    EXPECT_EQ(read.enteredTime, next.enteredTime) << step;
+    EXPECT_EQ(read.note, next.id == before.id ? before.note : next.note) << step;
+  }
+  for (auto undo = undos.rbegin(); undo != undos.rend(); ++undo) {
+    if (undo->before) {
+      store.revert(*undo->before);
+    } else {
+      store.remove(undo->id);
+    }
+  }
+  EXPECT_EQ(store.all(), start);
+
+  // A new row of a saved birth's data is refused, as is a revert of a deleted row.
+  SavedBirth twin = start[0];
+  twin.id = 0;
+  EXPECT_THROW(store.write(twin), BirthStoreError);
+  const SavedBirth removed = store.remove(start[0].id);
+  EXPECT_THROW(store.revert(removed), BirthStoreError);
+  // A removed rectified birth comes back with its entered time.
+  SavedBirth rectified = start[1];
+  rectified.enteredTime = LocalDateTime{1990, 2, 28, 23, 0, 0};
+  store.write(rectified);
+  const SavedBirth kept = store.remove(rectified.id);
+  store.restore(kept);
+  EXPECT_EQ(store.find(rectified.id)->enteredTime, rectified.enteredTime);
+}
+
 TEST_F(BirthStoreTest, AddAllCountsDuplicatesOfSavedBirthsAndOfEachOther) {
   BirthStore store(File());
   const std::vector<SavedBirth> samples = test::SampleSavedBirths();

@@ -3,6 +3,7 @@
 // CSV and JSON must quote (commas, quotes, line ends, accents).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "births/saved_birth.h"
@@ -17,14 +18,16 @@ inline std::vector<SavedBirth> SampleSavedBirths() {
                   ClassicConventions(),
                   "",
                   "",
-                  ""};
+                  "",
+                  std::nullopt};
   SavedBirth ana{0,
                  BirthOf("ANA SOUZA", 1990, 2, 28, 23, 59, 59, 24, 23, 32, true, 46, 38, false,
                          true, "São Paulo", "SP", "Brasil"),
                  ModernConventions(),
                  "rectified twice, \"about\" 23:59",
                  "",
-                 ""};
+                 "",
+                  std::nullopt};
   Conventions mixture;
   mixture.sunrise = SunriseConvention::UpperLimb;
   SavedBirth quoted{0,
@@ -33,7 +36,8 @@ inline std::vector<SavedBirth> SampleSavedBirths() {
                     mixture,
                     "line one\nline two, with a comma",
                     "",
-                    ""};
+                    "",
+                  std::nullopt};
   return {asha, ana, quoted};
 }
 

@@ -37,10 +37,13 @@ FrmMain& AppShell::frmMain() {
     connect(frmMain_, &FrmMain::chartReady, this, &AppShell::showChart);
     connect(frmMain_, &FrmMain::shutDownRequested, this, &AppShell::shutDown);
     FrmMain* form = frmMain_;
-    births_.serve(form->birthsMenu(), form, [form]() -> std::optional<SavedBirth> {
+    births_.serve(form->birthsMenu(), form, [form]() -> std::optional<BirthLibrary::BirthToSave> {
       const std::optional<BirthData> birth = form->checkedBirthData();
       if (!birth) return std::nullopt;
-      return SavedBirth{0, *birth, LoadConventions(), {}, {}, {}};
+      BirthLibrary::BirthToSave typed;
+      typed.shown.birth = *birth;
+      typed.shown.conventions = LoadConventions();
+      return typed;
     });
   }
   return *frmMain_;
@@ -59,18 +62,30 @@ void AppShell::showChart(const ChartResult& chart) {
     RunGuarded(mdi_, [this, moment] { frmMain().setBirthMoment(moment); });
   });
   Mdi* frame = mdi_;
-  births_.serve(frame->birthsMenu(), frame, [frame] { return frame->frmDisplay()->shownBirth(); });
+  births_.serve(frame->birthsMenu(), frame,
+                [frame]() -> std::optional<BirthLibrary::BirthToSave> {
+                  const std::optional<SavedBirth> shown = frame->frmDisplay()->shownBirth();
+                  if (!shown) return std::nullopt;
+                  return BirthLibrary::BirthToSave{*shown, frame->frmDisplay()->enteredBirth()};
+                });
   mdi_->showChart(chart);
+  // A saved rectified birth says the time first entered.
+  if (opened_ && opened_->birth == chart.birth) {
+    mdi_->frmDisplay()->setRecordedEntry(opened_->enteredTime);
+  }
+  // Back brings the form back where the user left it, at its size.
+  formGeometry_ = frmMain().geometry();
   frmMain().hide();
   mdi_->show();
 }
 
 void AppShell::back() {
   FrmMain& form = frmMain();
-  // Placed where it was when hidden: a window shown again is otherwise placed anew by the
-  // window manager.
-  form.move(form.pos());
+  // Placed where it was when hidden, at its size: a window shown again is otherwise placed
+  // anew by the window manager.
+  if (formGeometry_.isValid()) form.setGeometry(formGeometry_);
   form.show();
+  if (formGeometry_.isValid()) form.setGeometry(formGeometry_);
   unloadMdi();
   form.activateWindow();
 }
@@ -83,6 +98,7 @@ void AppShell::shutDown() {
 }
 
 void AppShell::showSavedBirth(const SavedBirth& birth) {
+  opened_ = birth;
   QWidget* window = mdi_ != nullptr ? static_cast<QWidget*>(mdi_) : &frmMain();
   RunGuarded(window, [this, &birth] { frmMain().showBirth(birth.birth, birth.conventions); });
 }

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
+#include <optional>
 
 #include "births/saved_birth.h"
 #include "chart/chart_result.h"
@@ -56,6 +58,8 @@ class AppShell : public QObject {
   BirthLibrary births_;
   QPointer<FrmMain> frmMain_;
   QPointer<Mdi> mdi_;
+  std::optional<SavedBirth> opened_;
+  QRect formGeometry_;  // the form's place and size when a chart hid it  // the saved birth opened last
 };
 
 }  // namespace velquor

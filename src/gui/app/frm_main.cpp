@@ -10,7 +10,7 @@
 namespace velquor {
 
 FrmMain::FrmMain(QWidget* parent) : BirthForm(parent) {
-  birthsMenu_ = AddBirthsMenuItems(fileMenu(), exitItem());
+  birthsMenu_ = AddBirthsMenuItems(this, fileMenu(), exitItem());
   AddOptionsMenu(menuBar(), this, nullptr);
   AddHelpMenu(menuBar(), this, {"mnuHelp1", "mnuHelp2", "mkmoney"}, [this] { ShowAboutBox(this); });
 }

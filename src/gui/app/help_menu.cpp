@@ -42,7 +42,7 @@ QMenu* AddHelpMenu(QMenuBar* menuBar, QWidget* window, const HelpMenuNames& name
   ConnectGuarded(AddItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
                  window, std::move(showAbout));
   AddLinkItem(help, window, "mnuDonate", QStringLiteral("&Donate"), PageRole::Donate);
-  AddLinkItem(help, window, names.makeMoney, QStringLiteral("Make Money &Online"),
+  AddLinkItem(help, window, names.makeMoney, QStringLiteral("&Make Money Online"),
               PageRole::FullBranding);
   return help;
 }

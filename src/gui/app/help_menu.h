@@ -13,7 +13,7 @@ namespace velquor {
 struct HelpMenuNames {
   const char* firstSeparator;   // after "&Visit Us Online"
   const char* secondSeparator;  // after "Check for Software &Update"
-  const char* makeMoney;        // "Make Money &Online"
+  const char* makeMoney;        // "&Make Money Online"
 };
 
 // Appends mnuHelp to `menuBar`: mnuOnline, mnuVisit, separator, mnuUpdate, separator,

@@ -152,7 +152,7 @@ void Mdi::buildMenus() {
   AddChartOutputMenuItems(file, exit, this, [this] { return frmDisplay_; });
   connect(back, &QAction::triggered, this, &Mdi::backRequested);
   connect(exit, &QAction::triggered, this, &Mdi::shutDownRequested);
-  birthsMenu_ = AddBirthsMenuItems(file, exit);
+  birthsMenu_ = AddBirthsMenuItems(this, file, exit);
 
   // New conventions chart the shown birth time again, in place.
   AddOptionsMenu(menuBar(), this, [this] {

@@ -23,6 +23,22 @@ QString PlaceText(const BirthData& b) {
   return parts.join(QStringLiteral(", "));
 }
 
+QString MomentText(const LocalDateTime& t) {
+  return QStringLiteral("%1:%2:%3 on %4 %5 %6")
+      .arg(t.hour, 2, 10, QLatin1Char('0'))
+      .arg(t.minute, 2, 10, QLatin1Char('0'))
+      .arg(t.second, 2, 10, QLatin1Char('0'))
+      .arg(t.day)
+      .arg(QString::fromLatin1(MonthName(t.month)))
+      .arg(t.year);
+}
+
+QString SavedBornText(const SavedBirth& saved) {
+  QString born = BornText(saved.birth);
+  if (!saved.enteredTime) return born;
+  return born + QStringLiteral(" (rectified; entered %1)").arg(MomentText(*saved.enteredTime));
+}
+
 BirthListModel::BirthListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void BirthListModel::setBirths(std::vector<SavedBirth> births) {
@@ -70,7 +86,7 @@ QVariant BirthListModel::data(const QModelIndex& index, int role) const {
     case Name:
       return QString::fromStdString(saved.birth.personName);
     case Born:
-      return BornText(saved.birth);
+      return SavedBornText(saved);
     case Place:
       return PlaceText(saved.birth);
     default:

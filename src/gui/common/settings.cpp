@@ -21,6 +21,14 @@ void WriteText(const char* key, std::string_view text) {
                        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+int Read(const Number& setting) {
+  bool read = false;
+  const int value = QSettings().value(KeyOf(setting.key)).toInt(&read);
+  return read && value >= setting.first && value <= setting.last ? value : setting.fallback;
+}
+
+void Write(const Number& setting, int value) { QSettings().setValue(KeyOf(setting.key), value); }
+
 std::vector<std::int64_t> Read(const IdList& setting) {
   std::vector<std::int64_t> ids;
   for (const QVariant& id : QSettings().value(KeyOf(setting.key)).toList())

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/birth_timeline.h"
 #include "chart/conventions.h"
 #include "render/diagram_style.h"
 
@@ -24,6 +25,15 @@ struct Choice {
   const char* key;
   Value fallback;
   std::optional<Value> (*named)(std::string_view name);
+};
+
+// A whole number within first..last; a missing, unreadable or outside value reads as
+// `fallback`.
+struct Number {
+  const char* key;
+  int fallback;
+  int first;
+  int last;
 };
 
 // Saved-birth ids in order; a missing list reads as none.
@@ -44,6 +54,9 @@ inline constexpr Choice<AfterSunsetConvention> kAfterSunset{
 // The style the result window draws its chart in, South-Indian when missing.
 inline constexpr Choice<DiagramStyle> kChartStyle{"chart/style", DiagramStyle::South,
                                                   &DiagramStyleNamed};
+// The span of the result window's birth-time strip, minutes either side (cmbSpan).
+inline constexpr Number kTimelineSpanMinutes{"chart/span_minutes", kDefaultTimelineSpanMinutes, 1,
+                                             kMaxTimelineSpanMinutes};
 // The births opened last, most recent first (File → Recent Births).
 inline constexpr IdList kRecentBirthIds{"births/recent"};
 
@@ -60,6 +73,9 @@ template <typename Value>
 void Write(const Choice<Value>& setting, Value value) {
   WriteText(setting.key, NameOf(value));
 }
+
+int Read(const Number& setting);
+void Write(const Number& setting, int value);
 
 std::vector<std::int64_t> Read(const IdList& setting);
 void Write(const IdList& setting, const std::vector<std::int64_t>& ids);

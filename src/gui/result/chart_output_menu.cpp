@@ -29,7 +29,7 @@ struct ExportItem {
 
 constexpr std::array<ExportItem, 3> kExportItems = {{
     {"mnuExportPng", "Export as P&NG\u2026", PageFormat::Png, "png", "PNG image (*.png)"},
-    {"mnuExportSvg", "Export as &SVG\u2026", PageFormat::Svg, "svg", "SVG drawing (*.svg)"},
+    {"mnuExportSvg", "Export as SV&G\u2026", PageFormat::Svg, "svg", "SVG drawing (*.svg)"},
     {"mnuExportPdf", "Export as P&DF\u2026", PageFormat::Pdf, "pdf", "PDF document (*.pdf)"},
 }};
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "astro/position_text.h"
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
@@ -204,6 +205,17 @@ QWidget* FrmDisplay::buildPositions() {
     grid->addWidget(value, i, 1);
     planetLabels_[i] = value;
   }
+  // The Pranapada Lagna's own degree, written as the bodies' positions are.
+  auto* caption = Named<QLabel>("lblPranapadaCaption", QStringLiteral("Pranapada Lagna"));
+  pranapadaDegree_ = Named<QLabel>("lblPranapadaDegree");
+  pranapadaDegree_->setTextFormat(Qt::PlainText);
+  pranapadaDegree_->setFont(fixed);
+  pranapadaDegree_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  pranapadaDegree_->setAccessibleName(QStringLiteral("Pranapada Lagna"));
+  caption->setBuddy(pranapadaDegree_);
+  SetTextColour(caption, ChartStyle::kAccent);
+  grid->addWidget(caption, 10, 0);
+  grid->addWidget(pranapadaDegree_, 10, 1);
   grid->setColumnStretch(0, 1);
   return frame;
 }
@@ -272,7 +284,10 @@ QWidget* FrmDisplay::buildBirthTime() {
   cmbSpan_ = Named<QComboBox>("cmbSpan");
   for (const SpanChoice& choice : kSpanChoices)
     cmbSpan_->addItem(QString::fromUtf8(choice.caption), choice.minutes);
-  cmbSpan_->setCurrentIndex(kDefaultSpanChoice);
+  // The span chosen last, kept in the settings; one the list does not offer reads as the
+  // default.
+  const int keptSpan = cmbSpan_->findData(settings::Read(settings::kTimelineSpanMinutes));
+  cmbSpan_->setCurrentIndex(keptSpan >= 0 ? keptSpan : kDefaultSpanChoice);
   cmbSpan_->setAccessibleName(QStringLiteral("Span of the birth-time timeline"));
   auto* span = Named<QLabel>("lblSpan", QStringLiteral("&Span"));
   span->setBuddy(cmbSpan_);
@@ -389,6 +404,7 @@ void FrmDisplay::setDiagramStyle(DiagramStyle style) {
 }
 
 void FrmDisplay::showChart(const ChartResult& chart) {
+  recordedEntry_.reset();
   try {
     cursor_.emplace(chart.birth, cmbSpan_->currentData().toInt(), chart.conventions);
   } catch (const std::invalid_argument&) {
@@ -404,6 +420,16 @@ std::optional<SavedBirth> FrmDisplay::shownBirth() const {
   shown.birth = cursor_->birth();
   shown.conventions = cursor_->conventions();
   return shown;
+}
+
+std::optional<BirthData> FrmDisplay::enteredBirth() const {
+  if (!cursor_) return std::nullopt;
+  return cursor_->entered();
+}
+
+void FrmDisplay::setRecordedEntry(const std::optional<LocalDateTime>& enteredTime) {
+  recordedEntry_ = enteredTime;
+  showCursor();
 }
 
 void FrmDisplay::setConventions(const Conventions& conventions) {
@@ -452,6 +478,7 @@ void FrmDisplay::moveTo(const LocalDateTime& moment) {
 void FrmDisplay::changeSpan() {
   if (!cursor_) return;
   cursor_->setSpan(cmbSpan_->currentData().toInt());
+  settings::Write(settings::kTimelineSpanMinutes, cmbSpan_->currentData().toInt());
   showCursor();
 }
 
@@ -483,10 +510,12 @@ void FrmDisplay::showCursor() {
   }
   strip_->setTimeline(cursor_->timeline(), cursor_->moment());
   const std::int64_t moved = cursor_->movedSeconds();
-  lblMovedTime_->setText(QStringLiteral("Birth time %1 (%2)")
-                             .arg(MomentText(cursor_->moment()),
-                                  moved == 0 ? QStringLiteral("as entered")
-                                             : QStringLiteral("moved ") + MovedText(moved)));
+  QString how = QStringLiteral("moved ") + MovedText(moved);
+  if (moved == 0) {
+    how = recordedEntry_ ? QStringLiteral("rectified; entered %1").arg(MomentText(*recordedEntry_))
+                         : QStringLiteral("as entered");
+  }
+  lblMovedTime_->setText(QStringLiteral("Birth time %1 (%2)").arg(MomentText(cursor_->moment()), how));
   cmdUseTime_->setEnabled(moved != 0);
 }
 
@@ -495,6 +524,7 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(details.*kDetailRows[row].text));
   for (QLabel* label : planetLabels_) label->clear();
+  pranapadaDegree_->clear();
   shown_.reset();
   chart_->setChart(shown_);
   drawnChart_->setChart(shown_);
@@ -510,6 +540,12 @@ void FrmDisplay::fill(const ChartResult& chart) {
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
     planetLabels_[i]->setText(Text(chart.PositionTexts[i]));
+  // A chart made without the Sun's text (given whole, as tests do) has no degree to show.
+  pranapadaDegree_->setText(
+      SignIndexOfShortPosition(chart.SunAtSunriseText) < 0
+          ? QString()
+          : Text(ShortPosition(
+                FormatLongitude(PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada)))));
   lblHouseDesc_->setText(Text(chart.HouseText));
   showConventions(chart.conventions);
 

@@ -41,6 +41,12 @@ class FrmDisplay : public QWidget {
   // conventions; nothing before a chart.
   std::optional<SavedBirth> shownBirth() const;
 
+  // The birth as entered (or as last taken with "Use this time"); nothing before a chart.
+  std::optional<BirthData> enteredBirth() const;
+  // The chart is of a saved rectified birth: the time first entered, said beside the birth
+  // time while it is not moved; nothing for a birth saved as entered.
+  void setRecordedEntry(const std::optional<LocalDateTime>& enteredTime);
+
   // Charts the shown birth time again by other conventions.
   void setConventions(const Conventions& conventions);
 
@@ -85,6 +91,7 @@ class FrmDisplay : public QWidget {
 
   std::array<QLabel*, 8> detailLabels_{};  // lblName, lblDOB .. lblCountry
   std::array<QLabel*, 10> planetLabels_{};
+  QLabel* pranapadaDegree_ = nullptr;  // lblPranapadaDegree
   std::optional<ChartResult> shown_;
   QLayout* detailsColumn_ = nullptr;  // the details and positions, left of the chart
   QComboBox* cmbChartStyle_ = nullptr;
@@ -101,6 +108,7 @@ class FrmDisplay : public QWidget {
   QLabel* lblConventions_ = nullptr;
   QComboBox* cmbSpan_ = nullptr;
   QPushButton* cmdUseTime_ = nullptr;
+  std::optional<LocalDateTime> recordedEntry_;
 };
 
 }  // namespace velquor

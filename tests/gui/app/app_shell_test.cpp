@@ -70,6 +70,25 @@ TEST_F(AppShellTest, ChartRunShowsTheFrameWithTheComputedTexts) {
   EXPECT_EQ(Child<QLabel>(*shell.mdi(), QStringLiteral("lblName")).text(), "ASHA RAO");
 }
 
+TEST_F(AppShellTest, BackBringsTheFormBackWhereTheUserLeftItAtItsSize) {
+  FrmMain& form = shell.frmMain();
+  const QSize smallest = form.minimumSizeHint();
+  const QRect places[] = {{40, 30, smallest.width() + 10, smallest.height() + 20},
+                          {300, 200, smallest.width() + 150, smallest.height() + 90},
+                          {5, 7, smallest.width(), smallest.height()}};
+  for (const QRect& place : places) {
+    form.setGeometry(place);
+    const QRect left = form.geometry();
+    runChart(test::BirthEntry{});
+    ASSERT_NE(shell.mdi(), nullptr);
+    shell.mdi()->move(left.topLeft() + QPoint(97, 55));  // the frame elsewhere
+    Child<QPushButton>(*shell.mdi(), QStringLiteral("cmdBack")).click();
+    ProcessDeferredDeletes();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.geometry(), left);
+  }
+}
+
 TEST_F(AppShellTest, BackKeepsEveryTypedValueAndTheNextRunGetsAFreshWindow) {
   test::BirthEntry first;
   first.west = true;

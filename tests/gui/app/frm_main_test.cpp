@@ -16,11 +16,11 @@ TEST(FrmMainControls, Menus) {
             QStringList({"mnuFile &File", "  mnuNext Get My Pranapada Lagna",
                          "  mnuSaveBirth &Save Birth", "  mnuOpenBirth &Open Birth\u2026",
                          "  mnuRecentBirths &Recent Births", "  mnuBirthsSep -", "  mnuExit E&xit",
-                         "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
+                         "mnuEdit &Edit", "  mnuUndoSave &Undo Save", "mnuOptions &Options", "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help", "  mnuOnline &Online Help", "  mnuVisit &Visit Us Online",
                          "  mnuHelp1 -", "  mnuUpdate Check for Software &Update", "  mnuHelp2 -",
                          "  mnuAbout &About Software", "  mnuDonate &Donate",
-                         "  mkmoney Make Money &Online"}));
+                         "  mkmoney &Make Money Online"}));
 }
 
 }  // namespace

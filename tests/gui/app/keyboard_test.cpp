@@ -2,11 +2,21 @@
 // result frame.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <map>
+#include <utility>
+#include <vector>
 #include <QApplication>
 #include <QTest>
 
 #include "chart/chart_run.h"
+#include "gui/app/app_shell.h"
 #include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "support/birth_entry.h"
@@ -62,6 +72,76 @@ TEST(Keyboard, ResultFrameTabOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   EXPECT_EQ(forward, expected);
+}
+
+
+// The letter after the single '&' of a caption, lower case; 0 for none ("&&" is a plain &).
+QChar Mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] == u'&') {
+      ++i;
+      continue;
+    }
+    return text[i + 1].toLower();
+  }
+  return QChar();
+}
+
+// Every mnemonic of `items` appears once; `where` names them in the failure.
+void ExpectUnique(const std::vector<std::pair<QString, QString>>& items, const QString& where) {
+  std::map<QChar, QString> seen;
+  for (const auto& [name, text] : items) {
+    const QChar letter = Mnemonic(text);
+    if (letter.isNull()) continue;
+    const auto [at, fresh] = seen.emplace(letter, name);
+    EXPECT_TRUE(fresh) << where.toStdString() << ": " << name.toStdString() << " and "
+                       << at->second.toStdString() << " share Alt+"
+                       << QString(letter).toStdString();
+  }
+}
+
+// Within every menu (and its submenus) of a window's menu bar the items' mnemonics differ,
+// and the window's own (its menus and its buttons and captions) differ from each other.
+void ExpectUniqueMnemonics(QMainWindow& window) {
+  std::vector<std::pair<QString, QString>> own;
+  std::vector<QMenu*> menus;
+  for (QAction* action : window.menuBar()->actions()) {
+    own.emplace_back(action->objectName(), action->text());
+    if (action->menu() != nullptr) menus.push_back(action->menu());
+  }
+  while (!menus.empty()) {
+    QMenu* menu = menus.back();
+    menus.pop_back();
+    Q_EMIT menu->aboutToShow();  // a menu filled when shown (Recent Births)
+    std::vector<std::pair<QString, QString>> items;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      items.emplace_back(action->objectName(), action->text());
+      if (action->menu() != nullptr) menus.push_back(action->menu());
+    }
+    ExpectUnique(items, window.objectName() + QLatin1Char(' ') + menu->objectName());
+  }
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    own.emplace_back(button->objectName(), button->text());
+  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) own.emplace_back(label->objectName(), label->text());
+  }
+  ExpectUnique(own, window.objectName());
+}
+
+TEST(Keyboard, MnemonicsAreUniqueInEveryMenuAndWindow) {
+  test::RecordedMessages boxes;
+  QTemporaryDir dir;
+  AppShell shell(dir.path() + QStringLiteral("/births.sqlite"));
+  shell.start();
+  ExpectUniqueMnemonics(shell.frmMain());
+  test::Enter(shell.frmMain(), test::BirthEntry{});
+  shell.frmMain().cmdRashi_Click();
+  ASSERT_NE(shell.mdi(), nullptr);
+  ExpectUniqueMnemonics(*shell.mdi());
+  EXPECT_EQ(Mnemonic(QStringLiteral("Save && &Go")), u'g');
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(Mdi, TopBarAndMenus) {
                          "  mnuPrint &Print\u2026",
                          "  mnuPrintPreview Print Pre&view\u2026",
                          "  mnuExportPng Export as P&NG\u2026",
-                         "  mnuExportSvg Export as &SVG\u2026",
+                         "  mnuExportSvg Export as SV&G\u2026",
                          "  mnuExportPdf Export as P&DF\u2026",
                          "  mnuFileSepExport -",
                          "  mnuSaveBirth &Save Birth",
@@ -47,6 +47,8 @@ TEST(Mdi, TopBarAndMenus) {
                          "  mnuRecentBirths &Recent Births",
                          "  mnuBirthsSep -",
                          "  mnuExit E&xit",
+                         "mnuEdit &Edit",
+                         "  mnuUndoSave &Undo Save",
                          "mnuOptions &Options",
                          "  mnuConventions &Conventions\u2026",
                          "mnuHelp &Help",
@@ -57,7 +59,7 @@ TEST(Mdi, TopBarAndMenus) {
                          "  mnuHelpSep2 -",
                          "  mnuAbout &About Software",
                          "  mnuDonate &Donate",
-                         "  mm Make Money &Online"}));
+                         "  mm &Make Money Online"}));
 }
 
 TEST(Mdi, LoadingShowsTheResultWindowInsideTheArea) {

@@ -1,6 +1,7 @@
-// Saved births in the desktop program, headless: save from the form and the result window,
-// open by typing, rename, note, delete with its question and undo, the recent list, and a
-// damaged database that leaves the program charting.
+// Saved births in the desktop program, headless: save from the form and the result window
+// with their questions answered each way, each answer read back from the database and
+// undone, open by typing, rename, note, delete with its question and undo, the recent list,
+// and a damaged database that leaves the program charting.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -21,6 +22,8 @@
 #include "gui/app/frm_main.h"
 #include "gui/app/mdi.h"
 #include "gui/births/birth_library.h"
+#include "gui/births/birth_list_model.h"
+#include "gui/common/link_label.h"
 #include "gui/births/open_birth_dialog.h"
 #include "gui/common/settings.h"
 #include "gui/result/frm_display.h"
@@ -50,6 +53,22 @@ class BirthsTest : public ::testing::Test {
   static void Trigger(QWidget& window, const char* item) {
     Child<QAction>(window, QString::fromLatin1(item)).trigger();
   }
+  // Saves from `window` answering the question with the button `answer` (nullptr: no
+  // question may come); returns the questions seen.
+  static std::vector<test::ModalWatcher::Seen> SaveAnswering(QWidget& window,
+                                                             const char* answer) {
+    test::ModalWatcher watcher([answer](QWidget* box) {
+      if (answer != nullptr) Child<QPushButton>(*box, QString::fromLatin1(answer)).click();
+    });
+    Trigger(window, "mnuSaveBirth");
+    if (answer == nullptr) EXPECT_TRUE(watcher.seen.empty()) << watcher.seen[0].text.toStdString();
+    if (answer != nullptr) EXPECT_EQ(watcher.seen.size(), 1u) << answer;
+    return watcher.seen;
+  }
+  static QString Status(QWidget& window) {
+    return Child<QLabel>(window, QStringLiteral("lblSaveStatus")).text();
+  }
+  std::vector<SavedBirth> All() const { return BirthStore(Db()).all(); }
 
   QTemporaryDir dir;
   test::RecordedMessages boxes;
@@ -64,9 +83,11 @@ TEST_F(BirthsTest, SaveThenOpenByTypingGivesTheSameFormAndItsChart) {
   entry.dst = true;
   test::Enter(shell.frmMain(), entry);
   const BirthData typed = shell.frmMain().readBirthData();
-  Trigger(shell.frmMain(), "mnuSaveBirth");
-  ASSERT_EQ(boxes.messages.size(), 1u);
-  EXPECT_EQ(boxes.messages[0].text, "\u201cASHA RAO\u201d is saved.");
+  SaveAnswering(shell.frmMain(), nullptr);
+  EXPECT_TRUE(boxes.messages.empty());  // told in the status bar, not in a box
+  EXPECT_EQ(Status(shell.frmMain()),
+            "\u201cASHA RAO\u201d is saved as a new birth, born 15 August 1990 06:30:15 in "
+            "NEW DELHI, DELHI, INDIA.");
 
   test::Enter(shell.frmMain(), test::BirthEntry{.name = QStringLiteral("OTHER"), .year = 2001});
   test::ModalWatcher watcher([](QWidget* dialog) {
@@ -83,48 +104,130 @@ TEST_F(BirthsTest, SaveThenOpenByTypingGivesTheSameFormAndItsChart) {
   EXPECT_EQ(shell.births().recent().size(), 1u);
 }
 
-TEST_F(BirthsTest, SavingAgainUpdatesAndARenamedPersonIsANewBirth) {
+TEST_F(BirthsTest, ABirthOfTheSameNameIsReplacedOnlyWhenTheUserSaysSoAndUndoBringsItBack) {
   AppShell shell(Db());
   shell.start();
-  test::BirthEntry entry;
-  test::Enter(shell.frmMain(), entry);
-  Trigger(shell.frmMain(), "mnuSaveBirth");
-  Trigger(shell.frmMain(), "mnuSaveBirth");  // unchanged
-  entry.minute = 31;                         // rectified
-  test::Enter(shell.frmMain(), entry);
-  Trigger(shell.frmMain(), "mnuSaveBirth");
-  EXPECT_EQ(BirthStore(Db()).count(), 1u);
-  EXPECT_EQ(BirthStore(Db()).all()[0].birth.minuteNumber, 31);
+  FrmMain& form = shell.frmMain();
+  test::BirthEntry entry{.name = QStringLiteral("RAJESH KUMAR"), .year = 1988};
+  test::Enter(form, entry);
+  SaveAnswering(form, nullptr);
+  SaveAnswering(form, nullptr);  // unchanged: nothing asked, nothing changed
+  EXPECT_EQ(Status(form),
+            "\u201cRAJESH KUMAR\u201d is already saved with these birth data and conventions; "
+            "nothing was changed.");
+  const SavedBirth born1988 = All().at(0);
+
+  // Another client of the same name: asked; Cancel saves nothing.
+  entry.year = 1992;
+  test::Enter(form, entry);
+  const auto asked = SaveAnswering(form, "cmdCancelSave");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text,
+            "A birth named \u201cRAJESH KUMAR\u201d is already saved with other birth data.\n\n"
+            "Saved: born 15 August 1988 06:30:15 in NEW DELHI, DELHI, INDIA\n"
+            "Now: born 15 August 1992 06:30:15 in NEW DELHI, DELHI, INDIA\n\n"
+            "Update the saved birth with the new data, or save a new birth beside it?");
+  EXPECT_EQ(All(), std::vector<SavedBirth>{born1988});
+  EXPECT_EQ(Status(form), "Nothing was saved.");
+
+  // A new birth beside it; Undo removes it again.
+  SaveAnswering(form, "cmdSaveAsNewBirth");
+  ASSERT_EQ(All().size(), 2u);
+  EXPECT_EQ(All()[0], born1988);
+  EXPECT_EQ(All()[1].birth.yearNumber, 1992);
+  QAction& undo = Child<QAction>(form, QStringLiteral("mnuUndoSave"));
+  ASSERT_TRUE(undo.isEnabled());
+  undo.trigger();
+  EXPECT_EQ(All(), std::vector<SavedBirth>{born1988});
+  EXPECT_EQ(Status(form), "Save undone: the new birth \u201cRAJESH KUMAR\u201d is removed.");
+  EXPECT_FALSE(undo.isEnabled());
+
+  // Updated when asked to; the status bar's link undoes it, the record as it was.
+  SaveAnswering(form, "cmdUpdateBirth");
+  ASSERT_EQ(All().size(), 1u);
+  EXPECT_EQ(All()[0].id, born1988.id);
+  EXPECT_EQ(All()[0].birth.yearNumber, 1992);
+  EXPECT_EQ(Status(form),
+            "The saved birth \u201cRAJESH KUMAR\u201d is updated: born 15 August 1992 06:30:15 "
+            "in NEW DELHI, DELHI, INDIA (it was born 15 August 1988 06:30:15 in NEW DELHI, "
+            "DELHI, INDIA).");
+  auto& link = Child<LinkLabel>(form, QStringLiteral("lnkUndoSave"));
+  EXPECT_FALSE(link.isHidden());
+  Q_EMIT link.activated();
+  EXPECT_EQ(All(), std::vector<SavedBirth>{born1988});
+  EXPECT_TRUE(link.isHidden());
+
+  // A renamed person is another birth, without a question.
   entry.name = QStringLiteral("RAVI RAO");
-  test::Enter(shell.frmMain(), entry);
-  Trigger(shell.frmMain(), "mnuSaveBirth");
-  EXPECT_EQ(BirthStore(Db()).count(), 2u);
+  test::Enter(form, entry);
+  SaveAnswering(form, nullptr);
+  EXPECT_EQ(All().size(), 2u);
 
   // A form that fails its checks is not saved: the check's message says why.
   entry.name = QStringLiteral(" ");
-  test::Enter(shell.frmMain(), entry);
+  test::Enter(form, entry);
   boxes.messages.clear();
-  Trigger(shell.frmMain(), "mnuSaveBirth");
+  Trigger(form, "mnuSaveBirth");
   ASSERT_EQ(boxes.messages.size(), 1u);
   EXPECT_EQ(boxes.messages[0].text, "Please Enter Name");
-  EXPECT_EQ(BirthStore(Db()).count(), 2u);
+  EXPECT_EQ(All().size(), 2u);
 }
 
-TEST_F(BirthsTest, TheResultWindowSavesTheMovedBirthTimeWithItsConventions) {
+// The time moved on the strip, saved with each answer: the record read back from the
+// database, and undone.
+TEST_F(BirthsTest, AMovedBirthTimeIsSavedAsTheUserChoosesAndUndoRestoresTheRecord) {
   AppShell shell(Db());
   shell.start();
   test::Enter(shell.frmMain(), test::BirthEntry{});
+  SaveAnswering(shell.frmMain(), nullptr);
+  const SavedBirth entered = All().at(0);  // 06:30:15
   shell.frmMain().cmdRashi_Click();
   ASSERT_NE(shell.mdi(), nullptr);
   Mdi& frame = *shell.mdi();
   QWidget& strip = Child<QWidget>(*frame.frmDisplay(), QStringLiteral("birthTimeStrip"));
   strip.setFocus();
   QTest::keyClick(&strip, Qt::Key_Right);  // one second later
-  Trigger(frame, "mnuSaveBirth");
-  const std::vector<SavedBirth> saved = BirthStore(Db()).all();
-  ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0].birth.secondNumber, 16);
-  EXPECT_EQ(saved[0].conventions, ClassicConventions());
+  const QString question =
+      "The birth time was moved on the strip: 06:30:16 on 15 August 1990 is shown, 06:30:15 on "
+      "15 August 1990 was entered.\n\nWhich time should be saved for \u201cASHA RAO\u201d? A "
+      "rectified time is saved with the entered time kept in the birth\u2019s record.";
+
+  EXPECT_EQ(SaveAnswering(frame, "cmdCancelSave").at(0).text, question);
+  EXPECT_EQ(All(), std::vector<SavedBirth>{entered});
+  SaveAnswering(frame, "cmdSaveEnteredTime");
+  EXPECT_EQ(All(), std::vector<SavedBirth>{entered});  // already saved so
+
+  SaveAnswering(frame, "cmdSaveRectifiedTime");
+  ASSERT_EQ(All().size(), 1u);
+  SavedBirth rectified = All()[0];
+  EXPECT_EQ(rectified.id, entered.id);
+  EXPECT_EQ(rectified.birth.secondNumber, 16);
+  EXPECT_EQ(rectified.enteredTime, (LocalDateTime{1990, 8, 15, 6, 30, 15}));
+  EXPECT_EQ(rectified.conventions, ClassicConventions());
+  EXPECT_EQ(Status(frame),
+            "\u201cASHA RAO\u201d is saved with the rectified time 06:30:16 on 15 August 1990; the "
+            "entered time 06:30:15 on 15 August 1990 is kept in its record.");
+  // Open Birth shows the entered time beside the rectified one.
+  EXPECT_EQ(SavedBornText(rectified),
+            "15 August 1990 06:30:16 (rectified; entered 06:30:15 on 15 August 1990)");
+  Trigger(frame, "mnuUndoSave");
+  EXPECT_EQ(All(), std::vector<SavedBirth>{entered});
+
+  SaveAnswering(frame, "cmdSaveMovedAsNew");
+  ASSERT_EQ(All().size(), 2u);
+  EXPECT_EQ(All()[0], entered);
+  EXPECT_EQ(All()[1].birth.secondNumber, 16);
+  EXPECT_EQ(All()[1].enteredTime, std::nullopt);
+  Trigger(frame, "mnuUndoSave");
+  EXPECT_EQ(All(), std::vector<SavedBirth>{entered});
+
+  // Rectified again, then opened: the result window says the entered time.
+  SaveAnswering(frame, "cmdSaveRectifiedTime");
+  shell.births().open(entered.id, &frame);
+  ASSERT_NE(shell.mdi(), nullptr);
+  EXPECT_EQ(Child<QLabel>(*shell.mdi()->frmDisplay(), QStringLiteral("lblMovedTime")).text(),
+            "Birth time 06:30:16 on 15 August 1990 (rectified; entered 06:30:15 on 15 August "
+            "1990)");
 }
 
 TEST_F(BirthsTest, TheListNarrowsAtEveryKeystrokeAndTheArrowsChoose) {

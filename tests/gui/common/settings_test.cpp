@@ -31,6 +31,25 @@ void ExpectKeptByName(const settings::Choice<Value>& setting, const std::vector<
   QSettings().remove(QString::fromLatin1(setting.key));
 }
 
+// A number reads back at each end of its range; beyond them, unreadable or missing it reads
+// as the fallback.
+TEST(Settings, ANumberIsKeptWithinItsRange) {
+  const settings::Number& span = settings::kTimelineSpanMinutes;
+  for (const int minutes : {span.first, 10, span.fallback, span.last}) {
+    settings::Write(span, minutes);
+    EXPECT_EQ(settings::Read(span), minutes);
+    EXPECT_EQ(Stored(span.key).toInt(), minutes);
+  }
+  for (const int outside : {span.first - 1, span.last + 1, -60}) {
+    settings::Write(span, outside);
+    EXPECT_EQ(settings::Read(span), span.fallback) << outside;
+  }
+  settings::WriteText(span.key, "a while");
+  EXPECT_EQ(settings::Read(span), span.fallback);
+  QSettings().remove(QString::fromLatin1(span.key));
+  EXPECT_EQ(settings::Read(span), span.fallback);
+}
+
 TEST(Settings, TheKeysAreTheOnesAlwaysWritten) {
   EXPECT_STREQ(settings::kEphemeris.key, "conventions/ephemeris");
   EXPECT_STREQ(settings::kSunrise.key, "conventions/sunrise");
@@ -38,6 +57,7 @@ TEST(Settings, TheKeysAreTheOnesAlwaysWritten) {
   EXPECT_STREQ(settings::kAfterSunset.key, "conventions/after_sunset");
   EXPECT_STREQ(settings::kChartStyle.key, "chart/style");
   EXPECT_STREQ(settings::kRecentBirthIds.key, "births/recent");
+  EXPECT_STREQ(settings::kTimelineSpanMinutes.key, "chart/span_minutes");
 }
 
 TEST(Settings, ChoicesAreKeptByNameAndFallBackToTheClassicDefaults) {

@@ -4,12 +4,14 @@
 // stop is shown in the window and the strip stays usable.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 #include <algorithm>
 #include <ostream>
 #include <vector>
 
+#include "astro/position_text.h"
 #include "chart/birth_instant.h"
 #include "chart/birth_timeline.h"
 #include "chart/chart_run.h"
@@ -136,6 +138,65 @@ TEST(BirthTimeStrip, EachKeyChartsTheMovedTimeInTheSameControls) {
 
 // Other conventions chart the shown (moved) time again in place, and the window says which
 // conventions its chart used, marked when they are not the classic ones.
+// The Pranapada's degree beside the positions, at each boundary of the span: always in the
+// sign the chart gives it, and rising through the sign within an interval.
+TEST(BirthTimeStrip, ThePranapadaDegreeStaysInItsSignAtEveryBoundary) {
+  FrmDisplay window;
+  window.showChart(*RunChart(test::BirthDataOf(test::BirthEntry{})).chart);
+  auto& strip = Child<BirthTimeStrip>(window, QStringLiteral("birthTimeStrip"));
+  auto& degree = Child<QLabel>(window, QStringLiteral("lblPranapadaDegree"));
+  strip.setFocus();
+  QTest::keyClick(&strip, Qt::Key_Home);
+  int checked = 0;
+  for (int boundary = 0; boundary < 40; ++boundary) {
+    ASSERT_TRUE(window.shownChart().has_value());
+    const std::string text = degree.text().toStdString();
+    EXPECT_EQ(SignIndexOfShortPosition(text), window.shownChart()->pranapada.PpLSign - 1)
+        << text;
+    // A minute later the degree is the same or further on in the same sign.
+    QTest::keyClick(&strip, Qt::Key_Up);
+    const std::string later = degree.text().toStdString();
+    if (SignIndexOfShortPosition(later) == SignIndexOfShortPosition(text)) {
+      EXPECT_GE(later.substr(0, 2) + later.substr(7, 2), text.substr(0, 2) + text.substr(7, 2));
+      ++checked;
+    }
+    QTest::keyClick(&strip, Qt::Key_PageDown);
+  }
+  EXPECT_GT(checked, 10);
+}
+
+// The span chosen is kept: the next result window (the next chart) starts with it, and its
+// timeline reaches that far.
+TEST(BirthTimeStrip, TheSpanChosenIsKeptForTheNextChart) {
+  const BirthData birth = test::BirthDataOf(test::BirthEntry{});
+  for (const int index : {3, 0, 4, 1}) {
+    int minutes = 0;
+    {
+      FrmDisplay window;
+      window.showChart(*RunChart(birth).chart);
+      auto& span = Child<QComboBox>(window, QStringLiteral("cmbSpan"));
+      span.setCurrentIndex(index);
+      minutes = span.currentData().toInt();
+    }
+    FrmDisplay next;
+    next.showChart(*RunChart(birth).chart);
+    EXPECT_EQ(Child<QComboBox>(next, QStringLiteral("cmbSpan")).currentData().toInt(), minutes);
+    // Home goes to the span's first second: the minutes chosen before the birth.
+    auto& strip = Child<BirthTimeStrip>(next, QStringLiteral("birthTimeStrip"));
+    strip.setFocus();
+    QTest::keyClick(&strip, Qt::Key_Home);
+    const LocalDateTime first = BirthMomentOf(next.shownChart()->birth);
+    const std::int64_t before =
+        (DaysFromCivil(BirthMomentOf(birth).year, BirthMomentOf(birth).month,
+                       BirthMomentOf(birth).day) -
+         DaysFromCivil(first.year, first.month, first.day)) * 86400 +
+        (BirthMomentOf(birth).hour - first.hour) * 3600 +
+        (BirthMomentOf(birth).minute - first.minute) * 60 + BirthMomentOf(birth).second -
+        first.second;
+    EXPECT_EQ(before, minutes * 60) << minutes;
+  }
+}
+
 TEST(BirthTimeStrip, OtherConventionsChartTheShownTimeAgain) {
   const BirthData birth = test::BirthDataOf(test::BirthEntry{});
   FrmDisplay window;
