@@ -64,7 +64,7 @@ TEST_F(BirthsCommand, ExportThenImportGivesTheSameRowsInBothFormats) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"births", "import", Path(file), "--db", copy}, in, out, err), kExitOk)
         << err.str();
-    EXPECT_EQ(out.str(), "added 3 births, skipped 0 duplicates, refused 0 lines\n");
+    EXPECT_EQ(out.str(), "added 3 births, updated 0 births, skipped 0 duplicates, refused 0 lines\n");
     const std::vector<SavedBirth> imported = BirthStore(QString::fromStdString(copy)).all();
     ASSERT_EQ(imported.size(), saved.size());
     for (std::size_t i = 0; i < saved.size(); ++i) {
@@ -83,11 +83,11 @@ TEST_F(BirthsCommand, ImportReportsAddedDuplicatesAndEachRefusedLine) {
   second.replace(second.find("ASHA"), 4, "RAVI");
   const CliRun first = Cli({"births", "import"}, good + "\n{\n" + good + "\n");
   EXPECT_EQ(first.status, kExitFailedLines);
-  EXPECT_EQ(first.out, "added 1 birth, skipped 1 duplicate, refused 1 line\n");
+  EXPECT_EQ(first.out, "added 1 birth, updated 0 births, skipped 1 duplicate, refused 1 line\n");
   EXPECT_EQ(first.err.rfind("velquor-cli: line 2: line: malformed JSON", 0), 0u) << first.err;
   const CliRun again = Cli({"births", "import", "-"}, good + "\n" + second + "\n");
   EXPECT_EQ(again.status, kExitOk);
-  EXPECT_EQ(again.out, "added 1 birth, skipped 1 duplicate, refused 0 lines\n");
+  EXPECT_EQ(again.out, "added 1 birth, updated 0 births, skipped 1 duplicate, refused 0 lines\n");
 
   EXPECT_EQ(Cli({"births", "list"}).out,
             "1\tASHA\t1990-08-15 06:30:00\tAgra\t\t\n2\tRAVI\t1990-08-15 06:30:00\tAgra\t\t\n");
