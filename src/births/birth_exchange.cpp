@@ -420,9 +420,12 @@ void ReadCsv(std::istream& in, InputEncoding encoding, ReadBirths& read) {
   std::optional<CsvRecord> header = reader.next();
   while (header && header->fault.empty() && IsBlank(header->cells)) header = reader.next();
   if (!header) return;
+  if (!header->fault.empty()) {
+    read.refused.push_back({header->line, header->fault});
+    return;
+  }
   std::vector<std::size_t> columns;
   try {
-    if (!header->fault.empty()) throw InputError("header", header->fault);
     columns = CsvColumns(*header);
   } catch (const InputError& error) {
     read.refused.push_back({header->line, error.what()});

@@ -125,7 +125,8 @@ QString LockHolder(const QString& path) {
     const unsigned long long first = std::strtoull(start.c_str(), nullptr, 10);
     const unsigned long long last =
         end == "EOF" ? ~0ULL : std::strtoull(end.c_str(), nullptr, 10);
-    if (last < kPendingByte || first > kLastLockByte || pid == getpid()) continue;
+    // An open file description's lock has no process (-1).
+    if (last < kPendingByte || first > kLastLockByte || pid <= 0 || pid == getpid()) continue;
     std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
     std::string name;
     std::getline(comm, name);
