@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -381,6 +382,60 @@ TEST(BirthExchange, FormulaGuardRoundTripsAndGuardsEveryFormulaStart) {
     if (!guarded.empty() && start != std::string::npos) {
       EXPECT_TRUE(guarded[0] == '\'' || std::string("=+-@\t\r").find(guarded[0]) ==
                                             std::string::npos)
+          << text;
+    }
+  }
+}
+
+
+// Mutated exports (bytes changed, quotes and line ends put in or taken out): reading never
+// fails, and every record is kept or refused once, at a line of the file, in order, so that
+// one fault never swallows what follows it.
+TEST(BirthExchange, MutatedFilesAreReadRecordByRecord) {
+  std::mt19937 random(4180);
+  const char inserts[] = {'"', '"', ',', '\n', '\r', '\'', '=', '\xFF', '\xC3', 'x'};
+  for (const ExchangeFormat format : {ExchangeFormat::Csv, ExchangeFormat::JsonLines}) {
+    std::string base;
+    if (format == ExchangeFormat::Csv) AppendCsvHeader(base);
+    for (int copy = 0; copy < 4; ++copy) {
+      for (SavedBirth saved : test::SampleSavedBirths()) {
+        saved.birth.personName += std::to_string(copy);
+        if (format == ExchangeFormat::Csv) {
+          AppendBirthCsvRow(base, saved);
+        } else {
+          AppendBirthJsonLine(base, saved);
+        }
+      }
+    }
+    for (int run = 0; run < 400; ++run) {
+      std::string text = base;
+      const int changes = 1 + static_cast<int>(random() % 4);
+      for (int k = 0; k < changes; ++k) {
+        const std::size_t at = random() % text.size();
+        if (random() % 2 == 0) {
+          text.insert(at, 1, inserts[random() % std::size(inserts)]);
+        } else {
+          text.erase(at, 1);
+        }
+      }
+      const ReadBirths read = Read(text, format);
+      const auto lines = static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n') + 1);
+      std::uint64_t last = 0;
+      for (const RefusedLine& refused : read.refused) {
+        EXPECT_GT(refused.line, last) << text;
+        EXPECT_LE(refused.line, lines);
+        EXPECT_FALSE(refused.reason.empty());
+        last = refused.line;
+      }
+      EXPECT_EQ(read.births.size(), read.conventionsGiven.size());
+      // A faulty header is refused alone and ends the reading, by design.
+      if (format == ExchangeFormat::Csv && !read.refused.empty() && read.refused[0].line == 1 &&
+          read.births.empty()) {
+        continue;
+      }
+      // Twelve records, one change each at most reaching two of them (a joined line end):
+      // most of the file always comes through, kept or refused.
+      EXPECT_GE(read.births.size() + read.refused.size(), 12u - 2u * static_cast<unsigned>(changes))
           << text;
     }
   }
