@@ -604,7 +604,11 @@ bool LooksLikeFormula(std::string_view text) {
 }  // namespace
 
 std::string CsvFormulaGuarded(std::string_view text) {
-  return LooksLikeFormula(text) ? "'" + std::string(text) : std::string(text);
+  std::string cell;
+  cell.reserve(text.size() + 1);
+  if (LooksLikeFormula(text)) cell += '\'';
+  cell.append(text);  // not "'" + text: g++ 12 warns falsely (-Wrestrict) on that
+  return cell;
 }
 
 std::string CsvFormulaUnguarded(std::string_view cell) {

@@ -176,7 +176,8 @@ TEST_F(BirthsCommand, TheLongestSavedBirthExportsChartsThroughBatchAndImportsAga
   {
     BirthStore store(QString::fromStdString(db_));
     SavedBirth longest = test::SampleSavedBirths()[0];
-    longest.birth.personName = "A" + std::string(kMaxTextBytes - 1, '\x01');
+    longest.birth.personName = std::string(kMaxTextBytes, '\x01');
+    longest.birth.personName[0] = 'A';
     longest.birth.cityText = std::string(kMaxTextBytes, '"');
     longest.birth.stateText = std::string(kMaxTextBytes, '\x1f');
     longest.birth.countryText = std::string(kMaxTextBytes, '\\');
