@@ -246,5 +246,30 @@ TEST_F(BirthsCommand, AHalfWrittenDatabaseListsAsItWasBeforeTheCutOffChange) {
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(copy + "-journal")));
 }
 
+
+// Another program writing beyond the busy timeout (10 s): its own exit status and message,
+// never "damaged", and the births all there afterwards.
+TEST_F(BirthsCommand, ABusyDatabaseExitsWithItsOwnStatus) {
+  SaveSamples();
+  const std::string before = Cli({"births", "list"}).out;
+  {
+    QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "busy-writer");
+    writer.setDatabaseName(QString::fromStdString(db_));
+    ASSERT_TRUE(writer.open());
+    QSqlQuery query(writer);
+    ASSERT_TRUE(query.exec("BEGIN EXCLUSIVE"));
+    const CliRun busy = Cli({"births", "export"});
+    EXPECT_EQ(busy.status, kExitBusy);
+    EXPECT_NE(busy.err.find("is in use by another program"), std::string::npos) << busy.err;
+    EXPECT_EQ(busy.err.find("damaged"), std::string::npos) << busy.err;
+    EXPECT_TRUE(busy.out.empty());
+    ASSERT_TRUE(query.exec("ROLLBACK"));
+    query.clear();
+    writer.close();
+  }
+  QSqlDatabase::removeDatabase("busy-writer");
+  EXPECT_EQ(Cli({"births", "list"}).out, before);
+}
+
 }  // namespace
 }  // namespace velquor
