@@ -212,6 +212,7 @@ BatchBirth ParseBatchLine(std::string_view line) {
   BirthDataReader reader(input, conventions);
   Json::sax_parse(line.begin(), line.end(), &reader);
   input.conventions = ConventionsOfTexts(conventions, ConventionBatchNames());
+  input.conventionsGiven = AnyConventionGiven(conventions);
   return input;
 }
 

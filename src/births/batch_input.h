@@ -14,6 +14,7 @@ struct BatchBirth {
   BirthData birth;
   Conventions conventions;
   std::string note;  // a saved birth's note; the chart does not read it
+  bool conventionsGiven = false;  // the line named a set or a choice (else classic)
 };
 
 // Reads the birth data of one line. Required keys: name, year, month, day, hour, minute,

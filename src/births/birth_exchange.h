@@ -28,8 +28,16 @@ void AppendCsvHeader(std::string& out);
 
 // Appends one CSV row in the header's order: flags as true/false, the conventions as a
 // set's name or its four choices as "ephemeris=precise sunrise=upper-limb …"; a cell with a
-// comma, quote, CR or LF (or blanks at an end) quoted.
+// comma, quote, CR or LF (or blanks at an end) quoted. A text that a spreadsheet would take
+// for a formula (it begins with =, +, -, @, a tab or a CR, after any single quotes) is
+// written after a single quote, which the import takes off again (CsvFormulaGuarded).
 void AppendBirthCsvRow(std::string& out, const SavedBirth& birth);
+
+// A text cell as written to CSV: `text` after a single quote when it begins with =, +, -, @,
+// a tab or a CR after any number of single quotes; else `text`. CsvFormulaUnguarded undoes
+// it exactly: every text round-trips.
+std::string CsvFormulaGuarded(std::string_view text);
+std::string CsvFormulaUnguarded(std::string_view cell);
 
 // A line of an import file that gives no birth: its number (from 1; for CSV the line its
 // record starts on) and why, naming the key as the batch's errors do.
@@ -40,15 +48,24 @@ struct RefusedLine {
 
 struct ReadBirths {
   std::vector<SavedBirth> births;  // id 0, no times; in file order
+  std::vector<bool> conventionsGiven;  // of each birth: its record named conventions
   std::vector<RefusedLine> refused;
 };
 
+// How the bytes of an import file are read: UTF-8 (a byte-order mark at the start is
+// skipped; a record with a malformed sequence is refused), or Latin-1 (ISO 8859-1, each byte
+// one character), only when the user says so.
+enum class InputEncoding { Utf8, Latin1 };
+
 // Reads every record of `in`. A record is refused, the others kept, when it does not parse,
-// lacks a required key, has a value of the wrong type or fails the birth data's checks
-// (ValidateBirthData). Blank lines are skipped. In CSV, the first record is the header: it
-// must name each required key once and no unknown key, else it is refused and nothing more
-// is read; an empty cell is an absent key, except for the texts. Throws
-// std::ios_base::failure when reading fails.
-ReadBirths ReadBirthRecords(std::istream& in, ExchangeFormat format);
+// lacks a required key, has a value of the wrong type, fails the birth data's checks
+// (ValidateBirthData), has a text longer than a saved birth may hold (RequireSavableTexts),
+// is not UTF-8 or is longer than kMaxRecordBytes (such a record is skipped without being
+// held whole). Blank lines are skipped. In CSV, the first record is the header: it must
+// name each required key once and no unknown key, else it is refused and nothing more is
+// read; an empty cell is an absent key, except for the texts; flags are true or false in
+// any case (TRUE as spreadsheets write it). Throws std::ios_base::failure when reading fails.
+ReadBirths ReadBirthRecords(std::istream& in, ExchangeFormat format,
+                            InputEncoding encoding = InputEncoding::Utf8);
 
 }  // namespace velquor

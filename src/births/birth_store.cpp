@@ -8,11 +8,18 @@
 #include <QStandardPaths>
 #include <QVariant>
 #include <atomic>
+#include <fstream>
+#include <sstream>
 #include <string_view>
 #include <utility>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "births/birth_check.h"
 #include "births/birth_keys.h"
 #include "births/birth_schema.h"
+#include "births/input_error.h"
 
 namespace velquor {
 
@@ -100,6 +107,82 @@ QString Text(std::string_view text) {
 [[noreturn]] void Fail(const QString& path, const QString& what, const QString& todo) {
   throw BirthStoreError(
       QStringLiteral("The births database %1 %2. %3").arg(path, what, todo).toStdString());
+}
+
+// SQLite's primary result codes (its extended codes carry them in the low byte).
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+int SqliteCode(const QSqlError& error) {
+  bool ok = false;
+  const int code = error.nativeErrorCode().toInt(&ok);
+  return ok ? code & 0xff : -1;
+}
+
+bool IsBusy(const QSqlError& error) {
+  const int code = SqliteCode(error);
+  return code == kSqliteBusy || code == kSqliteLocked;
+}
+
+// " (NAME, process PID)" of another process holding a lock on SQLite's lock bytes of the
+// file, from the system's list of locks (Linux); empty when none is found. The file itself
+// is not opened: closing a descriptor of it would drop this process's own locks on it.
+QString LockHolder(const QString& path) {
+  struct stat file {};
+  if (stat(QFile::encodeName(path).constData(), &file) != 0) return {};
+  std::ifstream locks("/proc/locks");
+  constexpr unsigned long long kPendingByte = 0x40000000;  // SQLite's first lock byte
+  constexpr unsigned long long kLastLockByte = kPendingByte + 511;
+  std::string line;
+  while (std::getline(locks, line)) {
+    // "1: POSIX  ADVISORY  WRITE 1234 08:01:5678 1073741824 1073742335"
+    std::istringstream words(line);
+    std::string number, type, mode, access, device, start, end;
+    long long pid = 0;
+    if (!(words >> number >> type)) continue;
+    if (type == "->") continue;  // a waiter, not a holder
+    if (!(words >> mode >> access >> pid >> device >> start >> end)) continue;
+    const std::size_t colon = device.rfind(':');
+    if (colon == std::string::npos || device.substr(colon + 1) != std::to_string(file.st_ino)) {
+      continue;
+    }
+    const unsigned long long first = std::strtoull(start.c_str(), nullptr, 10);
+    const unsigned long long last =
+        end == "EOF" ? ~0ULL : std::strtoull(end.c_str(), nullptr, 10);
+    // An open file description's lock has no process (-1).
+    if (last < kPendingByte || first > kLastLockByte || pid <= 0 || pid == getpid()) continue;
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name.empty() ? QStringLiteral(" (process %1)").arg(pid)
+                        : QStringLiteral(" (%1, process %2)").arg(QString::fromStdString(name))
+                              .arg(pid);
+  }
+  return {};
+}
+
+// The message of a file busy beyond the timeout: in use, never damaged.
+[[noreturn]] void FailBusy(const QString& path) {
+  throw BirthStoreError(QStringLiteral("The births database %1 is in use by another program%2, "
+                                       "which is writing to it. Try again when it has "
+                                       "finished; nothing was changed.")
+                            .arg(path, LockHolder(path))
+                            .toStdString(),
+                        BirthStoreError::Kind::Busy);
+}
+
+// A birth whose texts a saved birth may not hold (record_limits.h) is refused before any
+// change, so that every saved birth exports as a line that batch and import read.
+void RequireSavable(const BirthData& birth, const std::string& note) {
+  try {
+    RequireSavableTexts(birth, note);
+  } catch (const InputError& error) {
+    throw BirthStoreError("\"" + birth.personName.substr(0, 80) + "\" cannot be saved: " +
+                          error.what());
+  }
 }
 
 const QString kLeftAlone =
@@ -193,11 +276,7 @@ class WriteTransaction {
       Fail(path_, QStringLiteral("is read-only"),
            QStringLiteral("Make the file and its folder writable to save births."));
     }
-    if (text.contains(QStringLiteral("locked"), Qt::CaseInsensitive) ||
-        text.contains(QStringLiteral("busy"), Qt::CaseInsensitive)) {
-      Fail(path_, QStringLiteral("is busy (another program is writing to it)"),
-           QStringLiteral("Try again when it has finished."));
-    }
+    if (IsBusy(error)) FailBusy(path_);
     Fail(path_, QStringLiteral("could not be changed (%1)").arg(text),
          QStringLiteral("Nothing of this change was written."));
   }
@@ -220,7 +299,7 @@ QString NewConnectionName() {
 
 }  // namespace
 
-BirthStore::BirthStore(QString path, Access access)
+BirthStore::BirthStore(QString path, Access access, int busyTimeoutMs)
     : path_(std::move(path)), connection_(NewConnectionName()) {
   const QFileInfo file(path_);
   if (file.isDir()) {
@@ -246,66 +325,148 @@ BirthStore::BirthStore(QString path, Access access)
     Fail(path_, QStringLiteral("cannot be opened: Qt's SQLite driver is missing"),
          QStringLiteral("Install the package libqt6sql6-sqlite."));
   }
-  db.setDatabaseName(path_);
-  db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
-                           .arg(kBusyTimeoutMs)
-                           .arg(readOnly_ ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
   // From here on the destructor must run on a failure: the connection is removed there.
   try {
-    if (!db.open()) {
-      Fail(path_, QStringLiteral("cannot be opened (%1)").arg(db.lastError().text()),
-           QStringLiteral("Check that the file and its folder may be read and written."));
-    }
-    QSqlQuery query(db);
-    int version = -1;
-    if (query.exec(QStringLiteral("PRAGMA quick_check")) && query.next() &&
-        query.value(0).toString() == QStringLiteral("ok") &&
-        query.exec(QStringLiteral("PRAGMA user_version")) && query.next()) {
-      version = query.value(0).toInt();
-    }
-    if (version < 0) {
-      Fail(path_, QStringLiteral("is damaged or is not a database"),
-           kLeftAlone + QStringLiteral("move it aside (or put back a backup) and start Velquor "
-                                       "again to begin a new one."));
-    }
-    if (version > kBirthsSchemaVersion) {
-      Fail(path_,
-           QStringLiteral("was written by a newer version of Velquor (schema %1; this one reads "
-                          "up to %2)")
-               .arg(version)
-               .arg(kBirthsSchemaVersion),
-           kLeftAlone + QStringLiteral("use the newer version, or name another file."));
-    }
-    if (version == 0 &&
-        (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next() ||
-         query.value(0).toInt() != 0)) {
-      Fail(path_, QStringLiteral("is not a Velquor births database"),
-           kLeftAlone + QStringLiteral("name another file, or move this one aside."));
-    }
-    version_ = version;
-    // A new file gets the schema, a file of an earlier schema the steps since; its births
-    // are kept as they are. A read-only file is read in its own schema.
-    if (version < kBirthsSchemaVersion && !readOnly_) {
-      query.clear();
-      WriteTransaction transaction(db, path_);
-      // Another program may have upgraded the file since the check above.
-      QSqlQuery again(db);
-      if (again.exec(QStringLiteral("PRAGMA user_version")) && again.next()) {
-        const int now = again.value(0).toInt();
-        again.clear();
-        if (now < kBirthsSchemaVersion) {
-          UpgradeSchema(now, [&](const QString& statement) { transaction.run(statement); });
-        }
-      }
-      again.clear();
-      transaction.commit();
-      version_ = kBirthsSchemaVersion;
-    }
+    openChecked(db, busyTimeoutMs);
   } catch (...) {
     db = QSqlDatabase();
     QSqlDatabase::database(connection_, false).close();
     QSqlDatabase::removeDatabase(connection_);
     throw;
+  }
+}
+
+namespace {
+
+QString ConnectOptions(int busyTimeoutMs, bool readOnly) {
+  return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+      .arg(busyTimeoutMs)
+      .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString());
+}
+
+// A file left half-written: a program stopped inside a write transaction, and its rollback
+// journal (a "hot" journal) still holds the pages that put the file back as it was before.
+// SQLite rolls it back on the first read of a connection that may write; a read-only one
+// refuses to read instead. Opens such a connection once, reads, and closes it.
+void RecoverHotJournal(const QString& path, const QString& connection, int busyTimeoutMs) {
+  const QFileInfo file(path);
+  if (!file.isWritable() || !QFileInfo(file.absolutePath()).isWritable()) {
+    Fail(path,
+         QStringLiteral("was left half-written by a program that stopped while writing to it "
+                        "(its journal %1-journal holds what puts it right)")
+             .arg(path),
+         QStringLiteral("Make the file and its folder writable and open it again: Velquor then "
+                        "puts it back as it was before that change. Do not delete the journal "
+                        "file."));
+  }
+  const QString name = connection + QStringLiteral("-recovery");
+  QString fault;
+  bool busy = false;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(ConnectOptions(busyTimeoutMs, false));
+    QSqlQuery query(db);
+    if (!db.open()) {
+      fault = db.lastError().text();
+    } else if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+      busy = IsBusy(query.lastError());
+      fault = query.lastError().text();
+    }
+    query.clear();
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(name);
+  if (busy) FailBusy(path);
+  if (!fault.isEmpty()) {
+    Fail(path,
+         QStringLiteral("was left half-written by a program that stopped while writing to it, "
+                        "and could not be put right (%1)")
+             .arg(fault),
+         QStringLiteral("Check that the file and its folder may be written. Do not delete the "
+                        "journal file %1-journal.")
+             .arg(path));
+  }
+}
+
+}  // namespace
+
+void BirthStore::openChecked(QSqlDatabase& db, int busyTimeoutMs) {
+  db.setDatabaseName(path_);
+  db.setConnectOptions(ConnectOptions(busyTimeoutMs, readOnly_));
+  if (!db.open()) {
+    Fail(path_, QStringLiteral("cannot be opened (%1)").arg(db.lastError().text()),
+         QStringLiteral("Check that the file and its folder may be read and written."));
+  }
+  QSqlQuery query(db);
+  // The file's first read. Only a check that runs and reports a fault, or SQLite's own word
+  // that the file is damaged or no database, calls it damaged: busy is busy, a left-over
+  // journal is put right, any other failure is a failure to read.
+  for (bool recovered = false;;) {
+    if (query.exec(QStringLiteral("PRAGMA quick_check"))) break;
+    const QSqlError error = query.lastError();
+    const int code = SqliteCode(error);
+    if (IsBusy(error)) FailBusy(path_);
+    if (code == kSqliteReadOnly && readOnly_ && !recovered &&
+        QFileInfo::exists(path_ + QStringLiteral("-journal"))) {
+      query.clear();
+      RecoverHotJournal(path_, connection_, busyTimeoutMs);
+      recovered = true;
+      continue;
+    }
+    if (code == kSqliteCorrupt || code == kSqliteNotADatabase) break;
+    Fail(path_, QStringLiteral("could not be read (%1)").arg(error.text()),
+         QStringLiteral("Check that the file and its folder may be read; Velquor leaves the file "
+                        "as it is."));
+  }
+  int version = -1;
+  if (query.isActive() && query.next() && query.value(0).toString() == QStringLiteral("ok")) {
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+      if (IsBusy(query.lastError())) FailBusy(path_);
+      Fail(path_, QStringLiteral("could not be read (%1)").arg(query.lastError().text()),
+           QStringLiteral("Check that the file and its folder may be read."));
+    }
+    version = query.value(0).toInt();
+  }
+  if (version < 0) {
+    Fail(path_, QStringLiteral("is damaged or is not a database"),
+         kLeftAlone + QStringLiteral("move it aside (or put back a backup) and start Velquor "
+                                     "again to begin a new one."));
+  }
+  if (version > kBirthsSchemaVersion) {
+    Fail(path_,
+         QStringLiteral("was written by a newer version of Velquor (schema %1; this one reads "
+                        "up to %2)")
+             .arg(version)
+             .arg(kBirthsSchemaVersion),
+         kLeftAlone + QStringLiteral("use the newer version, or name another file."));
+  }
+  if (version == 0) {
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next() ||
+        query.value(0).toInt() != 0) {
+      if (IsBusy(query.lastError())) FailBusy(path_);
+      Fail(path_, QStringLiteral("is not a Velquor births database"),
+           kLeftAlone + QStringLiteral("name another file, or move this one aside."));
+    }
+  }
+  version_ = version;
+  // A new file gets the schema, a file of an earlier schema the steps since; its births
+  // are kept as they are. A read-only file is read in its own schema.
+  if (version < kBirthsSchemaVersion && !readOnly_) {
+    query.clear();
+    WriteTransaction transaction(db, path_);
+    // Another program may have upgraded the file since the check above.
+    QSqlQuery again(db);
+    if (again.exec(QStringLiteral("PRAGMA user_version")) && again.next()) {
+      const int now = again.value(0).toInt();
+      again.clear();
+      if (now < kBirthsSchemaVersion) {
+        UpgradeSchema(now, [&](const QString& statement) { transaction.run(statement); });
+      }
+    }
+    again.clear();
+    transaction.commit();
+    version_ = kBirthsSchemaVersion;
   }
 }
 
@@ -331,11 +492,17 @@ std::vector<SavedBirth> BirthStore::all() const {
   if (!query.exec(SelectStatement(version_) +
                   QStringLiteral(" ORDER BY name COLLATE NOCASE, year, month, day, hour, minute,"
                                  " second, id"))) {
+    if (IsBusy(query.lastError())) FailBusy(path_);
     if (readOnly_ && count() == 0) return births;
     Fail(path_, QStringLiteral("could not be read (%1)").arg(query.lastError().text()),
          QStringLiteral("Check the file, or move it aside and start again."));
   }
   while (query.next()) births.push_back(RowOf(query));
+  if (query.lastError().isValid()) {
+    if (IsBusy(query.lastError())) FailBusy(path_);
+    Fail(path_, QStringLiteral("could not be read (%1)").arg(query.lastError().text()),
+         QStringLiteral("Check the file, or move it aside and start again."));
+  }
   return births;
 }
 
@@ -345,18 +512,27 @@ std::optional<SavedBirth> BirthStore::find(std::int64_t id) const {
     return std::nullopt;  // a read-only file without the table
   }
   query.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(id));
-  if (!query.exec() || !query.next()) return std::nullopt;
+  if (!query.exec()) {
+    if (IsBusy(query.lastError())) FailBusy(path_);
+    return std::nullopt;
+  }
+  if (!query.next()) return std::nullopt;
   return RowOf(query);
 }
 
 std::size_t BirthStore::count() const {
   QSqlQuery query(database());
-  if (!query.exec(QStringLiteral("SELECT count(*) FROM births")) || !query.next()) return 0;
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM births"))) {
+    if (IsBusy(query.lastError())) FailBusy(path_);
+    return 0;
+  }
+  if (!query.next()) return 0;
   return static_cast<std::size_t>(query.value(0).toLongLong());
 }
 
 std::int64_t BirthStore::save(const BirthData& birth, const Conventions& conventions,
                               std::int64_t id) {
+  RequireSavable(birth, {});
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
   if (id == 0) {
@@ -421,12 +597,16 @@ void UpdateText(WriteTransaction& transaction, const char* column, std::int64_t 
 }  // namespace
 
 void BirthStore::rename(std::int64_t id, const std::string& name) {
+  BirthData named;
+  named.personName = name;
+  RequireSavable(named, {});
   WriteTransaction transaction(database(), path_);
   UpdateText(transaction, "name", id, name);
   transaction.commit();
 }
 
 void BirthStore::setNote(std::int64_t id, const std::string& note) {
+  RequireSavable(BirthData{}, note);
   WriteTransaction transaction(database(), path_);
   UpdateText(transaction, "note", id, note);
   transaction.commit();
@@ -460,6 +640,7 @@ void BindSaved(QSqlQuery& query, const SavedBirth& saved, const QString& created
 }  // namespace
 
 void BirthStore::restore(const SavedBirth& saved) {
+  RequireSavable(saved.birth, saved.note);
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
   transaction.prepare(query, InsertStatement(true));
@@ -477,6 +658,7 @@ void BirthStore::restore(const SavedBirth& saved) {
 }
 
 std::int64_t BirthStore::write(const SavedBirth& saved) {
+  RequireSavable(saved.birth, saved.note);
   WriteTransaction transaction(database(), path_);
   QSqlQuery query(transaction.database());
   std::int64_t id = saved.id;
@@ -536,22 +718,50 @@ void BirthStore::revert(const SavedBirth& before) {
   transaction.commit();
 }
 
-AddedCounts BirthStore::addAll(const std::vector<SavedBirth>& births) {
+AddedCounts BirthStore::addAll(const std::vector<SavedBirth>& births,
+                               const std::vector<bool>& conventionsGiven) {
   AddedCounts counts;
+  for (const SavedBirth& birth : births) RequireSavable(birth.birth, birth.note);
   WriteTransaction transaction(database(), path_);
-  QSqlQuery query(transaction.database());
-  transaction.prepare(query, InsertStatement(false));
+  QSqlQuery saved(transaction.database());
+  transaction.prepare(saved, SelectStatement(version_) + QStringLiteral(" WHERE ") +
+                                 Assignments(BirthColumns(), QStringLiteral(" AND ")));
+  QSqlQuery insert(transaction.database());
+  transaction.prepare(insert, InsertStatement(false));
+  QSqlQuery update(transaction.database());
+  transaction.prepare(
+      update, QStringLiteral("UPDATE births SET %1, %2 = :note, modified = :modified WHERE id = :id")
+                  .arg(Assignments(ConventionColumns(), QStringLiteral(",")), NoteColumn()));
   const QString now = Now();
-  for (const SavedBirth& saved : births) {
-    BindSaved(query, saved, now, now);
-    if (!query.exec()) transaction.fail(query.lastError());
-    if (query.numRowsAffected() == 1) {
-      ++counts.added;
-    } else {
-      ++counts.duplicates;
+  for (std::size_t i = 0; i < births.size(); ++i) {
+    const SavedBirth& birth = births[i];
+    BindBirth(saved, birth.birth);
+    if (!saved.exec()) transaction.fail(saved.lastError());
+    if (!saved.next()) {
+      BindSaved(insert, birth, now, now);
+      if (!insert.exec()) transaction.fail(insert.lastError());
+      ++(insert.numRowsAffected() == 1 ? counts.added : counts.duplicates);
+      continue;
     }
+    const SavedBirth before = RowOf(saved);
+    saved.finish();
+    SavedBirth after = before;
+    if (conventionsGiven.empty() || conventionsGiven[i]) after.conventions = birth.conventions;
+    if (!birth.note.empty()) after.note = birth.note;
+    if (after == before) {
+      ++counts.duplicates;
+      continue;
+    }
+    BindConventions(update, after.conventions);
+    update.bindValue(QStringLiteral(":note"), Text(after.note));
+    update.bindValue(QStringLiteral(":modified"), now);
+    update.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(before.id));
+    if (!update.exec()) transaction.fail(update.lastError());
+    ++counts.updated;
   }
-  query.clear();
+  saved.clear();
+  insert.clear();
+  update.clear();
   transaction.commit();
   return counts;
 }

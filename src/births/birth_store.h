@@ -1,8 +1,11 @@
 // The births database: one SQLite file (Qt SQL's driver) holding the saved births in the
 // columns of the key table (birth_keys.h), with a schema version whose steps bring an older
 // file up to date (birth_schema.h). Every change is one transaction, so nothing is written
-// half; a busy database (another program importing) is waited for up to kBusyTimeoutMs
-// before a change fails.
+// half; a busy database (another program writing to it) is waited for up to a busy timeout
+// (kBusyTimeoutMs unless the store is given another) before a read or change fails as busy,
+// which is never called damaged. A file left half-written by a program that stopped while
+// writing (its rollback journal still beside it) is put right on the next open that may
+// write the file, even one that only reads.
 //
 // A store is one connection, used on the thread that made it; any number of stores (in
 // threads or processes) may share one file.
@@ -22,15 +25,27 @@ namespace velquor {
 
 inline constexpr int kBusyTimeoutMs = 10000;
 
-// A fault of the database: the message names the file and says what to do.
+// A fault of the database: the message names the file and says what to do. Busy: another
+// program held the file beyond the busy timeout; nothing is wrong with it, and the same
+// request may succeed later.
 class BirthStoreError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Kind { Fault, Busy };
+
+  explicit BirthStoreError(const std::string& message, Kind kind = Kind::Fault)
+      : std::runtime_error(message), kind_(kind) {}
+
+  Kind kind() const { return kind_; }
+
+ private:
+  Kind kind_;
 };
 
-// How many births an import added, and how many it skipped as already saved.
+// How many births an import added, updated (a saved birth of the same birth data took the
+// file's new note or conventions) and skipped as already saved unchanged.
 struct AddedCounts {
   std::size_t added = 0;
+  std::size_t updated = 0;
   std::size_t duplicates = 0;
 };
 
@@ -43,8 +58,11 @@ class BirthStore {
   // kept as they are). A file that cannot be written is opened read-only (readOnly()) and
   // read in its own schema.
   // Throws BirthStoreError when the file cannot be opened or created, is damaged, is not a
-  // births database or comes from a newer version; such a file is never written.
-  explicit BirthStore(QString path, Access access = Access::ReadWrite);
+  // births database or comes from a newer version (such a file is never written); when it
+  // is busy beyond `busyTimeoutMs` (Kind::Busy); or when it was left half-written and
+  // cannot be put right because it may not be written.
+  explicit BirthStore(QString path, Access access = Access::ReadWrite,
+                      int busyTimeoutMs = kBusyTimeoutMs);
   ~BirthStore();
   BirthStore(const BirthStore&) = delete;
   BirthStore& operator=(const BirthStore&) = delete;
@@ -79,15 +97,21 @@ class BirthStore {
   SavedBirth remove(std::int64_t id);
   // Puts a removed row back with its id, note and times.
   void restore(const SavedBirth& saved);
-  // Adds births in one transaction (all or none); a birth whose birth data are already
-  // saved is skipped as a duplicate.
-  AddedCounts addAll(const std::vector<SavedBirth>& births);
+  // Adds births in one transaction (all or none). A birth whose birth data are already
+  // saved updates that row: its note when the new one is not empty, its conventions unless
+  // conventionsGiven[i] is false (the file gave none); with nothing new it is skipped as a
+  // duplicate. An empty `conventionsGiven` means every birth gives its conventions.
+  AddedCounts addAll(const std::vector<SavedBirth>& births,
+                     const std::vector<bool>& conventionsGiven = {});
 
   // Every change throws BirthStoreError when it fails (read-only, busy beyond the
   // timeout, disk full, a rename onto another row's birth data); the file is unchanged then.
+  // Reads throw it too when the file is busy beyond the timeout.
 
  private:
   QSqlDatabase database() const;
+  // Opens the connection and checks the file; see the constructor.
+  void openChecked(QSqlDatabase& db, int busyTimeoutMs);
 
   QString path_;
   QString connection_;

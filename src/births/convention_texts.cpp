@@ -37,4 +37,12 @@ Conventions ConventionsOfTexts(const ConventionTexts& texts, const ConventionNam
   return c;
 }
 
+bool AnyConventionGiven(const ConventionTexts& texts) {
+  if (!texts.set.empty()) return true;
+  for (const ConventionKey& choice : kConventionKeys) {
+    if (!(texts.*choice.text).empty()) return true;
+  }
+  return false;
+}
+
 }  // namespace velquor

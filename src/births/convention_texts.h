@@ -25,4 +25,7 @@ const ConventionNames& ConventionBatchNames();
 // Throws InputError naming the option or key of an unknown value, and listing the known ones.
 Conventions ConventionsOfTexts(const ConventionTexts& texts, const ConventionNames& names);
 
+// Whether `texts` give a set or any choice at all.
+bool AnyConventionGiven(const ConventionTexts& texts);
+
 }  // namespace velquor

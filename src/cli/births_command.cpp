@@ -23,7 +23,16 @@ struct BirthsOptions {
   std::string format;    // "jsonl", "csv", or empty: by the file's name (JSON Lines otherwise)
   std::string file;      // export's output or import's input; empty or "-": standard streams
   std::string filter;    // list: words that must occur in the name or place
+  std::string encoding;  // import: "utf-8" (also when empty) or "latin1"
 };
+
+std::optional<InputEncoding> EncodingOf(const BirthsOptions& options, std::ostream& err) {
+  if (options.encoding.empty() || options.encoding == "utf-8") return InputEncoding::Utf8;
+  if (options.encoding == "latin1") return InputEncoding::Latin1;
+  err << kProgram << ": --encoding: unknown value \"" << options.encoding
+      << "\"; one of utf-8, latin1\n";
+  return std::nullopt;
+}
 
 std::optional<ExchangeFormat> FormatOf(const BirthsOptions& options, std::ostream& err) {
   if (options.format.empty()) return FormatOfFileName(options.file);
@@ -70,20 +79,21 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
   return std::to_string(count) + ' ' + (count == 1 ? one : many);
 }
 
-int Import(BirthStore& store, ExchangeFormat format, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int Import(BirthStore& store, ExchangeFormat format, InputEncoding encoding, std::istream& in,
+           std::ostream& out, std::ostream& err) {
   ReadBirths read;
   try {
-    read = ReadBirthRecords(in, format);
+    read = ReadBirthRecords(in, format, encoding);
   } catch (const std::ios_base::failure& error) {
     err << kProgram << ": " << error.what() << '\n';
     return kExitIoFailure;
   }
-  const AddedCounts counts = store.addAll(read.births);
+  const AddedCounts counts = store.addAll(read.births, read.conventionsGiven);
   for (const RefusedLine& refused : read.refused) {
     err << kProgram << ": line " << refused.line << ": " << refused.reason << '\n';
   }
-  out << "added " << Counted(counts.added, "birth", "births") << ", skipped "
+  out << "added " << Counted(counts.added, "birth", "births") << ", updated "
+      << Counted(counts.updated, "birth", "births") << ", skipped "
       << Counted(counts.duplicates, "duplicate", "duplicates") << ", refused "
       << Counted(read.refused.size(), "line", "lines") << '\n';
   if (const int status = FinishOutput(out, err); status != kExitOk) return status;
@@ -101,6 +111,8 @@ class BirthsCommand final : public Command {
     std::ostream& err = streams.err;
     const std::optional<ExchangeFormat> format = FormatOf(options_, err);
     if (!format) return kExitBadInput;
+    const std::optional<InputEncoding> encoding = EncodingOf(options_, err);
+    if (!encoding) return kExitBadInput;
     std::ifstream file;
     const bool imports = births_->got_subcommand("import");
     const bool fromStandardInput = IsStandardStream(options_.file);
@@ -116,10 +128,10 @@ class BirthsCommand final : public Command {
       if (births_->got_subcommand("export")) {
         return Export(store, *format, options_, streams.out, err);
       }
-      return Import(store, *format, fromStandardInput ? streams.in : file, streams.out, err);
+      return Import(store, *format, *encoding, fromStandardInput ? streams.in : file, streams.out, err);
     } catch (const BirthStoreError& error) {
       err << kProgram << ": " << error.what() << '\n';
-      return kExitIoFailure;
+      return error.kind() == BirthStoreError::Kind::Busy ? kExitBusy : kExitIoFailure;
     }
   }
 
@@ -142,8 +154,13 @@ class BirthsCommand final : public Command {
     CLI::App* imported = command.add_subcommand(
         "import",
         "Add the births of a file (a batch input file, an export); report how many were added, "
-        "skipped as already saved, and refused, with the reason for each refused line");
+        "updated (a saved birth of the same birth data takes the file's note and conventions), "
+        "skipped as already saved, and refused, with the line and reason of each refused "
+        "record");
     imported->add_option("file", options_.file, "Input file; standard input when absent or -");
+    imported->add_option("--encoding", options_.encoding,
+                         "utf-8 (default; a byte-order mark is skipped, a record that is not "
+                         "UTF-8 refused) or latin1: the file's text is ISO 8859-1");
     for (CLI::App* file : {exported, imported}) {
       file->add_option("--format", options_.format,
                        "jsonl or csv (default: csv for a FILE ending in .csv, otherwise jsonl)");

@@ -35,6 +35,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       "  2    bad options or birth data (the message names the option or field)\n"
       "  3    the chart cannot be made: the Sun does not rise or set on a day it needs\n"
       "  4    reading the input or writing the output failed\n"
+      "  5    births: the births database is in use by another program; try again\n"
       "\n"
       "See also:\n"
       "  velquor(1)    the same charts in a window");

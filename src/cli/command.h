@@ -22,6 +22,7 @@ inline constexpr int kExitFailedLines = 1;   // batch: at least one line gave an
 inline constexpr int kExitBadInput = 2;      // bad options or birth data
 inline constexpr int kExitChartStopped = 3;  // the chart run stopped with a message
 inline constexpr int kExitIoFailure = 4;     // reading the input or writing the output failed
+inline constexpr int kExitBusy = 5;  // births: the database is in use by another program
 
 // batch stopped by SIGINT or SIGTERM after a whole line: 128 + the signal's number, as a
 // shell reports it (main then ends by the signal itself).

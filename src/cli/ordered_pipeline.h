@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "births/record_limits.h"
+
 namespace velquor {
 
 struct InputLine {
@@ -27,7 +29,7 @@ struct PipelineOptions {
   unsigned workers = 1;
   std::size_t chunkLines = 256;        // lines handed to a worker at once
   std::size_t chunkBytes = 1 << 20;    // a chunk ends early when its text reaches this
-  std::size_t maxLineBytes = 1 << 16;  // longer lines are overlong
+  std::size_t maxLineBytes = kMaxRecordBytes;  // longer lines are overlong (as import's)
   // Called when no more input is ready, after every line read so far has been answered and
   // the output flushed, before the read that waits; false stops the run. Empty: just read.
   std::function<bool()> waitForInput;

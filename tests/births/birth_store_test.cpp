@@ -4,12 +4,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <functional>
+#include <string>
 #include <thread>
 #include <utility>
+
+#include "births/record_limits.h"
 
 #include "support/sample_saved_births.h"
 
@@ -288,6 +297,218 @@ TEST_F(BirthStoreTest, TwoConnectionsWritingAtOnceLoseNothing) {
   a.join();
   b.join();
   EXPECT_EQ(BirthStore(File()).count(), 2u * kEach);
+}
+
+
+// A second connection of the test's own, outside any store.
+class RawConnection {
+ public:
+  explicit RawConnection(const QString& path) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    EXPECT_TRUE(db.open());
+  }
+  ~RawConnection() {
+    QSqlDatabase::database(name_, false).close();
+    QSqlDatabase::removeDatabase(name_);
+  }
+  RawConnection(const RawConnection&) = delete;
+  RawConnection& operator=(const RawConnection&) = delete;
+  void Run(const QString& statement) {
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    EXPECT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
+                                       << query.lastError().text().toStdString();
+  }
+
+ private:
+  QString name_ = QStringLiteral("raw-%1").arg(reinterpret_cast<quintptr>(this));
+};
+
+std::vector<SavedBirth> StrippedAll(const BirthStore& store) {
+  std::vector<SavedBirth> births;
+  for (const SavedBirth& saved : store.all()) births.push_back(Stripped(saved));
+  return births;
+}
+
+void SaveSamples(const QString& path) {
+  BirthStore store(path);
+  for (const SavedBirth& saved : test::SampleSavedBirths()) {
+    store.setNote(store.save(saved.birth, saved.conventions), saved.note);
+  }
+}
+
+// A write transaction of another program cut off where it stood: the file and its rollback
+// journal copied while a connection that had already written part of its change into the
+// file (its cache too small to hold it) kept the transaction open.
+TEST_F(BirthStoreTest, AFileLeftHalfWrittenIsPutBackAsItWasBeforeEvenToList) {
+  SaveSamples(File());
+  const std::vector<SavedBirth> before = StrippedAll(BirthStore(File()));
+  const QByteArray cleanBytes = Bytes(File());
+  for (const BirthStore::Access access : {BirthStore::Access::ReadOnly,
+                                          BirthStore::Access::ReadWrite}) {
+    const QString copy = File(access == BirthStore::Access::ReadOnly ? "ro.sqlite" : "rw.sqlite");
+    {
+      RawConnection writer(File());
+      writer.Run(QStringLiteral("PRAGMA cache_size = 2"));
+      writer.Run(QStringLiteral("BEGIN IMMEDIATE"));
+      writer.Run(QStringLiteral(
+          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+          "INSERT INTO births (name, year, month, day, hour, minute, second, zone, lat_deg, "
+          "lat_min, south, lon_deg, lon_min, east, dst, city, state, country, ephemeris, "
+          "sunrise, pranapada_sun, after_sunset, note, created, modified) SELECT 'X' || i, "
+          "1990, 1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, '', '', '', 'classic', 'classic', "
+          "'classic', 'classic', hex(randomblob(400)), '', '' FROM n"));
+      writer.Run(QStringLiteral("UPDATE births SET note = 'overwritten'"));
+      ASSERT_TRUE(QFile::copy(File(), copy));
+      ASSERT_TRUE(QFile::copy(File() + "-journal", copy + "-journal"));
+      writer.Run(QStringLiteral("ROLLBACK"));
+    }
+    ASSERT_NE(Bytes(copy), cleanBytes) << "the change reached the file before its commit";
+    ASSERT_GT(QFileInfo(copy + "-journal").size(), 0);
+    BirthStore store(copy, access);
+    EXPECT_EQ(store.readOnly(), access == BirthStore::Access::ReadOnly);
+    EXPECT_EQ(StrippedAll(store), before);
+    EXPECT_FALSE(QFileInfo::exists(copy + "-journal"));
+  }
+  EXPECT_EQ(Bytes(File()), cleanBytes);
+}
+
+TEST_F(BirthStoreTest, ABusyFileIsBusyNeverDamagedAndKeepsItsBirths) {
+  SaveSamples(File());
+  const std::vector<SavedBirth> before = StrippedAll(BirthStore(File()));
+  BirthStore opened(File(), BirthStore::Access::ReadWrite, 100);
+  const auto busy = [](const std::function<void()>& use) {
+    try {
+      use();
+    } catch (const BirthStoreError& error) {
+      return error.kind() == BirthStoreError::Kind::Busy ? std::string(error.what())
+                                                         : "not busy: " + std::string(error.what());
+    }
+    return std::string("no fault");
+  };
+  {
+    RawConnection writer(File());
+    writer.Run(QStringLiteral("BEGIN EXCLUSIVE"));
+    const SavedBirth asha = test::SampleSavedBirths()[0];
+    for (const std::string& message : {
+             busy([&] { BirthStore(File(), BirthStore::Access::ReadOnly, 100); }),
+             busy([&] { BirthStore(File(), BirthStore::Access::ReadWrite, 100); }),
+             busy([&] { opened.all(); }),
+             busy([&] { opened.count(); }),
+             busy([&] { opened.find(1); }),
+             busy([&] { opened.save(asha.birth, ModernConventions()); }),
+             busy([&] { opened.setNote(1, "x"); }),
+             busy([&] { opened.addAll(test::SampleSavedBirths()); }),
+         }) {
+      EXPECT_NE(message.find("is in use by another program"), std::string::npos) << message;
+      EXPECT_NE(message.find(File().toStdString()), std::string::npos) << message;
+      EXPECT_EQ(message.find("damaged"), std::string::npos) << message;
+    }
+    writer.Run(QStringLiteral("ROLLBACK"));
+  }
+  EXPECT_EQ(StrippedAll(opened), before);
+  EXPECT_EQ(StrippedAll(BirthStore(File(), BirthStore::Access::ReadOnly)), before);
+}
+
+// The program holding the file is named: another process holds SQLite's lock bytes (the
+// write lock of a commit) as SQLite takes them.
+TEST_F(BirthStoreTest, ABusyFileNamesTheProcessHoldingIt) {
+  SaveSamples(File());
+  int locked[2];
+  int done[2];
+  ASSERT_EQ(pipe(locked), 0);
+  ASSERT_EQ(pipe(done), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const int fd = open(File().toLocal8Bit().constData(), O_RDWR);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000000;
+    lock.l_len = 512;
+    const char ok = fd >= 0 && fcntl(fd, F_SETLK, &lock) == 0 ? 'y' : 'n';
+    (void)!write(locked[1], &ok, 1);
+    char wait = 0;
+    (void)!read(done[0], &wait, 1);
+    _exit(0);
+  }
+  char ok = 0;
+  ASSERT_EQ(read(locked[0], &ok, 1), 1);
+  EXPECT_EQ(ok, 'y');
+  std::string message;
+  try {
+    BirthStore store(File(), BirthStore::Access::ReadOnly, 100);
+  } catch (const BirthStoreError& error) {
+    message = error.what();
+  }
+  const char end = 'x';
+  (void)!write(done[1], &end, 1);
+  waitpid(child, nullptr, 0);
+  for (const int fd : {locked[0], locked[1], done[0], done[1]}) close(fd);
+  EXPECT_NE(message.find("is in use by another program ("), std::string::npos) << message;
+  EXPECT_NE(message.find("process " + std::to_string(child) + ")"), std::string::npos) << message;
+  EXPECT_EQ(BirthStore(File(), BirthStore::Access::ReadOnly).count(), 3u);  // intact
+}
+
+TEST_F(BirthStoreTest, AddAllUpdatesASavedBirthWithANewNoteOrConventions) {
+  BirthStore store(File());
+  const SavedBirth asha = test::SampleSavedBirths()[0];
+  const std::int64_t id = store.save(asha.birth, ClassicConventions());
+  store.setNote(id, "first");
+  const auto with = [&](const char* note, const Conventions& conventions) {
+    SavedBirth saved = asha;
+    saved.note = note;
+    saved.conventions = conventions;
+    return saved;
+  };
+  const struct {
+    SavedBirth imported;
+    bool conventionsGiven;
+    std::size_t updated;
+    std::string note;         // afterwards
+    Conventions conventions;  // afterwards
+  } cases[] = {
+      {with("", ClassicConventions()), true, 0, "first", ClassicConventions()},
+      {with("first", ClassicConventions()), true, 0, "first", ClassicConventions()},
+      {with("second", ClassicConventions()), true, 1, "second", ClassicConventions()},
+      {with("", ModernConventions()), false, 0, "second", ClassicConventions()},
+      {with("", ModernConventions()), true, 1, "second", ModernConventions()},
+      {with("third", ClassicConventions()), false, 1, "third", ModernConventions()},
+  };
+  for (const auto& c : cases) {
+    const AddedCounts counts = store.addAll({c.imported}, {c.conventionsGiven});
+    EXPECT_EQ(counts.added, 0u);
+    EXPECT_EQ(counts.updated, c.updated) << c.imported.note;
+    EXPECT_EQ(counts.duplicates, 1 - c.updated);
+    const SavedBirth now = *store.find(id);
+    EXPECT_EQ(now.note, c.note);
+    EXPECT_EQ(now.conventions, c.conventions);
+    EXPECT_EQ(now.birth, asha.birth);
+  }
+  EXPECT_EQ(store.count(), 1u);
+  // A new birth and a changed one in one import: one added, one updated.
+  SavedBirth other = test::SampleSavedBirths()[1];
+  const AddedCounts both = store.addAll({other, with("fourth", ModernConventions())});
+  EXPECT_EQ(both.added, 1u);
+  EXPECT_EQ(both.updated, 1u);
+  EXPECT_EQ(store.find(id)->note, "fourth");
+}
+
+TEST_F(BirthStoreTest, TextsLongerThanASavedBirthMayHoldAreRefusedBeforeAnyChange) {
+  BirthStore store(File());
+  SavedBirth asha = test::SampleSavedBirths()[0];
+  const std::int64_t id = store.save(asha.birth, asha.conventions);
+  store.setNote(id, std::string(kMaxNoteBytes, 'n'));  // the limit itself is fine
+  EXPECT_THROW(store.setNote(id, std::string(kMaxNoteBytes + 1, 'n')), BirthStoreError);
+  EXPECT_THROW(store.rename(id, std::string(kMaxTextBytes + 1, 'A')), BirthStoreError);
+  SavedBirth long_city = asha;
+  long_city.birth.cityText = std::string(kMaxTextBytes + 1, 'c');
+  EXPECT_THROW(store.save(long_city.birth, long_city.conventions), BirthStoreError);
+  EXPECT_THROW(store.addAll({test::SampleSavedBirths()[1], long_city}), BirthStoreError);
+  EXPECT_EQ(store.count(), 1u);
+  EXPECT_EQ(store.find(id)->note.size(), kMaxNoteBytes);
+  EXPECT_EQ(store.find(id)->birth, asha.birth);
 }
 
 }  // namespace

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "births/birth_store.h"
+#include "births/record_limits.h"
 #include "chart/chart_run.h"
 #include "cli/chart_json.h"
 #include "cli/cli_app.h"
@@ -64,7 +68,7 @@ TEST_F(BirthsCommand, ExportThenImportGivesTheSameRowsInBothFormats) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"births", "import", Path(file), "--db", copy}, in, out, err), kExitOk)
         << err.str();
-    EXPECT_EQ(out.str(), "added 3 births, skipped 0 duplicates, refused 0 lines\n");
+    EXPECT_EQ(out.str(), "added 3 births, updated 0 births, skipped 0 duplicates, refused 0 lines\n");
     const std::vector<SavedBirth> imported = BirthStore(QString::fromStdString(copy)).all();
     ASSERT_EQ(imported.size(), saved.size());
     for (std::size_t i = 0; i < saved.size(); ++i) {
@@ -83,11 +87,11 @@ TEST_F(BirthsCommand, ImportReportsAddedDuplicatesAndEachRefusedLine) {
   second.replace(second.find("ASHA"), 4, "RAVI");
   const CliRun first = Cli({"births", "import"}, good + "\n{\n" + good + "\n");
   EXPECT_EQ(first.status, kExitFailedLines);
-  EXPECT_EQ(first.out, "added 1 birth, skipped 1 duplicate, refused 1 line\n");
+  EXPECT_EQ(first.out, "added 1 birth, updated 0 births, skipped 1 duplicate, refused 1 line\n");
   EXPECT_EQ(first.err.rfind("velquor-cli: line 2: line: malformed JSON", 0), 0u) << first.err;
   const CliRun again = Cli({"births", "import", "-"}, good + "\n" + second + "\n");
   EXPECT_EQ(again.status, kExitOk);
-  EXPECT_EQ(again.out, "added 1 birth, skipped 1 duplicate, refused 0 lines\n");
+  EXPECT_EQ(again.out, "added 1 birth, updated 0 births, skipped 1 duplicate, refused 0 lines\n");
 
   EXPECT_EQ(Cli({"births", "list"}).out,
             "1\tASHA\t1990-08-15 06:30:00\tAgra\t\t\n2\tRAVI\t1990-08-15 06:30:00\tAgra\t\t\n");
@@ -118,6 +122,153 @@ TEST_F(BirthsCommand, FaultsNameTheFileAndChangeNothing) {
   }
   ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
   EXPECT_EQ(damaged.readAll(), QByteArray(2048, 'x'));
+}
+
+
+TEST_F(BirthsCommand, ImportingASavedBirthWithANewNoteOrConventionsUpdatesIt) {
+  SaveSamples();
+  const CliRun exported = Cli({"births", "export"});
+  ASSERT_EQ(exported.status, kExitOk);
+  std::string changed = exported.out;
+  // ASHA MEHTA's line: a note and other conventions; the other two as they are.
+  const std::size_t asha = changed.find("\"ASHA MEHTA\"");
+  const std::size_t note = changed.find("\"note\":\"\"", asha);
+  ASSERT_NE(note, std::string::npos);
+  changed.replace(note, 9, "\"note\":\"second opinion\"");
+  const std::size_t classic = changed.find("\"conventions\":\"classic\"", asha);
+  ASSERT_NE(classic, std::string::npos);
+  changed.replace(classic, 23, "\"conventions\":\"modern\"");
+  const CliRun imported = Cli({"births", "import"}, changed);
+  EXPECT_EQ(imported.status, kExitOk) << imported.err;
+  EXPECT_EQ(imported.out, "added 0 births, updated 1 birth, skipped 2 duplicates, refused 0 lines\n");
+  for (const SavedBirth& saved : BirthStore(QString::fromStdString(db_)).all()) {
+    if (saved.birth.personName != "ASHA MEHTA") continue;
+    EXPECT_EQ(saved.note, "second opinion");
+    EXPECT_EQ(saved.conventions, ModernConventions());
+  }
+  // A batch file without conventions or notes changes nothing saved.
+  const std::string plain =
+      R"({"name":"ASHA MEHTA","year":1985,"month":3,"day":21,"hour":10,"minute":45,"zone":34,)"
+      R"("lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13,"city":"New Delhi",)"
+      R"("state":"Delhi","country":"India"})";
+  EXPECT_EQ(Cli({"births", "import"}, plain + "\n").out,
+            "added 0 births, updated 0 births, skipped 1 duplicate, refused 0 lines\n");
+}
+
+TEST_F(BirthsCommand, ImportReadsLatin1OnlyWhenAsked) {
+  const std::string line =
+      "{\"name\":\"JOS\xC9\",\"year\":1990,\"month\":8,\"day\":15,\"hour\":6,\"minute\":30,"
+      "\"zone\":34,\"lat_deg\":28,\"lat_min\":37,\"lon_deg\":77,\"lon_min\":13}\n";
+  const CliRun refused = Cli({"births", "import"}, line);
+  EXPECT_EQ(refused.status, kExitFailedLines);
+  EXPECT_NE(refused.err.find("line 1: line: not UTF-8 text"), std::string::npos) << refused.err;
+  const CliRun latin = Cli({"births", "import", "--encoding", "latin1"}, line);
+  EXPECT_EQ(latin.status, kExitOk) << latin.err;
+  EXPECT_EQ(Cli({"births", "list"}).out.find("\tJOS\xC3\x89\t"), 1u);
+  const CliRun bad = Cli({"births", "import", "--encoding", "ebcdic"}, line);
+  EXPECT_EQ(bad.status, kExitBadInput);
+  EXPECT_NE(bad.err.find("--encoding: unknown value"), std::string::npos);
+}
+
+// The longest texts a saved birth may hold, each byte one the JSON line must escape: the
+// export is a line batch charts and import reads back.
+TEST_F(BirthsCommand, TheLongestSavedBirthExportsChartsThroughBatchAndImportsAgain) {
+  {
+    BirthStore store(QString::fromStdString(db_));
+    SavedBirth longest = test::SampleSavedBirths()[0];
+    longest.birth.personName = std::string(kMaxTextBytes, '\x01');
+    longest.birth.personName[0] = 'A';
+    longest.birth.cityText = std::string(kMaxTextBytes, '"');
+    longest.birth.stateText = std::string(kMaxTextBytes, '\x1f');
+    longest.birth.countryText = std::string(kMaxTextBytes, '\\');
+    const std::int64_t id = store.save(longest.birth, longest.conventions);
+    store.setNote(id, std::string(kMaxNoteBytes, '\x02'));
+    SavedBirth note64k = test::SampleSavedBirths()[1];
+    store.setNote(store.save(note64k.birth, note64k.conventions), std::string(65536, 'n'));
+  }
+  for (const char* file : {"long.jsonl", "long.csv"}) {
+    ASSERT_EQ(Cli({"births", "export", Path(file)}).status, kExitOk);
+    if (std::string(file) == "long.jsonl") {
+      QFile exported(QString::fromStdString(Path(file)));
+      ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+      std::istringstream in(exported.readAll().toStdString());
+      std::ostringstream out, err;
+      EXPECT_EQ(RunCli({"batch"}, in, out, err), kExitOk) << out.str().substr(0, 300);
+      EXPECT_EQ(test::Lines(out.str()).size(), 2u);
+    }
+    const std::string copy = Path(file) + ".sqlite";
+    std::istringstream in;
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"births", "import", Path(file), "--db", copy}, in, out, err), kExitOk)
+        << err.str().substr(0, 300);
+    const std::vector<SavedBirth> before = BirthStore(QString::fromStdString(db_)).all();
+    const std::vector<SavedBirth> after = BirthStore(QString::fromStdString(copy)).all();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      EXPECT_EQ(after[i].birth, before[i].birth) << file;
+      EXPECT_EQ(after[i].note, before[i].note) << file;
+    }
+  }
+}
+
+// A database left half-written by an import cut off (its journal copied with it while the
+// import's transaction was open) lists and exports: it is put back, never called damaged.
+TEST_F(BirthsCommand, AHalfWrittenDatabaseListsAsItWasBeforeTheCutOffChange) {
+  SaveSamples();
+  const std::string before = Cli({"births", "list"}).out;
+  const std::string copy = Path("cut.sqlite");
+  {
+    QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer");
+    writer.setDatabaseName(QString::fromStdString(db_));
+    ASSERT_TRUE(writer.open());
+    QSqlQuery query(writer);
+    ASSERT_TRUE(query.exec("PRAGMA cache_size = 2"));
+    ASSERT_TRUE(query.exec("BEGIN IMMEDIATE"));
+    ASSERT_TRUE(query.exec(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+        "INSERT INTO births (name, year, month, day, hour, minute, second, zone, lat_deg, "
+        "lat_min, south, lon_deg, lon_min, east, dst, city, state, country, ephemeris, "
+        "sunrise, pranapada_sun, after_sunset, note, created, modified) SELECT 'X' || i, "
+        "1990, 1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, '', '', '', 'classic', 'classic', "
+        "'classic', 'classic', hex(randomblob(400)), '', '' FROM n"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(db_), QString::fromStdString(copy)));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(db_ + "-journal"),
+                            QString::fromStdString(copy + "-journal")));
+    ASSERT_TRUE(query.exec("ROLLBACK"));
+    query.clear();
+    writer.close();
+  }
+  QSqlDatabase::removeDatabase("writer");
+  std::istringstream in;
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"births", "--db", copy, "list"}, in, out, err), kExitOk) << err.str();
+  EXPECT_EQ(out.str(), before);
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(copy + "-journal")));
+}
+
+
+// Another program writing beyond the busy timeout (10 s): its own exit status and message,
+// never "damaged", and the births all there afterwards.
+TEST_F(BirthsCommand, ABusyDatabaseExitsWithItsOwnStatus) {
+  SaveSamples();
+  const std::string before = Cli({"births", "list"}).out;
+  {
+    QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "busy-writer");
+    writer.setDatabaseName(QString::fromStdString(db_));
+    ASSERT_TRUE(writer.open());
+    QSqlQuery query(writer);
+    ASSERT_TRUE(query.exec("BEGIN EXCLUSIVE"));
+    const CliRun busy = Cli({"births", "export"});
+    EXPECT_EQ(busy.status, kExitBusy);
+    EXPECT_NE(busy.err.find("is in use by another program"), std::string::npos) << busy.err;
+    EXPECT_EQ(busy.err.find("damaged"), std::string::npos) << busy.err;
+    EXPECT_TRUE(busy.out.empty());
+    ASSERT_TRUE(query.exec("ROLLBACK"));
+    query.clear();
+    writer.close();
+  }
+  QSqlDatabase::removeDatabase("busy-writer");
+  EXPECT_EQ(Cli({"births", "list"}).out, before);
 }
 
 }  // namespace

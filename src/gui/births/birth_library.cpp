@@ -76,12 +76,17 @@ bool SameName(const BirthData& a, const BirthData& b) {
 BirthStore* BirthLibrary::store(QWidget* window) {
   if (store_ == nullptr) {
     try {
-      store_ = std::make_unique<BirthStore>(path_);
+      store_ = std::make_unique<BirthStore>(path_, BirthStore::Access::ReadWrite,
+                                            kDesktopBusyTimeoutMs);
     } catch (const BirthStoreError& error) {
+      // Busy passes: the next saved-birth item chosen tries again.
+      const bool busy = error.kind() == BirthStoreError::Kind::Busy;
       ShowMessage(window,
                   QString::fromUtf8(error.what()) +
-                      QStringLiteral("\n\nCharts can be made as before; births are not saved."),
-                  MessageIcon::Critical);
+                      (busy ? QString()
+                            : QStringLiteral(
+                                  "\n\nCharts can be made as before; births are not saved.")),
+                  busy ? MessageIcon::Information : MessageIcon::Critical);
       return nullptr;
     }
   }

@@ -30,6 +30,10 @@ class BirthStore;
 
 inline constexpr int kRecentBirths = 5;
 
+// How long the desktop waits for a births database another program is writing to before it
+// says so: short, since the window does not answer while it waits.
+inline constexpr int kDesktopBusyTimeoutMs = 2000;
+
 class BirthLibrary : public QObject {
   Q_OBJECT
 

@@ -1,7 +1,7 @@
 // Saved births in the desktop program, headless: save from the form and the result window
 // with their questions answered each way, each answer read back from the database and
 // undone, open by typing, rename, note, delete with its question and undo, the recent list,
-// and a damaged database that leaves the program charting.
+// and a damaged or busy database that leaves the program charting.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -368,6 +370,39 @@ TEST_F(BirthsTest, ADamagedDatabaseIsReportedLeftAloneAndChartsGoOn) {
   EXPECT_NE(shell.mdi(), nullptr);
   ASSERT_TRUE(damaged.open(QIODevice::ReadOnly));
   EXPECT_EQ(damaged.readAll(), QByteArray(4096, 'x'));
+}
+
+
+// Another program writing: the window says so (in use, never damaged) and the next item
+// chosen tries again and saves, once the other program has finished.
+TEST_F(BirthsTest, ABusyDatabaseIsReportedAsInUseAndTheNextTryWorks) {
+  SaveSamples();
+  AppShell shell(Db());
+  shell.start();
+  test::Enter(shell.frmMain(), test::BirthEntry{});
+  {
+    QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer");
+    writer.setDatabaseName(Db());
+    ASSERT_TRUE(writer.open());
+    QSqlQuery query(writer);
+    ASSERT_TRUE(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    boxes.messages.clear();
+    Trigger(shell.frmMain(), "mnuSaveBirth");
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    const QString text = boxes.messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("is in use by another program"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Try again"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("damaged"))) << text.toStdString();
+    ASSERT_TRUE(query.exec(QStringLiteral("ROLLBACK")));
+    query.clear();
+    writer.close();
+  }
+  QSqlDatabase::removeDatabase("writer");
+  boxes.messages.clear();
+  Trigger(shell.frmMain(), "mnuSaveBirth");
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].text, "\u201cASHA RAO\u201d is saved.");
+  EXPECT_EQ(BirthStore(Db()).count(), 4u);
 }
 
 }  // namespace
