@@ -109,6 +109,13 @@ class BirthsCommand final : public Command {
     }
     const QString path = options_.database.empty() ? BirthStore::DefaultPath()
                                                    : QString::fromStdString(options_.database);
+    // Looked at before SQLite opens it: a FIFO would keep the open waiting, and a device
+    // reads as an empty database.
+    if (const std::string kind = NonRegularFileKind(path.toStdString()); !kind.empty()) {
+      err << kProgram << ": the births database " << path.toStdString() << " is " << kind
+          << ", not a regular file\n";
+      return kExitIoFailure;
+    }
     try {
       BirthStore store(path,
                        imports ? BirthStore::Access::ReadWrite : BirthStore::Access::ReadOnly);

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
+#include <filesystem>
 
 #include "render/chart_page.h"
 
@@ -191,9 +192,15 @@ void ExportChartPage(const QString& path, const ChartResult& chart, const PageOp
                       Quoted(path) + ": a resolution of " + std::to_string(options.pngDpi) +
                           " dpi is not within " + std::to_string(kMinimumPngDpi) + " to " +
                           std::to_string(kMaximumPngDpi));
-  // A folder in place of the file would take the page's name: refused before anything is
-  // written.
-  if (QFileInfo(path).isDir()) WriteFailed(path, QStringLiteral("it is a folder"));
+  // A folder would take the page's name, and a FIFO or a device would be replaced by a
+  // file: refused before anything is written. A symbolic link to a file is written through.
+  namespace fs = std::filesystem;
+  std::error_code unknown;
+  const fs::file_type type = fs::status(path.toStdString(), unknown).type();
+  if (type == fs::file_type::directory) WriteFailed(path, QStringLiteral("it is a folder"));
+  if (type != fs::file_type::regular && type != fs::file_type::not_found &&
+      type != fs::file_type::none)
+    WriteFailed(path, QStringLiteral("it is not a regular file (a FIFO, a device or a socket)"));
 
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) WriteFailed(path, file.errorString());

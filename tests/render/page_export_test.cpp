@@ -3,6 +3,7 @@
 // resolution and the paper, and faults that leave nothing behind.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -372,6 +373,25 @@ TEST(ChartPage, XmlTextEscapesMarkupAndDropsForbiddenCharacters) {
     } else {
       EXPECT_EQ(out, one) << static_cast<unsigned>(c);
     }
+  }
+}
+
+// A FIFO in place of the page is neither opened (nothing waits on it) nor replaced.
+TEST(ChartPage, FifoIsRefusedAndKept) {
+  QTemporaryDir folder;
+  for (const char* name : {"page.svg", "page.png", "page.pdf"}) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    try {
+      ExportChartPage(path, SampleCharts().front(), {});
+      ADD_FAILURE() << "no error for " << name;
+    } catch (const ExportError& error) {
+      EXPECT_EQ(error.kind(), ExportError::Kind::WriteFailed);
+      EXPECT_NE(std::string(error.what()).find(path.toStdString()), std::string::npos);
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << name;
   }
 }
 
