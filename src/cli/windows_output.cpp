@@ -7,6 +7,7 @@
 #include "astro/signs.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
+#include "cli/printable_text.h"
 #include "text/json_text.h"
 
 namespace velquor {
@@ -39,9 +40,9 @@ std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
                               const Conventions& conventions,
                               const std::vector<TimelineInterval>& timeline) {
   const LocalDateTime moment = BirthMomentOf(birth);
-  std::string out = "Pranapada windows of " + birth.personName + ", born " + FormatSecond(moment) +
-                    ", " + std::to_string(spanMinutes) + " minutes either side\n" +
-                    ConventionsLine(conventions) + "\n";
+  std::string out = "Pranapada windows of " + PrintableText(birth.personName) + ", born " +
+                    FormatSecond(moment) + ", " + std::to_string(spanMinutes) +
+                    " minutes either side\n" + ConventionsLine(conventions) + "\n";
   out +=
       "  From                 To                   PpL  Degrees          Asc  "
       "House/Asc  House/Moon  Check\n";
