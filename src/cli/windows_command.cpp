@@ -11,6 +11,7 @@
 #include "chart/birth_timeline.h"
 #include "cli/chart_options.h"
 #include "cli/command_io.h"
+#include "cli/option_values.h"
 #include "cli/windows_output.h"
 
 namespace velquor {
@@ -61,8 +62,10 @@ class WindowsCommand final : public Command {
  private:
   void AddOptions(CLI::App& command) override {
     AddChartOptions(command, options_);
-    command.add_option("--span", spanMinutes_,
-                       "Minutes either side of the birth time, 0 to 720 (default 30)");
+    command
+        .add_option("--span", spanMinutes_,
+                    "Minutes either side of the birth time, 0 to 720 (default 30)")
+        ->transform(CLI::Validator(DecimalWholeNumber, "", "decimal"));
   }
 
   ChartOptions options_;
