@@ -1,10 +1,12 @@
 // The desktop program: one instance per user, the birth-data form first.
 #include <QApplication>
+
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "astro/precise_ephemeris.h"
 #include "gui/app/desktop_command_line.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/start_up.h"
@@ -12,6 +14,7 @@
 #include "gui/common/program_icon.h"
 
 int main(int argc, char* argv[]) {
+  velquor::PreferVelquorEphemerisPath();
   // --help and --version answer without a display, a window or the single-instance lock.
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (const auto status = velquor::AnswerInfoOptions(args, std::cout, std::cerr)) {
