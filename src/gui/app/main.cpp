@@ -12,6 +12,7 @@
 #include "gui/app/start_up.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/program_icon.h"
+#include "gui/common/settings.h"
 
 int main(int argc, char* argv[]) {
   velquor::PreferVelquorEphemerisPath();
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("velquor"));
+  velquor::settings::UseProgramSettings();
   QApplication::setWindowIcon(velquor::ProgramIcon());
   // The program ends through ShutDown only; hiding the form while the result frame opens
   // must not end it.

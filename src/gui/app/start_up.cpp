@@ -1,9 +1,14 @@
 #include "gui/app/start_up.h"
 
+#include <QSettings>
+#include <QStringList>
 #include <QtDebug>
+#include <string>
+#include <vector>
 
 #include "gui/app/single_instance.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/settings.h"
 
 namespace velquor {
 
@@ -48,10 +53,25 @@ bool AcquireOrExplain(SingleInstance& instance) {
   return false;
 }
 
+// Tells the user once which stored settings could not be read (they now hold their
+// defaults), rather than passing over them.
+void ReportUnreadableSettings() {
+  const std::vector<std::string> reset = settings::ResetUnreadableSettings();
+  if (reset.empty()) return;
+  QStringList lines;
+  for (const std::string& line : reset) lines << QString::fromStdString(line);
+  ShowMessage(nullptr,
+              QStringLiteral("These settings in %1 could not be read and now have their "
+                             "defaults:\n%2")
+                  .arg(QSettings().fileName(), lines.join(u'\n')),
+              MessageIcon::Information);
+}
+
 }  // namespace
 
 std::unique_ptr<AppShell> StartUp(SingleInstance& instance) {
   if (!AcquireOrExplain(instance)) return nullptr;
+  ReportUnreadableSettings();
   auto shell = std::make_unique<AppShell>();
   QObject::connect(&instance, &SingleInstance::showRequested, shell.get(), &AppShell::bringToFront);
   shell->start();

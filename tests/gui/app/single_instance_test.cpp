@@ -11,6 +11,8 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -196,6 +198,26 @@ TEST(SingleInstance, ASilentHolderIsNamedWithItsLockFile) {
   EXPECT_TRUE(said.contains(lockPath)) << said.toStdString();
   EXPECT_TRUE(said.contains(QStringLiteral("remove that file"))) << said.toStdString();
   EXPECT_TRUE(said.endsWith(QStringLiteral("visible windows: 0\n"))) << said.toStdString();
+}
+
+// A stored setting the program cannot read is named in one box at the start, which goes on;
+// the next start says nothing.
+TEST(SingleInstance, UnreadableSettingsAreReportedOnceAtTheStart) {
+  const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                           .filePath(QStringLiteral("Unknown Organization/instance_probe.conf"));
+  QSettings(file, QSettings::IniFormat)
+      .setValue(QStringLiteral("chart/style"), QStringLiteral("diagonal"));
+  for (const bool first : {true, false}) {
+    QTemporaryDir folder;
+    Probe start(folder.path());
+    ASSERT_TRUE(start.waitForLine(QStringLiteral("started"))) << start.finish().toStdString();
+    start.kill();
+    const QString said = start.finish();
+    EXPECT_EQ(said.contains(QStringLiteral("chart/style: \"diagonal\"")), first)
+        << said.toStdString();
+    EXPECT_EQ(said.contains(file), first) << said.toStdString();
+  }
+  QFile::remove(file);
 }
 
 }  // namespace
