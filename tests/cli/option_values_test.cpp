@@ -64,7 +64,7 @@ TEST(OptionForms, SpanWithLeadingZerosReadsAsDecimal) {
   for (const int span : {0, 1, 7, 8, 9, 10, 64, 100, 719, 720}) {
     std::vector<std::string> plain = windows, padded = windows;
     plain.insert(plain.end(), {"--span", std::to_string(span)});
-    padded.insert(padded.end(), {"--span", "00" + std::to_string(span)});
+    padded.insert(padded.end(), {"--span", std::string("00").append(std::to_string(span))});
     const test::CliRun a = test::Cli(plain), b = test::Cli(padded);
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(b.status, 0) << b.err;
