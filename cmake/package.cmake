@@ -18,6 +18,14 @@ endif()
 # project, "Velquor").
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velquor)
+# The Debian changelog, compressed as Debian policy asks (gzip -9n: no name, no time).
+set(VELQUOR_CHANGELOG_GZ "${PROJECT_BINARY_DIR}/packaging/changelog.gz")
+file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/packaging")
+execute_process(COMMAND gzip -9nc "${PROJECT_SOURCE_DIR}/packaging/changelog"
+                OUTPUT_FILE "${VELQUOR_CHANGELOG_GZ}" COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             "${PROJECT_SOURCE_DIR}/packaging/changelog")
+install(FILES "${VELQUOR_CHANGELOG_GZ}" DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velquor)
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velquor")
@@ -25,10 +33,12 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Velquor developers")
 set(CPACK_PACKAGE_CONTACT "The Velquor developers <maintainers@velquor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Pranapada Lagna and sidereal birth chart calculator")
+# Lines within 80 columns, as Debian's control file wants them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velquor computes a person's Pranapada Lagna, a special ascendant of Vedic (sidereal)\n\
-astrology, together with the sidereal birth chart it is derived from: in a window\n\
-(velquor) or from the command line (velquor-cli), also as JSON and in batches.")
+    "Velquor computes a person's Pranapada Lagna, a special ascendant of Vedic\n\
+(sidereal) astrology, together with the sidereal birth chart it is derived\n\
+from: in a window (velquor) or from the command line (velquor-cli), also as\n\
+JSON and in batches.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

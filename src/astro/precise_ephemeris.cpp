@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "astro/swe_thread.h"
@@ -31,9 +32,26 @@ struct ThreadState {
 
 thread_local ThreadState threadState;
 
+// The variable `name`'s value when set and not empty; throws EphemerisUnavailable when it
+// is longer than the library takes.
+const char* FolderVariable(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || value[0] == '\0') return nullptr;
+  const std::size_t length = std::strlen(value);
+  if (length > kMaxEphemerisPathLength) {
+    throw EphemerisUnavailable(std::string(name) + " is " + std::to_string(length) +
+                               " characters long; the Swiss Ephemeris takes a folder list of "
+                               "at most " +
+                               std::to_string(kMaxEphemerisPathLength) +
+                               ": name a shorter folder (a symbolic link to it, say)");
+  }
+  return value;
+}
+
 std::string DataFolder() {
-  const char* fromEnvironment = std::getenv("VELQUOR_EPHE_PATH");
-  if (fromEnvironment != nullptr && fromEnvironment[0] != '\0') return fromEnvironment;
+  // The library reads SE_EPHE_PATH itself; only its length is checked here.
+  FolderVariable("SE_EPHE_PATH");
+  if (const char* folder = FolderVariable("VELQUOR_EPHE_PATH")) return folder;
   return kDefaultEphemerisFolder;
 }
 
@@ -102,6 +120,11 @@ constexpr std::array<BodyEntry, 8> kBodies = {{
 }};
 
 }  // namespace
+
+void PreferVelquorEphemerisPath() {
+  const char* ours = std::getenv("VELQUOR_EPHE_PATH");
+  if (ours != nullptr && ours[0] != '\0') unsetenv("SE_EPHE_PATH");
+}
 
 double JulianDayUt(int year, int month, int day, double hours) {
   return swe_julday(year, month, day, hours, SE_GREG_CAL);

@@ -8,19 +8,32 @@
 // folder, or several separated by ':'), otherwise kDefaultEphemerisFolder, where the
 // Debian package swe-basic-data installs the files. Each thread reads the variable once,
 // before its first computation. The Swiss Ephemeris itself gives its own variable
-// SE_EPHE_PATH priority over both when that is set.
+// SE_EPHE_PATH priority over both when that is set: a program's main calls
+// PreferVelquorEphemerisPath first, so that VELQUOR_EPHE_PATH wins. A folder list longer
+// than the library's buffer takes (kMaxEphemerisPathLength), in either variable, is an
+// EphemerisUnavailable naming the variable, where the library would pass it over silently.
 //
 // Threads: the Swiss Ephemeris keeps its state (data folder, sidereal mode, open files) per
 // thread. Every routine here prepares the calling thread on first use, so all of them may
 // be called from any number of threads at once; a thread's files close when it ends.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 
 namespace velquor {
 
 // Debian's folder of the Swiss Ephemeris data files (package swe-basic-data).
 inline constexpr const char* kDefaultEphemerisFolder = "/usr/share/libswe/ephe";
+
+// The longest folder list the Swiss Ephemeris keeps (its buffer of 256 characters, less the
+// file name it appends and the final zero); a longer one the library passes over.
+inline constexpr std::size_t kMaxEphemerisPathLength = 242;
+
+// For a program's main, before any thread computes: when VELQUOR_EPHE_PATH is set and not
+// empty, removes SE_EPHE_PATH from the process's environment, which the library would
+// otherwise prefer. Changes the environment: not to be called while other threads run.
+void PreferVelquorEphemerisPath();
 
 // The Swiss Ephemeris data files cannot be used (missing, unreadable, or the date lies
 // outside the years they cover). The message names the file and the Debian package

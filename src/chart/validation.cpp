@@ -1,6 +1,8 @@
 #include "chart/validation.h"
 
 #include <climits>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace velquor {
@@ -14,12 +16,71 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// True when `name` holds nothing but spaces and control characters (tab, line ends, NUL):
-// nothing a reader would see as a name.
+// True for a code point no reader sees: the C0 and C1 controls, DEL, Unicode's white space,
+// its format characters (zero-width spaces and joiners, direction marks, the byte-order mark,
+// soft hyphen, tag characters) and the other default-ignorable ones (fillers, variation
+// selectors).
+bool IsInvisible(char32_t c) {
+  struct Range {
+    char32_t first, last;
+  };
+  static constexpr Range kInvisible[] = {
+      {0x0000, 0x0020},   {0x007F, 0x00A0}, {0x00AD, 0x00AD},   {0x034F, 0x034F},
+      {0x061C, 0x061C},   {0x115F, 0x1160}, {0x1680, 0x1680},   {0x17B4, 0x17B5},
+      {0x180B, 0x180F},   {0x2000, 0x200F}, {0x2028, 0x202F},   {0x205F, 0x206F},
+      {0x3000, 0x3000},   {0x3164, 0x3164}, {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},
+      {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+      {0xE0000, 0xE0FFF},
+  };
+  for (const Range& range : kInvisible)
+    if (c >= range.first && c <= range.last) return true;
+  return false;
+}
+
+// The code point of the UTF-8 sequence at the front of `text`, which it then drops; nothing
+// for a byte that starts no valid sequence (it is dropped alone).
+std::optional<char32_t> TakeCodePoint(std::string_view& text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  std::size_t length = 1;
+  char32_t c = lead;
+  char32_t minimum = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, c = lead & 0x1FU, minimum = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, c = lead & 0x0FU, minimum = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, c = lead & 0x07U, minimum = 0x10000;
+  } else if (lead >= 0x80) {
+    text.remove_prefix(1);
+    return std::nullopt;
+  }
+  if (text.size() < length) {
+    text.remove_prefix(1);
+    return std::nullopt;
+  }
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[i]);
+    if ((next & 0xC0U) != 0x80U) {
+      text.remove_prefix(1);
+      return std::nullopt;
+    }
+    c = (c << 6U) | (next & 0x3FU);
+  }
+  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    text.remove_prefix(1);
+    return std::nullopt;
+  }
+  text.remove_prefix(length);
+  return c;
+}
+
+// True when `name` holds nothing a reader would see as a name: only spaces, control
+// characters (tab, line ends, NUL) and invisible characters (a byte-order mark, zero-width
+// spaces, direction marks). Bytes that are not UTF-8 count as seen: other checks refuse them.
 bool IsBlankName(std::string_view name) {
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte > ' ' && byte != 0x7F) return false;
+  while (!name.empty()) {
+    const std::optional<char32_t> c = TakeCodePoint(name);
+    if (!c || !IsInvisible(*c)) return false;
   }
   return true;
 }

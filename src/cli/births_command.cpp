@@ -13,6 +13,7 @@
 #include "births/birth_filter.h"
 #include "births/birth_store.h"
 #include "cli/command_io.h"
+#include "cli/printable_text.h"
 
 namespace velquor {
 
@@ -42,14 +43,17 @@ std::optional<ExchangeFormat> FormatOf(const BirthsOptions& options, std::ostrea
   return std::nullopt;
 }
 
-// One line of the list: id, name, date and time, city, state, country, tab-separated.
+// One line of the list: id, name, date and time, city, state, country, tab-separated; the
+// texts with their control characters (tabs and line ends too) escaped, as the chart shows
+// them.
 std::string ListLine(const SavedBirth& saved) {
   const BirthData& b = saved.birth;
   char moment[40];
   std::snprintf(moment, sizeof moment, "%04d-%02d-%02d %02d:%02d:%02d", b.yearNumber, b.monthNumber,
                 b.dayNumber, b.hourNumber, b.minuteNumber, b.secondNumber);
-  return std::to_string(saved.id) + '\t' + b.personName + '\t' + moment + '\t' + b.cityText + '\t' +
-         b.stateText + '\t' + b.countryText + '\n';
+  return std::to_string(saved.id) + '\t' + PrintableText(b.personName) + '\t' + moment + '\t' +
+         PrintableText(b.cityText) + '\t' + PrintableText(b.stateText) + '\t' +
+         PrintableText(b.countryText) + '\n';
 }
 
 int List(const BirthStore& store, const BirthsOptions& options, std::ostream& out,
@@ -121,6 +125,13 @@ class BirthsCommand final : public Command {
     }
     const QString path = options_.database.empty() ? BirthStore::DefaultPath()
                                                    : QString::fromStdString(options_.database);
+    // Looked at before SQLite opens it: a FIFO would keep the open waiting, and a device
+    // reads as an empty database.
+    if (const std::string kind = NonRegularFileKind(path.toStdString()); !kind.empty()) {
+      err << kProgram << ": the births database " << path.toStdString() << " is " << kind
+          << ", not a regular file\n";
+      return kExitIoFailure;
+    }
     try {
       BirthStore store(path,
                        imports ? BirthStore::Access::ReadWrite : BirthStore::Access::ReadOnly);

@@ -8,6 +8,7 @@
 
 #include "births/input_error.h"
 #include "cli/command.h"
+#include "cli/option_values.h"
 
 namespace velquor {
 
@@ -60,6 +61,7 @@ void AddExportOptions(CLI::App& chart, ExportTexts& texts) {
   chart
       .add_option("--dpi", texts.dpi,
                   "Resolution of a .png page in dots per inch, 30 to 1200 (default 300)")
+      ->transform(CLI::Validator(DecimalWholeNumber, "", "decimal"))
       ->check(CLI::Range(kMinimumPngDpi, kMaximumPngDpi))
       ->needs(path);
 }

@@ -140,7 +140,7 @@ BirthData BirthDataOfOptions(const ChartOptions& options) {
 }
 
 bool ReadChartOptions(const ChartOptions& options, BirthData& birth, Conventions& conventions,
-                      std::ostream& err, int& status) {
+                      std::ostream& err, int& status, std::string* placeZone) {
   try {
     conventions = ConventionsOfTexts(options.conventions, ConventionOptionNames());
     birth = BirthDataOfOptions(options);
@@ -150,7 +150,7 @@ bool ReadChartOptions(const ChartOptions& options, BirthData& birth, Conventions
     if (!options.place.empty()) {
       const std::string used =
           ApplyPlaceOption(*SystemAtlas().get(), options.place, !options.zone.empty(),
-                           ParseFoldOption(options.fold), birth);
+                           ParseFoldOption(options.fold), birth, placeZone);
       err << kProgram << ": " << used << '\n';
     }
     return true;

@@ -52,8 +52,9 @@ BirthData BirthDataOfOptions(const ChartOptions& options);
 // The birth data and conventions of the options, with the atlas place of --place put in
 // (the line saying which place and zone were used goes to `err`). False when the options
 // are faulty, after a message on `err`, with `status` set to the exit status: bad input, or
-// an input failure when the atlas cannot be read.
+// an input failure when the atlas cannot be read. When --place gave the zone, `placeZone` (if
+// given) receives the place's IANA zone; else it is left as it was.
 bool ReadChartOptions(const ChartOptions& options, BirthData& birth, Conventions& conventions,
-                      std::ostream& err, int& status);
+                      std::ostream& err, int& status, std::string* placeZone = nullptr);
 
 }  // namespace velquor

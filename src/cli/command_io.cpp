@@ -12,6 +12,29 @@ namespace velquor {
 
 bool IsStandardStream(const std::string& path) { return path.empty() || path == "-"; }
 
+std::string NonRegularFileKind(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  switch (fs::status(path, error).type()) {
+    case fs::file_type::none:
+    case fs::file_type::not_found:
+    case fs::file_type::regular:
+      return {};
+    case fs::file_type::directory:
+      return "a directory";
+    case fs::file_type::fifo:
+      return "a FIFO";
+    case fs::file_type::character:
+      return "a character device";
+    case fs::file_type::block:
+      return "a block device";
+    case fs::file_type::socket:
+      return "a socket";
+    default:
+      return "not a regular file";
+  }
+}
+
 bool OpenInputFile(const std::string& path, std::ifstream& file, std::ostream& err) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
@@ -37,6 +60,11 @@ int WriteOutput(std::string_view text, const std::string& path, std::ostream& ou
   if (IsStandardStream(path)) {
     out << text;
     return FinishOutput(out, err);
+  }
+  if (const std::string kind = NonRegularFileKind(path); !kind.empty()) {
+    err << kProgram << ": cannot write " << path << ": it is " << kind
+        << ", not a regular file\n";
+    return kExitIoFailure;
   }
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly) ||

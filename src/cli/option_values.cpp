@@ -1,5 +1,6 @@
 #include "cli/option_values.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -65,6 +66,17 @@ std::size_t ParseCountOption(std::string_view option, std::string_view text, std
     ThrowMalformed(option, expected, text);
   }
   return value;
+}
+
+std::string DecimalWholeNumber(std::string& text) {
+  const std::size_t sign = !text.empty() && text.front() == '-' ? 1 : 0;
+  if (text.size() == sign || text.find_first_not_of("0123456789", sign) != std::string::npos) {
+    return "a whole number in decimal digits, not \"" + text + "\"";
+  }
+  const std::size_t first = std::min(text.find_first_not_of('0', sign), text.size() - 1);
+  std::string digits = text.substr(first);
+  text = sign == 1 && digits != "0" ? "-" + digits : digits;
+  return {};
 }
 
 DateOption ParseDateOption(std::string_view text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace velquor {
@@ -40,6 +41,12 @@ int ParseZoneOption(std::string_view text);
 // A count of at least 1 and at most `maximum`, in decimal digits only: "010" is ten, and
 // signs, spaces, "0x" and exponents are refused (the stream readers would take them).
 std::size_t ParseCountOption(std::string_view option, std::string_view text, std::size_t maximum);
+
+// For the parser's whole-number options (--span, --dpi): `text` made a decimal number the
+// parser reads as written, its leading zeros dropped ("010" is ten, not eight as an octal
+// number; "-05" is -5). Returns an empty text, or for anything but an optional minus and
+// decimal digits ("0x10", "1e3", " 7") what was expected, leaving `text` as it was.
+std::string DecimalWholeNumber(std::string& text);
 
 // Throws InputError naming `option` unless `text` is valid UTF-8.
 void RequireUtf8Option(std::string_view option, std::string_view text);

@@ -53,7 +53,7 @@ ClockFold ParseFoldOption(std::string_view text) {
 }
 
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             ClockFold fold, BirthData& input) {
+                             ClockFold fold, BirthData& input, std::string* suggestedZone) {
   PlaceQuery query;
   try {
     query = ParsePlaceText(text);
@@ -101,6 +101,8 @@ std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, boo
            DateText(input.yearNumber, input.monthNumber, input.dayNumber);
   }
   input.isDst = input.isDst || zone.daylightSaving;
+  // The chart's clock is the place's own at the birth: its changes may be followed.
+  if (suggestedZone != nullptr) *suggestedZone = place.timeZone;
   return used + "; zone " + zone.text;
 }
 

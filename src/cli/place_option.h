@@ -26,7 +26,10 @@ ClockFold ParseFoldOption(std::string_view text);
 // Throws InputError naming --place for an unknown or ambiguous place (listing the best
 // candidates) or an offset without a row, naming --date for a date that does not exist, and
 // naming --time for a clock time that was skipped, or that happened twice without a `fold`.
+// When the zone was suggested and the chart keeps its offset (no --dst the database has
+// not), `suggestedZone` (if given) receives the place's IANA zone.
 std::string ApplyPlaceOption(const PlaceAtlas& atlas, std::string_view text, bool zoneGiven,
-                             ClockFold fold, BirthData& input);
+                             ClockFold fold, BirthData& input,
+                             std::string* suggestedZone = nullptr);
 
 }  // namespace velquor

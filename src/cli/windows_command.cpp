@@ -9,8 +9,11 @@
 #include "births/birth_check.h"
 #include "births/input_error.h"
 #include "chart/birth_timeline.h"
+#include "chart/time_zone_rows.h"
+#include "chart/time_zones.h"
 #include "cli/chart_options.h"
 #include "cli/command_io.h"
+#include "cli/option_values.h"
 #include "cli/windows_output.h"
 
 namespace velquor {
@@ -34,7 +37,8 @@ class WindowsCommand final : public Command {
     BirthData birth;
     Conventions conventions;
     int status = kExitOk;
-    if (!ReadChartOptions(options_, birth, conventions, err, status)) return status;
+    std::string placeZone;
+    if (!ReadChartOptions(options_, birth, conventions, err, status, &placeZone)) return status;
     try {
       RequireValidBirth(birth, ChartOptionNames());
     } catch (const InputError& error) {
@@ -48,12 +52,19 @@ class WindowsCommand final : public Command {
       err << kProgram << ": " << error.what() << '\n';
       return kExitIoFailure;
     }
+    // A zone of the place's: its clocks may change within the span.
+    PlaceClock place;
+    place.ianaZone = placeZone;
+    place.fixedOffsetSeconds =
+        60 * (RowOffsetMinutes(TimeZoneTable()[static_cast<std::size_t>(birth.zoneIndex)]) +
+              (birth.isDst ? 60 : 0));
+    const PlaceClock* clock = placeZone.empty() ? nullptr : &place;
     if (options_.json) {
       std::string text;
-      AppendWindowsJson(text, timeline);
+      AppendWindowsJson(text, timeline, clock);
       streams.out << text << '\n';
     } else {
-      streams.out << FormatWindowsText(birth, spanMinutes_, conventions, timeline);
+      streams.out << FormatWindowsText(birth, spanMinutes_, conventions, timeline, clock);
     }
     return FinishOutput(streams.out, err);
   }
@@ -61,8 +72,10 @@ class WindowsCommand final : public Command {
  private:
   void AddOptions(CLI::App& command) override {
     AddChartOptions(command, options_);
-    command.add_option("--span", spanMinutes_,
-                       "Minutes either side of the birth time, 0 to 720 (default 30)");
+    command
+        .add_option("--span", spanMinutes_,
+                    "Minutes either side of the birth time, 0 to 720 (default 30)")
+        ->transform(CLI::Validator(DecimalWholeNumber, "", "decimal"));
   }
 
   ChartOptions options_;

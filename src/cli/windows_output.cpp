@@ -7,6 +7,8 @@
 #include "astro/signs.h"
 #include "chart/birth_instant.h"
 #include "cli/batch_line.h"
+#include "cli/printable_text.h"
+#include "places/zone_suggestion.h"
 #include "text/json_text.h"
 
 namespace velquor {
@@ -25,22 +27,87 @@ std::string CheckMarks(const TimelineChart& c) {
   return "-";
 }
 
+ClockReading ReadingAt(const PlaceClock& place, const LocalDateTime& fixed) {
+  const std::int64_t utc = SecondsSinceEpoch(fixed) - place.fixedOffsetSeconds;
+  const int offset = OffsetAtInstant(place.ianaZone, utc).value_or(place.fixedOffsetSeconds);
+  return {FromSecondsSinceEpoch(utc + offset), offset};
+}
+
+std::string ReadingText(const ClockReading& reading) {
+  return FormatSecond(reading.clock) + " " + UtcOffsetText(reading.offsetSeconds);
+}
+
+// "The clocks of America/New_York went forward at 2021-03-14 02:00:00 -5:00 to 03:00:00
+// -4:00: the clock times between did not happen." for each change within the span.
+std::string ClockChangeLines(const PlaceClock& place,
+                             const std::vector<TimelineInterval>& timeline) {
+  std::string lines;
+  if (timeline.empty()) return lines;
+  const std::int64_t from = SecondsSinceEpoch(timeline.front().from) - place.fixedOffsetSeconds;
+  const std::int64_t to = SecondsSinceEpoch(timeline.back().to) - place.fixedOffsetSeconds;
+  for (const ClockChange& change : ClockChangesBetween(place.ianaZone, from, to)) {
+    const bool forward = change.offsetAfter > change.offsetBefore;
+    const ClockReading before{FromSecondsSinceEpoch(change.utcSeconds + change.offsetBefore),
+                              change.offsetBefore};
+    const ClockReading after{FromSecondsSinceEpoch(change.utcSeconds + change.offsetAfter),
+                             change.offsetAfter};
+    lines += "The clocks of " + place.ianaZone + (forward ? " went forward" : " went back") +
+             " at " + ReadingText(before) + " to " + ReadingText(after) +
+             (forward ? ": the clock times between did not happen; each time is shown with its "
+                        "offset\n"
+                      : ": the clock times between happened twice; each time is shown with its "
+                        "offset\n");
+  }
+  return lines;
+}
+
 }  // namespace
+
+std::optional<std::vector<std::pair<ClockReading, ClockReading>>> PlaceReadings(
+    const PlaceClock& place, const std::vector<TimelineInterval>& timeline) {
+  std::vector<std::pair<ClockReading, ClockReading>> readings;
+  bool differs = false;
+  for (const TimelineInterval& interval : timeline) {
+    readings.emplace_back(ReadingAt(place, interval.from), ReadingAt(place, interval.to));
+    differs = differs || readings.back().first.offsetSeconds != place.fixedOffsetSeconds ||
+              readings.back().second.offsetSeconds != place.fixedOffsetSeconds;
+  }
+  if (!differs) return std::nullopt;
+  return readings;
+}
 
 std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
                               const Conventions& conventions,
-                              const std::vector<TimelineInterval>& timeline) {
+                              const std::vector<TimelineInterval>& timeline,
+                              const PlaceClock* place) {
   const LocalDateTime moment = BirthMomentOf(birth);
-  std::string out = "Pranapada windows of " + birth.personName + ", born " + FormatSecond(moment) +
-                    ", " + std::to_string(spanMinutes) + " minutes either side\n" +
-                    ConventionsLine(conventions) + "\n";
-  out +=
-      "  From                 To                   PpL  Degrees          Asc  "
-      "House/Asc  House/Moon  Check\n";
-  for (const TimelineInterval& interval : timeline) {
+  std::string out = "Pranapada windows of " + PrintableText(birth.personName) + ", born " +
+                    FormatSecond(moment) + ", " + std::to_string(spanMinutes) +
+                    " minutes either side\n" + ConventionsLine(conventions) + "\n";
+  const auto readings = place != nullptr ? PlaceReadings(*place, timeline) : std::nullopt;
+  // The times' column: 19 characters, or the widest time with its offset.
+  std::size_t width = 19;
+  if (readings) {
+    for (const auto& [from, to] : *readings)
+      width = std::max({width, ReadingText(from).size(), ReadingText(to).size()});
+  }
+  const auto padded = [&](std::string text) {
+    text.resize(std::max(text.size(), width), ' ');
+    return text;
+  };
+  out += "  " + padded("From") + "  " + padded("To") +
+         "  PpL  Degrees          Asc  House/Asc  House/Moon  Check\n";
+  if (readings) out += ClockChangeLines(*place, timeline);
+  for (std::size_t i = 0; i < timeline.size(); ++i) {
+    const TimelineInterval& interval = timeline[i];
     const bool holdsBirth = interval.from <= moment && moment <= interval.to;
     out += holdsBirth ? "> " : "  ";
-    out += FormatSecond(interval.from) + "  " + FormatSecond(interval.to) + "  ";
+    if (readings) {
+      out += padded(ReadingText((*readings)[i].first)) + "  " +
+             padded(ReadingText((*readings)[i].second)) + "  ";
+    } else {
+      out += FormatSecond(interval.from) + "  " + FormatSecond(interval.to) + "  ";
+    }
     if (!interval.chart) {
       out += "no chart: " + interval.stopMessage + '\n';
       continue;
@@ -58,13 +125,24 @@ std::string FormatWindowsText(const BirthData& birth, int spanMinutes,
   return out;
 }
 
-void AppendWindowsJson(std::string& out, const std::vector<TimelineInterval>& timeline) {
+void AppendWindowsJson(std::string& out, const std::vector<TimelineInterval>& timeline,
+                       const PlaceClock* place) {
+  const auto readings = place != nullptr ? PlaceReadings(*place, timeline) : std::nullopt;
   out += '[';
-  for (const TimelineInterval& interval : timeline) {
+  for (std::size_t i = 0; i < timeline.size(); ++i) {
+    const TimelineInterval& interval = timeline[i];
     if (out.back() != '[') out += ',';
     out += '{';
-    AppendJsonMember(out, "from", FormatSecond(interval.from));
-    AppendJsonMember(out, "to", FormatSecond(interval.to));
+    if (readings) {
+      const auto& [from, to] = (*readings)[i];
+      AppendJsonMember(out, "from", FormatSecond(from.clock));
+      AppendJsonMember(out, "from_offset", UtcOffsetText(from.offsetSeconds));
+      AppendJsonMember(out, "to", FormatSecond(to.clock));
+      AppendJsonMember(out, "to_offset", UtcOffsetText(to.offsetSeconds));
+    } else {
+      AppendJsonMember(out, "from", FormatSecond(interval.from));
+      AppendJsonMember(out, "to", FormatSecond(interval.to));
+    }
     if (!interval.chart) {
       AppendJsonMember(out, "error", interval.stopMessage);
       AppendJsonMember(out, "kind", kErrorKindPolar);

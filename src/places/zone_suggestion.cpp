@@ -106,6 +106,28 @@ ZoneSuggestion SuggestAt(const QTimeZone& zone, std::string_view ianaZone, qint6
 
 }  // namespace
 
+std::optional<int> OffsetAtInstant(std::string_view ianaZone, std::int64_t utcSeconds) {
+  const QTimeZone zone(QByteArray(ianaZone.data(), static_cast<qsizetype>(ianaZone.size())));
+  if (!zone.isValid()) return std::nullopt;
+  return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC));
+}
+
+std::vector<ClockChange> ClockChangesBetween(std::string_view ianaZone, std::int64_t fromUtc,
+                                             std::int64_t toUtc) {
+  std::vector<ClockChange> changes;
+  const QTimeZone zone(QByteArray(ianaZone.data(), static_cast<qsizetype>(ianaZone.size())));
+  if (!zone.isValid() || toUtc <= fromUtc) return changes;
+  int offset = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(fromUtc, Qt::UTC));
+  for (const QTimeZone::OffsetData& transition :
+       zone.transitions(QDateTime::fromSecsSinceEpoch(fromUtc + 1, Qt::UTC),
+                        QDateTime::fromSecsSinceEpoch(toUtc, Qt::UTC))) {
+    if (transition.offsetFromUtc == offset) continue;
+    changes.push_back({transition.atUtc.toSecsSinceEpoch(), offset, transition.offsetFromUtc});
+    offset = transition.offsetFromUtc;
+  }
+  return changes;
+}
+
 std::string ReadingText(const ZoneSuggestion& reading) {
   const std::string offset = (reading.abbreviation.empty() ? "" : reading.abbreviation + " ") +
                              UtcOffsetText(reading.offsetSeconds);

@@ -3,6 +3,7 @@
 // force, from the system's time-zone database.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,25 @@ struct ZoneSuggestion {
 // `fold` picks one; for a time that happened once `fold` does not matter.
 ZoneSuggestion SuggestZone(std::string_view ianaZone, const LocalDateTime& moment,
                            ClockFold fold = ClockFold::Unknown);
+
+// A change of a zone's clocks: at `utcSeconds` (since 1970) the offset east of Greenwich
+// went from `offsetBefore` to `offsetAfter` seconds.
+struct ClockChange {
+  std::int64_t utcSeconds = 0;
+  int offsetBefore = 0;
+  int offsetAfter = 0;
+
+  bool operator==(const ClockChange&) const = default;
+};
+
+// The offset east of Greenwich, in seconds, in force in `ianaZone` at the instant
+// `utcSeconds` since 1970; nothing for a zone the time-zone database does not know.
+std::optional<int> OffsetAtInstant(std::string_view ianaZone, std::int64_t utcSeconds);
+
+// The clock changes of `ianaZone` after `fromUtc` up to `toUtc` (seconds since 1970), in
+// order; none for an unknown zone. Changes of the abbreviation alone are left out.
+std::vector<ClockChange> ClockChangesBetween(std::string_view ianaZone, std::int64_t fromUtc,
+                                             std::int64_t toUtc);
 
 // One reading of a repeated clock time in words: "BST +1:00, Greenwich Mean Time,GMT,0.0
 // with daylight saving", or "... , which no time zone in the list has".

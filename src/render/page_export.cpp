@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
+#include <filesystem>
 
 #include "render/chart_page.h"
 
@@ -66,6 +67,41 @@ void WritePng(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
   WriteAll(file, encoded.data());
 }
 
+// Stands in for the title while the generator writes, which copies a title into the
+// document as it is: the escaped title replaces it afterwards.
+constexpr char kTitleMark[] = "velquor-page-title-8d1f3c";
+
+bool IsXmlChar(char32_t c) {
+  if (c < 0x20) return c == 0x09 || c == 0x0A || c == 0x0D;
+  if (c >= 0xD800 && c <= 0xDFFF) return false;
+  return c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
+}
+
+// Calls `keep` with each character of `text` XML 1.0 allows, as one code unit or a
+// surrogate pair; lone surrogates and the forbidden characters are passed over.
+template <typename Keep>
+void ForEachXmlChar(const QString& text, Keep keep) {
+  const qsizetype size = text.size();
+  for (qsizetype i = 0; i < size; ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate()) {
+      keep(QChar::surrogateToUcs4(c, text[i + 1]), QStringView(text).mid(i, 2));
+      ++i;
+    } else if (IsXmlChar(c.unicode())) {
+      keep(c.unicode(), QStringView(text).mid(i, 1));
+    }
+  }
+}
+
+// `svg` with every character XML 1.0 forbids left out; bytes that are not UTF-8 become
+// U+FFFD first.
+QByteArray WithoutForbiddenXmlCharacters(const QByteArray& svg) {
+  QString kept;
+  kept.reserve(svg.size());
+  ForEachXmlChar(QString::fromUtf8(svg), [&](char32_t, QStringView unit) { kept += unit; });
+  return kept.toUtf8();
+}
+
 void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
   const QSizeF points = options.paper.size(QPageSize::Point);
   // The generator's text stream does not pass on a failed write: the drawing is made in
@@ -77,13 +113,15 @@ void WriteSvg(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
   svg.setSize(points.toSize());
   svg.setViewBox(QRectF(QPointF(0, 0), points));
   svg.setResolution(static_cast<int>(kPointsPerInch));
-  svg.setTitle(Title(chart, options));
+  svg.setTitle(QString::fromLatin1(kTitleMark));
   QPainter painter;
   if (!painter.begin(&svg))
     WriteFailed(file.fileName(), QStringLiteral("the drawing could not start"));
   DrawChartPage(painter, points, chart, options.style);
   painter.end();
-  WriteAll(file, drawing.data());
+  QByteArray document = drawing.data();
+  document.replace(kTitleMark, XmlText(Title(chart, options)).toUtf8());
+  WriteAll(file, WithoutForbiddenXmlCharacters(document));
 }
 
 void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& options) {
@@ -101,6 +139,33 @@ void WritePdf(QSaveFile& file, const ChartResult& chart, const PageOptions& opti
 }
 
 }  // namespace
+
+QString XmlText(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  ForEachXmlChar(text, [&](char32_t c, QStringView unit) {
+    switch (c) {
+      case U'&':
+        out += QStringLiteral("&amp;");
+        break;
+      case U'<':
+        out += QStringLiteral("&lt;");
+        break;
+      case U'>':
+        out += QStringLiteral("&gt;");
+        break;
+      case U'"':
+        out += QStringLiteral("&quot;");
+        break;
+      case U'\'':
+        out += QStringLiteral("&apos;");
+        break;
+      default:
+        out += unit;
+    }
+  });
+  return out;
+}
 
 std::optional<PageFormat> PageFormatOfPath(const QString& path) {
   const QString extension = QFileInfo(path).suffix().toLower();
@@ -127,9 +192,15 @@ void ExportChartPage(const QString& path, const ChartResult& chart, const PageOp
                       Quoted(path) + ": a resolution of " + std::to_string(options.pngDpi) +
                           " dpi is not within " + std::to_string(kMinimumPngDpi) + " to " +
                           std::to_string(kMaximumPngDpi));
-  // A folder in place of the file would take the page's name: refused before anything is
-  // written.
-  if (QFileInfo(path).isDir()) WriteFailed(path, QStringLiteral("it is a folder"));
+  // A folder would take the page's name, and a FIFO or a device would be replaced by a
+  // file: refused before anything is written. A symbolic link to a file is written through.
+  namespace fs = std::filesystem;
+  std::error_code unknown;
+  const fs::file_type type = fs::status(path.toStdString(), unknown).type();
+  if (type == fs::file_type::directory) WriteFailed(path, QStringLiteral("it is a folder"));
+  if (type != fs::file_type::regular && type != fs::file_type::not_found &&
+      type != fs::file_type::none)
+    WriteFailed(path, QStringLiteral("it is not a regular file (a FIFO, a device or a socket)"));
 
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) WriteFailed(path, file.errorString());

@@ -22,6 +22,11 @@ enum class PageFormat { Png, Svg, Pdf };
 // any other or none.
 std::optional<PageFormat> PageFormatOfPath(const QString& path);
 
+// `text` as XML character data or attribute value: & < > " ' as their entities, and the
+// characters XML 1.0 forbids (C0 controls but tab, line feed and carriage return, lone
+// surrogates, U+FFFE, U+FFFF) left out.
+QString XmlText(const QString& text);
+
 // The paper sizes offered where no printer chooses one: "a4" and "letter".
 std::optional<QPageSize> PaperNamed(std::string_view name);
 

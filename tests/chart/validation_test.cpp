@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
+#include <string>
 
 // One-character texts are assigned as std::string: GCC 12 misreports a one-character
 // literal assignment under -O2 as an overlapping copy (-Wrestrict).
@@ -298,6 +300,71 @@ TEST(ValidateBirthData, DomainChecksComeFirst) {
   nameless.latDegrees = 90;
   ASSERT_TRUE(CheckChartable(nameless).has_value());
   EXPECT_EQ(CheckChartable(nameless)->message, kLatDeg);
+}
+
+std::string Utf8(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+std::optional<std::string> NameMessage(const std::string& name) {
+  BirthData b = ValidBirth();
+  b.personName = name;
+  const std::optional<ValidationFailure> failure = ValidateBirthData(b);
+  if (!failure) return std::nullopt;
+  return failure->message;
+}
+
+// A name of nothing but invisible characters (the byte-order mark, zero-width spaces and
+// joiners, direction marks, Unicode's spaces, C1 controls, tags) is no name, in any
+// number and mix; one visible character among them makes it a name.
+TEST(ValidateBirthData, NameOfInvisibleCharactersIsEmpty) {
+  const char32_t invisible[] = {
+      0x09,   0x0A,   0x0D,    0x20,    0x7F,    0x85,    0x9B,    0xA0,    0xAD,   0x034F,
+      0x061C, 0x115F, 0x1160,  0x1680,  0x17B4,  0x180E,  0x2000,  0x2007,  0x200A, 0x200B,
+      0x200C, 0x200D, 0x200E,  0x200F,  0x2028,  0x2029,  0x202A,  0x202E,  0x202F, 0x205F,
+      0x2060, 0x2061, 0x2064,  0x2066,  0x2069,  0x206F,  0x3000,  0x3164,  0xFE00, 0xFE0F,
+      0xFEFF, 0xFFA0, 0x1BCA0, 0x1D173, 0xE0001, 0xE0020, 0xE007F, 0xE0100, 0xE01EF};
+  const char32_t visible[] = {U'A',   U'z',    U'0',   U'.',   0xE9,   0x0905, 0x093E,
+                              0x4E2D, 0x1F31F, 0xFFFD, 0x0300, 0x2010, 0x00B7, 0xFB01};
+  std::string all;
+  for (const char32_t c : invisible) {
+    EXPECT_EQ(NameMessage(Utf8(c)), "Please Enter Name") << static_cast<unsigned>(c);
+    EXPECT_EQ(NameMessage(Utf8(c) + Utf8(c) + " "), "Please Enter Name")
+        << static_cast<unsigned>(c);
+    all += Utf8(c);
+  }
+  EXPECT_EQ(NameMessage(all), "Please Enter Name");
+  for (const char32_t c : visible) {
+    EXPECT_EQ(NameMessage(Utf8(c)), std::nullopt) << static_cast<unsigned>(c);
+    // Anywhere among the invisible ones.
+    for (const std::size_t at : {std::size_t{0}, all.size() / 2, all.size()}) {
+      std::string name = all;
+      // Cut only between whole characters: at a lead byte or the end.
+      std::size_t cut = at;
+      while (cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0U) == 0x80U) ++cut;
+      name.insert(cut, Utf8(c));
+      EXPECT_EQ(NameMessage(name), std::nullopt) << static_cast<unsigned>(c) << " at " << cut;
+    }
+  }
+  // Bytes that are not UTF-8 are not taken for blanks here.
+  EXPECT_EQ(NameMessage("\xFF"), std::nullopt);
+  EXPECT_EQ(NameMessage("\xEF\xBB"), std::nullopt);
 }
 
 }  // namespace

@@ -159,5 +159,18 @@ TEST_F(CliExport, FullDiskKeepsTheOldPageAndLeavesNoPart) {
   }
 }
 
+// --dpi in decimal, leading zeros and all: 0100 is a hundred dots per inch (an A4 page 827
+// pixels wide), not the octal 64.
+TEST_F(CliExport, DpiWithLeadingZerosIsDecimal) {
+  const fs::path padded = folder_ / "padded.png", plain = folder_ / "plain.png";
+  ASSERT_EQ(RunTool({"--export", padded.string(), "--dpi", "0100"}, folder_).status, 0);
+  ASSERT_EQ(RunTool({"--export", plain.string(), "--dpi", "100"}, folder_).status, 0);
+  const std::string page = ReadFile(padded);
+  EXPECT_EQ(page, ReadFile(plain));
+  ASSERT_GT(page.size(), 24U);
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(page[i]); };
+  EXPECT_EQ((byte(16) << 24U) | (byte(17) << 16U) | (byte(18) << 8U) | byte(19), 827U);
+}
+
 }  // namespace
 }  // namespace velquor

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "cli_run.h"
 
@@ -29,6 +30,52 @@ TEST(OptionForms, CountsAreDecimalFromOneUp) {
       EXPECT_EQ(ParseCountOption("--limit", c.text, 100000), c.value) << c.text;
     }
   }
+}
+
+TEST(OptionForms, WholeNumbersAreDecimalWithoutOctal) {
+  struct Case {
+    const char* text;
+    const char* read;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {"010", "10"},     {"0100", "100"},  {"0", "0"},       {"000", "0"},     {"-05", "-5"},
+      {"-0", "0"},       {"-00", "0"},     {"720", "720"},   {"08", "8"},      {"09", "9"},
+      {"0x10", nullptr}, {"1e3", nullptr}, {"+5", nullptr},  {" 5", nullptr},  {"5 ", nullptr},
+      {"", nullptr},     {"-", nullptr},   {"5.0", nullptr}, {"--5", nullptr}, {"0b1", nullptr},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    const std::string refusal = DecimalWholeNumber(text);
+    if (c.read == nullptr) {
+      EXPECT_FALSE(refusal.empty()) << c.text;
+      EXPECT_EQ(text, c.text);
+    } else {
+      EXPECT_EQ(refusal, "") << c.text;
+      EXPECT_EQ(text, c.read) << c.text;
+    }
+  }
+}
+
+// Every span written with leading zeros reads as the same number of minutes.
+TEST(OptionForms, SpanWithLeadingZerosReadsAsDecimal) {
+  const std::vector<std::string> windows = {"windows", "--name", "ASHA",   "--date", "1985-03-21",
+                                            "--time",  "10:45",  "--zone", "34",     "--lat",
+                                            "28N37",   "--lon",  "77E13",  "--json"};
+  for (const int span : {0, 1, 7, 8, 9, 10, 64, 100, 719, 720}) {
+    std::vector<std::string> plain = windows, padded = windows;
+    plain.insert(plain.end(), {"--span", std::to_string(span)});
+    padded.insert(padded.end(), {"--span", std::string("00").append(std::to_string(span))});
+    const test::CliRun a = test::Cli(plain), b = test::Cli(padded);
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(a.out, b.out) << span;
+  }
+  std::vector<std::string> hex = windows;
+  hex.insert(hex.end(), {"--span", "0x10"});
+  const test::CliRun refused = test::Cli(hex);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("--span"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("decimal"), std::string::npos) << refused.err;
 }
 
 TEST(OptionForms, DateAndTime) {

@@ -3,6 +3,7 @@
 // resolution and the paper, and faults that leave nothing behind.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <optional>
 
@@ -282,6 +284,124 @@ TEST(ChartPage, DescriptionReadsTheHousesFromTheAscendant) {
     EXPECT_TRUE(text.contains(QStringLiteral("House 1, %1: ").arg(asc))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("House 12, ")));
     EXPECT_TRUE(text.contains(QStringLiteral("PpL")));
+  }
+}
+
+// The texts of an SVG page read back by an XML reader: the title, and whether any element
+// is named `element`. Fails the test when the document is not well-formed.
+struct SvgRead {
+  QString title;
+  bool hasElement = false;
+};
+
+SvgRead ReadSvgTitle(const QByteArray& svg, const QString& element) {
+  SvgRead read;
+  QXmlStreamReader reader(svg);
+  while (!reader.atEnd()) {
+    reader.readNext();
+    if (!reader.isStartElement()) continue;
+    if (reader.name() == element) read.hasElement = true;
+    if (reader.name() == QStringLiteral("title")) read.title = reader.readElementText();
+  }
+  EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString() << " at line "
+                                  << reader.lineNumber();
+  return read;
+}
+
+// What XML keeps of a text: the characters XML 1.0 allows.
+QString XmlAllowed(const QString& text) {
+  QString kept;
+  for (const char32_t c : text.toUcs4()) {
+    const bool allowed = c >= 0x20 ? !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF
+                                   : c == 0x09 || c == 0x0A || c == 0x0D;
+    if (allowed && c != 0xFFFD) kept += QString::fromUcs4(&c, 1);
+  }
+  return kept;
+}
+
+// Hostile and ordinary names, in the title and drawn on the page, make a well-formed SVG
+// whose title reads back as the name without the characters XML forbids, and in which no
+// markup of the name became an element.
+TEST(ChartPage, SvgOfAnyNameIsWellFormedXml) {
+  const QString loneSurrogate(QChar(0xD800));
+  const QString names[] = {
+      QStringLiteral("</title><script>alert(1)</script><title>"),
+      QStringLiteral("Ram & Sita"),
+      QStringLiteral("O'Brien \"Junior\""),
+      QStringLiteral("A <b>bold</b> name"),
+      QStringLiteral("&amp; &#1; &lt;"),
+      QStringLiteral("bell\x07 escape\x1b[31m nul-free \x01\x1f tab\tend"),
+      QStringLiteral("Priya \U0001F31F Sharma"),
+      QStringLiteral("\uFFFE\uFFFF noncharacters"),
+      QStringLiteral("lone ") + loneSurrogate + QStringLiteral(" surrogate"),
+      QStringLiteral("]]> <![CDATA[ x"),
+      QStringLiteral("ASHA MEHTA"),
+      QStringLiteral("Zoë Ångström-Müller"),
+      QStringLiteral("\u0905\u0936\u093E \u092E\u0947\u0939\u0924\u093E"),
+  };
+  QTemporaryDir folder;
+  for (const QString& name : names) {
+    ChartResult chart = SampleCharts().front();
+    chart.details.name = name.toStdString();
+    chart.details.city = name.toStdString();
+    const QString path = folder.filePath(QStringLiteral("chart.svg"));
+    ASSERT_NO_THROW(ExportChartPage(path, chart, {})) << name.toStdString();
+    const QByteArray svg = ReadAll(path);
+    const SvgRead read = ReadSvgTitle(svg, QStringLiteral("script"));
+    const QString written = QString::fromStdString(chart.details.name);
+    EXPECT_EQ(read.title, XmlAllowed(written) + QStringLiteral(", %1 chart").arg(QString::fromLatin1(TitleOf(DiagramStyle::South).data())))
+        << name.toStdString();
+    EXPECT_FALSE(read.hasElement) << name.toStdString();
+    EXPECT_FALSE(svg.contains("<script")) << name.toStdString();
+    // The name as drawn text reads back too.
+    bool drawn = false;
+    for (const test::SvgText& text : test::ReadSvgPage(svg).texts)
+      drawn = drawn || text.text.contains(XmlAllowed(written).trimmed().left(4));
+    EXPECT_TRUE(drawn) << name.toStdString();
+  }
+}
+
+TEST(ChartPage, XmlTextEscapesMarkupAndDropsForbiddenCharacters) {
+  EXPECT_EQ(XmlText(QStringLiteral("a&b<c>d\"e'f")),
+            QStringLiteral("a&amp;b&lt;c&gt;d&quot;e&apos;f"));
+  EXPECT_EQ(XmlText(QStringLiteral("t\tl\nr\r")), QStringLiteral("t\tl\nr\r"));
+  EXPECT_EQ(XmlText(QString(QChar(0xDC00)) + QStringLiteral("x") + QChar(0xD800)),
+            QStringLiteral("x"));
+  EXPECT_EQ(XmlText(QStringLiteral("\U0001F31F")), QStringLiteral("\U0001F31F"));
+  // Every code point of the lower planes: forbidden ones vanish, the rest pass or become
+  // one entity.
+  for (char32_t c = 0; c < 0x10000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const QString one = QString::fromUcs4(&c, 1);
+    const QString out = XmlText(one);
+    const bool forbidden = (c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D) || c == 0xFFFE ||
+                           c == 0xFFFF;
+    if (forbidden) {
+      EXPECT_TRUE(out.isEmpty()) << static_cast<unsigned>(c);
+    } else if (c == U'&' || c == U'<' || c == U'>' || c == U'"' || c == U'\'') {
+      EXPECT_TRUE(out.startsWith(u'&') && out.endsWith(u';')) << static_cast<unsigned>(c);
+    } else {
+      EXPECT_EQ(out, one) << static_cast<unsigned>(c);
+    }
+  }
+}
+
+// A FIFO in place of the page is neither opened (nothing waits on it) nor replaced.
+TEST(ChartPage, FifoIsRefusedAndKept) {
+  QTemporaryDir folder;
+  for (const char* name : {"page.svg", "page.png", "page.pdf"}) {
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    try {
+      ExportChartPage(path, SampleCharts().front(), {});
+      ADD_FAILURE() << "no error for " << name;
+    } catch (const ExportError& error) {
+      EXPECT_EQ(error.kind(), ExportError::Kind::WriteFailed);
+      EXPECT_NE(std::string(error.what()).find(path.toStdString()), std::string::npos);
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << name;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QtDebug>
 #include <cerrno>
 #include <cstring>
@@ -77,18 +78,46 @@ bool IsOwnerlessLock(const QLockFile& lock) {
   return !held;
 }
 
+// True when some process holds the native lock of the file at `path`.
+bool IsHeld(const QString& path) {
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0;
+  close(fd);
+  return held;
+}
+
 }  // namespace
+
+SingleInstance::Holder SingleInstance::holder() const {
+  Holder holder;
+  QString application;
+  if (!lock_.getLockInfo(&holder.pid, &holder.host, &application)) return {};
+  holder.otherHost = !holder.host.isEmpty() && holder.host != QSysInfo::machineHostName();
+  return holder;
+}
+
+bool SingleInstance::takeOver() {
+  if (IsHeld(lock_.fileName())) return false;
+  QFile::remove(lock_.fileName());
+  return acquire();
+}
 
 bool SingleInstance::acquire() {
   bool locked = lock_.tryLock(100);
+  // Removed by name rather than by Qt, which must read the file to judge it: a lock of mode
+  // 000 would stay.
   if (!locked && lock_.error() == QLockFile::LockFailedError && IsOwnerlessLock(lock_) &&
-      lock_.removeStaleLockFile()) {
+      QFile::remove(lock_.fileName())) {
     locked = lock_.tryLock(100);
   }
   if (!locked) {
     if (lock_.error() == QLockFile::LockFailedError) return false;
-    throw std::runtime_error("the start-up lock " + lock_.fileName().toStdString() +
-                             " cannot be created");
+    throw std::runtime_error(
+        "the start-up lock " + lock_.fileName().toStdString() + " cannot be created (" +
+        (lock_.error() == QLockFile::PermissionError ? std::string("no permission to write there")
+                                                     : std::string("an unknown error")) +
+        "); remove the file or make its folder writable, then start again");
   }
   // A socket file left by a crashed instance would block listening.
   QLocalServer::removeServer(socketPath_);

@@ -2,8 +2,9 @@
 // folder and listens on a local socket beside it; a later start finds the lock taken, asks
 // the running instance (through the socket) to bring its window to the front, and ends.
 // A lock left by a crashed instance names a process that no longer runs, so the next start
-// takes it over; so is a lock file that names no process (empty or unreadable) and that no
-// process holds.
+// takes it over; so is a lock file that names no process (empty or unreadable, of any mode)
+// and that no process holds. A lock of another computer (a home folder shared, a changed
+// host name) can be taken over once the user says so (takeOver).
 #pragma once
 
 #include <QLocalServer>
@@ -36,6 +37,18 @@ class SingleInstance : public QObject {
   // starts. False when another instance holds it. Throws std::runtime_error when the lock
   // cannot be created at all (for example an unwritable folder).
   bool acquire();
+
+  // Who holds the lock, by its file, after acquire() returned false.
+  struct Holder {
+    qint64 pid = 0;          // 0 when the file names none or cannot be read
+    QString host;            // the computer's name the file gives
+    bool otherHost = false;  // the file names another computer, whose process cannot be checked
+  };
+  Holder holder() const;
+
+  // Removes a lock of another computer that no process here holds and acquires as
+  // acquire() does. False when it is still held.
+  bool takeOver();
 
   // From a later start: asks the running instance to show itself. False when it could not
   // be reached.

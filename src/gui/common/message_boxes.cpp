@@ -17,6 +17,12 @@ class QtMessageBoxes final : public MessageBoxes {
         QString::fromUtf8(kProgramTitle), text, QMessageBox::Ok, parent);
     box.exec();
   }
+  bool ask(QWidget* parent, const QString& text) override {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  }
 };
 
 QtMessageBoxes realBoxes;
@@ -33,6 +39,8 @@ MessageBoxes* ReplaceMessageBoxes(MessageBoxes* boxes) {
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
   currentBoxes->show(parent, text, icon);
 }
+
+bool AskQuestion(QWidget* parent, const QString& text) { return currentBoxes->ask(parent, text); }
 
 void RunGuarded(QWidget* parent, const std::function<void()>& handler) {
   QString failure;

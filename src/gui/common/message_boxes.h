@@ -18,6 +18,12 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // Shows `text` with the program's title as caption and returns when the user closed it.
   virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+  // Asks `text` as a question with Yes and No (No the default) and returns true for Yes.
+  // Boxes that only record show the question and answer No.
+  virtual bool ask(QWidget* parent, const QString& text) {
+    show(parent, text, MessageIcon::Information);
+    return false;
+  }
 };
 
 // Installs `boxes` for every window (nullptr restores the real QMessageBox boxes) and
@@ -25,6 +31,9 @@ class MessageBoxes {
 MessageBoxes* ReplaceMessageBoxes(MessageBoxes* boxes);
 
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
+
+// True when the user answers Yes to the question `text`.
+bool AskQuestion(QWidget* parent, const QString& text);
 
 // Runs one event handler. Qt cannot carry an exception through its event loop, so a
 // failure inside a handler stops that handler only: the user is told what went wrong in

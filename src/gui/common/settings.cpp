@@ -1,6 +1,10 @@
 #include "gui/common/settings.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QVariant>
 
@@ -10,7 +14,63 @@ namespace {
 
 QString KeyOf(const char* key) { return QString::fromLatin1(key); }
 
+// Writes the fallback of `setting` when a value is stored that it cannot read, and says so.
+template <typename Value>
+void ResetIfUnreadable(const Choice<Value>& setting, std::vector<std::string>& reset) {
+  QSettings stored;
+  if (!stored.contains(KeyOf(setting.key))) return;
+  const std::string text = stored.value(KeyOf(setting.key)).toString().toStdString();
+  if (setting.named(text)) return;
+  reset.push_back(std::string(setting.key) + ": \"" + text + "\"");
+  Write(setting, setting.fallback);
+}
+
 }  // namespace
+
+bool UseProgramSettings() {
+  QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganization));
+  QSettings current;
+  if (QFileInfo::exists(current.fileName())) return false;
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const QString old = QDir(config).filePath(
+      QStringLiteral("Unknown Organization/%1.conf").arg(QCoreApplication::applicationName()));
+  if (!QFileInfo::exists(old)) return false;
+  const QSettings earlier(old, QSettings::IniFormat);
+  const QStringList keys = earlier.allKeys();
+  for (const QString& key : keys) current.setValue(key, earlier.value(key));
+  current.sync();
+  return !keys.isEmpty();
+}
+
+std::vector<std::string> ResetUnreadableSettings() {
+  std::vector<std::string> reset;
+  ResetIfUnreadable(kEphemeris, reset);
+  ResetIfUnreadable(kSunrise, reset);
+  ResetIfUnreadable(kPranapadaSun, reset);
+  ResetIfUnreadable(kAfterSunset, reset);
+  ResetIfUnreadable(kChartStyle, reset);
+  QSettings stored;
+  const QString recent = KeyOf(kRecentBirthIds.key);
+  if (stored.contains(recent)) {
+    const QVariant value = stored.value(recent);
+    // One id may be kept as a plain text rather than a list.
+    const QVariantList ids = value.toList().isEmpty() && !value.toString().isEmpty()
+                                 ? QVariantList{value}
+                                 : value.toList();
+    bool readable = true;
+    for (const QVariant& id : ids) {
+      bool number = false;
+      id.toString().toLongLong(&number);
+      readable = readable && number;
+    }
+    if (!readable) {
+      reset.push_back(std::string(kRecentBirthIds.key) + ": \"" +
+                      value.toStringList().join(u',').toStdString() + "\"");
+      stored.remove(recent);
+    }
+  }
+  return reset;
+}
 
 std::string ReadText(const char* key) {
   return QSettings().value(KeyOf(key)).toString().toStdString();

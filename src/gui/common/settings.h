@@ -1,7 +1,7 @@
 // Every value the desktop program keeps between runs, in one table: the key of each in the
-// user's settings (QSettings of the application "velquor", which sets no organization, so Qt
-// keeps them in ~/.config/Unknown Organization/velquor.conf) and what it reads as when it is
-// missing or unreadable. The keys are the ones the program has always
+// user's settings (QSettings of the organisation "Velquor" and the application "velquor",
+// which Qt keeps in ~/.config/Velquor/velquor.conf; UseProgramSettings sets that up) and what
+// it reads as when it is missing or unreadable. The keys are the ones the program has always
 // written, so that the users' settings survive; a new setting joins the table here, and the
 // window that keeps it reads and writes it through Read and Write.
 #pragma once
@@ -59,6 +59,21 @@ inline constexpr Number kTimelineSpanMinutes{"chart/span_minutes", kDefaultTimel
                                              kMaxTimelineSpanMinutes};
 // The births opened last, most recent first (File → Recent Births).
 inline constexpr IdList kRecentBirthIds{"births/recent"};
+
+// The organisation the settings file is kept under.
+inline constexpr char kOrganization[] = "Velquor";
+
+// For the program's start, once its application name is set: sets the organisation name, and
+// when the settings file does not exist yet, copies into it the values of the file that
+// versions without an organisation name kept (~/.config/Unknown Organization/velquor.conf,
+// under XDG_CONFIG_HOME when set), which stays as it was. Returns true when values were
+// copied.
+bool UseProgramSettings();
+
+// The stored values the table cannot read (a choice's name it does not know, a list entry that
+// is no number), each as "key: \"value\"", after writing the fallback in their place, so that
+// each is reported once; empty when every stored value reads.
+std::vector<std::string> ResetUnreadableSettings();
 
 // The text kept under `key`, empty when there is none.
 std::string ReadText(const char* key);

@@ -2,6 +2,7 @@
 // exactly as the program does, in the folder given as its argument, and reports on stdout
 // instead of showing message boxes:
 //   "message: <text>"    a message the user would see
+//   "question: <text>"   a question it would ask (answered by VELQUOR_PROBE_ANSWER)
 //   "started"            this is the running instance; its form is shown
 //   "show requested"     a later start asked this instance to come to the front
 //   "visible windows: N" after a refused start, the windows it left on screen
@@ -24,6 +25,11 @@ class PrintedMessages final : public velquor::MessageBoxes {
  public:
   void show(QWidget*, const QString& text, velquor::MessageIcon) override {
     Report(QStringLiteral("message: ") + text);
+  }
+  // Answered by the environment variable VELQUOR_PROBE_ANSWER: "yes", else No.
+  bool ask(QWidget*, const QString& text) override {
+    Report(QStringLiteral("question: ") + text);
+    return qEnvironmentVariable("VELQUOR_PROBE_ANSWER") == QStringLiteral("yes");
   }
 };
 

@@ -8,7 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -21,7 +25,11 @@ constexpr int kWaitMs = 20000;
 
 class Probe {
  public:
-  explicit Probe(const QString& folder) {
+  // `answer`: what the probe answers to a question ("yes", or anything else for No).
+  explicit Probe(const QString& folder, const QString& answer = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELQUOR_PROBE_ANSWER"), answer);
+    process_.setProcessEnvironment(environment);
     process_.setProgram(QStringLiteral(VELQUOR_INSTANCE_PROBE));
     process_.setArguments({folder});
     process_.start();
@@ -142,6 +150,74 @@ TEST(SingleInstance, AnUnusableFolderIsAnError) {
   QTemporaryDir parent;
   SingleInstance instance(QDir(parent.path()).filePath(QStringLiteral("missing")));
   EXPECT_THROW(instance.acquire(), std::runtime_error);
+}
+
+// A lock another computer left (its process cannot be checked from here) does not block
+// every start: the start asks, naming the file and the computer, and takes it over on Yes;
+// on No nothing starts and the file stays.
+TEST(SingleInstance, ALockOfAnotherComputerIsTakenOverOnlyWhenTheUserSaysSo) {
+  QTemporaryDir folder;
+  const QString lockPath = QDir(folder.path()).filePath(QStringLiteral("velquor.lock"));
+  const QByteArray foreign = "4242\nvelquor\nanother-computer.example\n";
+  {
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(foreign);
+  }
+  Probe refused(folder.path(), QStringLiteral("no"));
+  const QString said = refused.finish();
+  EXPECT_TRUE(said.startsWith(QStringLiteral("question: "))) << said.toStdString();
+  EXPECT_TRUE(said.contains(lockPath)) << said.toStdString();
+  EXPECT_TRUE(said.contains(QStringLiteral("another-computer.example"))) << said.toStdString();
+  EXPECT_TRUE(said.endsWith(QStringLiteral("visible windows: 0\n"))) << said.toStdString();
+  {
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lock.readAll(), foreign);
+  }
+  Probe taken(folder.path(), QStringLiteral("yes"));
+  EXPECT_TRUE(taken.waitForLine(QStringLiteral("started"))) << taken.finish().toStdString();
+  SingleInstance later(folder.path());
+  EXPECT_FALSE(later.acquire());
+  EXPECT_FALSE(later.holder().otherHost);
+}
+
+// A lock held by a process of this computer that does not answer (no socket) is not called
+// merely "already running": the box names the lock file and what to do.
+TEST(SingleInstance, ASilentHolderIsNamedWithItsLockFile) {
+  QTemporaryDir folder;
+  const QString lockPath = QDir(folder.path()).filePath(QStringLiteral("velquor.lock"));
+  QLockFile held(lockPath);
+  ASSERT_TRUE(held.tryLock(0));
+  Probe next(folder.path());
+  const QString said = next.finish();
+  EXPECT_TRUE(
+      said.startsWith(QStringLiteral("message: Application is already running, but it "
+                                     "does not answer")))
+      << said.toStdString();
+  EXPECT_TRUE(said.contains(lockPath)) << said.toStdString();
+  EXPECT_TRUE(said.contains(QStringLiteral("remove that file"))) << said.toStdString();
+  EXPECT_TRUE(said.endsWith(QStringLiteral("visible windows: 0\n"))) << said.toStdString();
+}
+
+// A stored setting the program cannot read is named in one box at the start, which goes on;
+// the next start says nothing.
+TEST(SingleInstance, UnreadableSettingsAreReportedOnceAtTheStart) {
+  const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                           .filePath(QStringLiteral("Unknown Organization/instance_probe.conf"));
+  QSettings(file, QSettings::IniFormat)
+      .setValue(QStringLiteral("chart/style"), QStringLiteral("diagonal"));
+  for (const bool first : {true, false}) {
+    QTemporaryDir folder;
+    Probe start(folder.path());
+    ASSERT_TRUE(start.waitForLine(QStringLiteral("started"))) << start.finish().toStdString();
+    start.kill();
+    const QString said = start.finish();
+    EXPECT_EQ(said.contains(QStringLiteral("chart/style: \"diagonal\"")), first)
+        << said.toStdString();
+    EXPECT_EQ(said.contains(file), first) << said.toStdString();
+  }
+  QFile::remove(file);
 }
 
 }  // namespace

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
+#include <QDir>
+#include <QStandardPaths>
 #include <QVariant>
+#include <string>
 #include <vector>
 
 namespace velquor {
@@ -93,6 +98,85 @@ TEST(Settings, IdListsAreKeptAsListsOfNumbers) {
   EXPECT_EQ(settings::Read(recent), (std::vector<std::int64_t>{3, 1}));
   QSettings().remove(QString::fromLatin1(recent.key));
   EXPECT_TRUE(settings::Read(recent).empty());
+}
+
+// Keeps the process's organisation name and restores it, with the settings file it names.
+class OrganizationScope {
+ public:
+  OrganizationScope() : previous_(QCoreApplication::organizationName()) {}
+  ~OrganizationScope() { QCoreApplication::setOrganizationName(previous_); }
+  OrganizationScope(const OrganizationScope&) = delete;
+  OrganizationScope& operator=(const OrganizationScope&) = delete;
+
+ private:
+  QString previous_;
+};
+
+// The settings of versions without an organisation name move into Velquor's own file on the
+// first start, once; the old file stays as it was, and a later start copies nothing again.
+TEST(Settings, TheOldFileIsCopiedIntoVelquorsOwnOnce) {
+  const OrganizationScope scope;
+  // The test program's private configuration folder (Qt reads its place once per process).
+  const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  const QString newPath =
+      config.filePath(QStringLiteral("Velquor/%1.conf").arg(QCoreApplication::applicationName()));
+  QFile::remove(newPath);
+  const QString oldPath = config.filePath(
+      QStringLiteral("Unknown Organization/%1.conf").arg(QCoreApplication::applicationName()));
+  {
+    QSettings old(oldPath, QSettings::IniFormat);
+    old.setValue(QString::fromLatin1(settings::kChartStyle.key), QStringLiteral("north"));
+    old.setValue(QString::fromLatin1(settings::kEphemeris.key), QStringLiteral("precise"));
+    old.setValue(QString::fromLatin1(settings::kRecentBirthIds.key), QVariantList{7, 3});
+  }
+  QFile oldFile(oldPath);
+  ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+  const QByteArray oldBytes = oldFile.readAll();
+  oldFile.close();
+
+  EXPECT_TRUE(settings::UseProgramSettings());
+  EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Velquor"));
+  EXPECT_EQ(
+      QSettings().fileName(),
+      config.filePath(QStringLiteral("Velquor/%1.conf").arg(QCoreApplication::applicationName())));
+  EXPECT_EQ(settings::Read(settings::kChartStyle), DiagramStyle::North);
+  EXPECT_EQ(settings::Read(settings::kEphemeris), EphemerisConvention::Precise);
+  EXPECT_EQ(settings::Read(settings::kRecentBirthIds), (std::vector<std::int64_t>{7, 3}));
+  ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+  EXPECT_EQ(oldFile.readAll(), oldBytes);
+  oldFile.close();
+
+  // Changed since: the next start keeps the new value.
+  settings::Write(settings::kChartStyle, DiagramStyle::East);
+  EXPECT_FALSE(settings::UseProgramSettings());
+  EXPECT_EQ(settings::Read(settings::kChartStyle), DiagramStyle::East);
+  QSettings().clear();
+  QFile::remove(oldPath);
+}
+
+// Stored values the table cannot read are named once, then hold their fallbacks; readable
+// values, a single id among them, are left alone.
+TEST(Settings, UnreadableValuesAreReportedOnceAndReset) {
+  QSettings().clear();
+  EXPECT_TRUE(settings::ResetUnreadableSettings().empty());
+  settings::WriteText(settings::kChartStyle.key, "diagonal");
+  settings::Write(settings::kSunrise, SunriseConvention::UpperLimb);
+  settings::WriteText(settings::kAfterSunset.key, "");
+  QSettings().setValue(QString::fromLatin1(settings::kRecentBirthIds.key),
+                       QVariantList{QStringLiteral("4"), QStringLiteral("x")});
+  const std::vector<std::string> reset = settings::ResetUnreadableSettings();
+  EXPECT_EQ(reset,
+            (std::vector<std::string>{"conventions/after_sunset: \"\"", "chart/style: \"diagonal\"",
+                                      "births/recent: \"4,x\""}));
+  EXPECT_EQ(settings::Read(settings::kChartStyle), DiagramStyle::South);
+  EXPECT_EQ(Stored(settings::kChartStyle.key).toString(), QStringLiteral("south"));
+  EXPECT_EQ(settings::Read(settings::kSunrise), SunriseConvention::UpperLimb);
+  EXPECT_TRUE(settings::ResetUnreadableSettings().empty());  // once
+
+  QSettings().setValue(QString::fromLatin1(settings::kRecentBirthIds.key), QVariantList{9});
+  EXPECT_TRUE(settings::ResetUnreadableSettings().empty());
+  EXPECT_EQ(settings::Read(settings::kRecentBirthIds), std::vector<std::int64_t>{9});
+  QSettings().clear();
 }
 
 }  // namespace
