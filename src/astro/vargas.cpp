@@ -1,0 +1,182 @@
+#include "astro/vargas.h"
+
+#include <cmath>
+
+namespace velquor {
+
+namespace {
+
+struct VargaRow {
+  Varga varga;
+  int divisions;
+  std::string_view code;
+  std::string_view title;
+};
+
+constexpr std::array<VargaRow, kVargaCount> kRows = {{
+    {Varga::D1, 1, "D1", "Rasi"},
+    {Varga::D2, 2, "D2", "Hora"},
+    {Varga::D3, 3, "D3", "Drekkana"},
+    {Varga::D4, 4, "D4", "Chaturthamsa"},
+    {Varga::D7, 7, "D7", "Saptamsa"},
+    {Varga::D9, 9, "D9", "Navamsa"},
+    {Varga::D10, 10, "D10", "Dasamsa"},
+    {Varga::D12, 12, "D12", "Dwadasamsa"},
+    {Varga::D16, 16, "D16", "Shodasamsa"},
+    {Varga::D20, 20, "D20", "Vimsamsa"},
+    {Varga::D24, 24, "D24", "Chaturvimsamsa"},
+    {Varga::D27, 27, "D27", "Saptavimsamsa"},
+    {Varga::D30, 30, "D30", "Trimsamsa"},
+    {Varga::D40, 40, "D40", "Khavedamsa"},
+    {Varga::D45, 45, "D45", "Akshavedamsa"},
+    {Varga::D60, 60, "D60", "Shashtiamsa"},
+}};
+
+const VargaRow& RowOf(Varga varga) { return kRows[static_cast<std::size_t>(varga)]; }
+
+// Longitudes this close to a boundary are read as on it.
+constexpr double kBoundaryTolerance = 1e-9;  // degrees
+
+// x rounded to the nearest whole number when it lies within `tolerance` of it.
+double SnapToWhole(double x, double tolerance) {
+  const double nearest = std::round(x);
+  return std::fabs(x - nearest) < tolerance ? nearest : x;
+}
+
+constexpr bool IsOdd(int sign) { return sign % 2 == 0; }  // Aries, Gemini, ... by index
+
+enum : int { kAries = 0, kTaurus, kGemini, kCancer, kLeo, kVirgo, kLibra, kScorpio,
+             kSagittarius, kCapricorn, kAquarius, kPisces };
+
+// The first sign of the series by the kind of sign: movable, fixed, dual.
+int ByModality(int sign, int movable, int fixed, int dual) {
+  switch (sign % 3) {
+    case 0:
+      return movable;
+    case 1:
+      return fixed;
+    default:
+      return dual;
+  }
+}
+
+// The first sign of the series by element: fire, earth, air, water.
+int ByElement(int sign, int fire, int earth, int air, int water) {
+  switch (sign % 4) {
+    case 0:
+      return fire;
+    case 1:
+      return earth;
+    case 2:
+      return air;
+    default:
+      return water;
+  }
+}
+
+// The sign of part l (0 .. N-1) of sign s in an equally divided varga.
+int EqualPartSign(Varga varga, int s, int l) {
+  const bool odd = IsOdd(s);
+  int start = s;
+  switch (varga) {
+    case Varga::D1:
+    case Varga::D12:
+    case Varga::D60:
+      start = s;
+      break;
+    case Varga::D2:
+      // Odd signs: Leo then Cancer; even signs: Cancer then Leo.
+      return (odd == (l == 0)) ? kLeo : kCancer;
+    case Varga::D3:
+      return (s + 4 * l) % 12;
+    case Varga::D4:
+      return (s + 3 * l) % 12;
+    case Varga::D7:
+      start = odd ? s : s + 6;
+      break;
+    case Varga::D9:
+      return (9 * s + l) % 12;
+    case Varga::D10:
+      start = odd ? s : s + 8;
+      break;
+    case Varga::D16:
+    case Varga::D45:
+      start = ByModality(s, kAries, kLeo, kSagittarius);
+      break;
+    case Varga::D20:
+      start = ByModality(s, kAries, kSagittarius, kLeo);
+      break;
+    case Varga::D24:
+      start = odd ? kLeo : kCancer;
+      break;
+    case Varga::D27:
+      start = ByElement(s, kAries, kCancer, kLibra, kCapricorn);
+      break;
+    case Varga::D40:
+      start = odd ? kAries : kLibra;
+      break;
+    case Varga::D30:
+      break;  // unequal parts: Trimsamsa below
+  }
+  return (start + l) % 12;
+}
+
+// The Trimsamsa of `degree` (0 <= degree < 30, whole-degree bounds exact) in sign s.
+int TrimsamsaSign(int s, double degree) {
+  if (IsOdd(s)) {
+    if (degree < 5.0) return kAries;
+    if (degree < 10.0) return kAquarius;
+    if (degree < 18.0) return kSagittarius;
+    if (degree < 25.0) return kGemini;
+    return kLibra;
+  }
+  if (degree < 5.0) return kTaurus;
+  if (degree < 12.0) return kVirgo;
+  if (degree < 20.0) return kPisces;
+  if (degree < 25.0) return kCapricorn;
+  return kScorpio;
+}
+
+double FoldCircle(double longitude) {
+  double x = std::fmod(longitude, 360.0);
+  if (x < 0.0) x += 360.0;
+  return x >= 360.0 ? 0.0 : x;
+}
+
+}  // namespace
+
+int VargaDivisions(Varga varga) { return RowOf(varga).divisions; }
+std::string_view VargaCode(Varga varga) { return RowOf(varga).code; }
+std::string_view VargaTitle(Varga varga) { return RowOf(varga).title; }
+
+std::optional<Varga> VargaNamed(std::string_view code) {
+  if (code.size() < 2 || (code[0] != 'D' && code[0] != 'd')) return std::nullopt;
+  for (const VargaRow& row : kRows) {
+    if (code.substr(1) == row.code.substr(1)) return row.varga;
+  }
+  return std::nullopt;
+}
+
+VargaPlace VargaPlaceOf(double longitude, Varga varga) {
+  const double x = FoldCircle(longitude);
+  if (varga == Varga::D30) {
+    // Whole degrees of the zodiac: the Trimsamsa's bounds are whole degrees.
+    const double snapped = SnapToWhole(x, kBoundaryTolerance);
+    const double folded = snapped >= 360.0 ? 0.0 : snapped;
+    const int s = static_cast<int>(folded / 30.0);
+    return {TrimsamsaSign(s, folded - 30.0 * s), 0.0, false};
+  }
+  const int n = VargaDivisions(varga);
+  // Parts of the whole zodiac (12 N of them), counted from 0° Aries.
+  double parts = SnapToWhole(x * n / 30.0, kBoundaryTolerance * n / 30.0);
+  if (parts >= 12.0 * n) parts = 0.0;
+  const double whole = std::floor(parts);
+  const int part = static_cast<int>(whole);
+  const int s = part / n;
+  const int l = part % n;
+  return {EqualPartSign(varga, s, l), 30.0 * (parts - whole), true};
+}
+
+int VargaSign(double longitude, Varga varga) { return VargaPlaceOf(longitude, varga).sign; }
+
+}  // namespace velquor
