@@ -9,6 +9,8 @@ namespace velquor {
 
 namespace {
 
+constexpr std::size_t kRahuBody = 7;  // in the chart's body order
+
 struct LagnaRow {
   SpecialLagna lagna;
   std::string_view name, key, tag;
@@ -171,7 +173,7 @@ SpecialLagnas ComputeSpecialLagnas(const ChartResult& chart, const SpecialLagnaO
       SignPoint(InduSign(VargaSign(out.ascendant, Varga::D1), VargaSign(out.moon, Varga::D1)),
                 out.moon, ascSign));
   set(SpecialLagna::BhriguBindu,
-      PointAt(BhriguBindu(chart.longitudes[7], out.moon), ascSign));  // Rahu, body 7
+      PointAt(BhriguBindu(chart.longitudes[kRahuBody], out.moon), ascSign));
   set(SpecialLagna::Kunda, PointAt(KundaLagna(out.ascendant), ascSign));
 
   // Gulika and Mandi: the day (sunrise to sunset) or the night (sunset to the next sunrise)
