@@ -53,9 +53,10 @@ class ChartCommand final : public Command {
                        "Divisional chart to show and export: D1 (the default), D2, D3, D4, D7, "
                        "D9, D10, D12, D16, D20, D24, D27, D30, D40, D45 or D60");
     command.add_flag("--vargas", vargas_,
-                     "With --json: the sign of every point in each of the sixteen vargas");
+                     "With --json: the sign of every point in each of the sixteen vargas (\"vargas\")");
     command.add_flag("--special-lagnas", specialLagnaTable_,
-                     "Show the special lagnas' table in the readable chart");
+                     "Add the special lagnas: their table in the readable chart, \"special_lagnas\" "
+                     "in the JSON");
     command.add_option("--varnada", varnada_,
                        "Varnada lagna by whole-signs (the default) or longitudes");
     command.add_option("--gulika", gulika_,
@@ -89,7 +90,7 @@ class ChartCommand final : public Command {
       *moment = *named;
     }
     view.specialLagnaTable = specialLagnaTable_;
-    view.json.specialLagnas = true;
+    view.json.specialLagnas = specialLagnaTable_;
     view.json.vargas = vargas_;
     return true;
   }
