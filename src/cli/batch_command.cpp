@@ -62,7 +62,7 @@ class BatchCommand final : public Command {
     try {
       const ChartJsonParts parts{specialLagnas_, {}, vargas_};
       const LineProcessor chartLine = [&parts](const InputLine& line, std::string& out) {
-        return ChartLine(line, out, parts);
+        return ChartLineWith(line, out, parts);
       };
       const PipelineSummary summary =
           ProcessLines(fromStandardInput ? streams.in : file, streams.out, chartLine, options);

@@ -24,10 +24,10 @@ void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_vie
 }
 
 bool ChartLine(const InputLine& line, std::string& out) {
-  return ChartLine(line, out, ChartJsonParts{});
+  return ChartLineWith(line, out, ChartJsonParts{});
 }
 
-bool ChartLine(const InputLine& line, std::string& out, const ChartJsonParts& parts) {
+bool ChartLineWith(const InputLine& line, std::string& out, const ChartJsonParts& parts) {
   const std::size_t start = out.size();
   try {
     if (line.overlong) {

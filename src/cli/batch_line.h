@@ -26,7 +26,7 @@ void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_vie
 // The batch LineProcessor: the chart of the line as one JSON line, or its error line.
 bool ChartLine(const InputLine& line, std::string& out);
 
-// The same with the chart object's parts asked (special lagnas, vargas).
-bool ChartLine(const InputLine& line, std::string& out, const ChartJsonParts& parts);
+// ChartLine with the chart object's parts asked (special lagnas, vargas).
+bool ChartLineWith(const InputLine& line, std::string& out, const ChartJsonParts& parts);
 
 }  // namespace velquor

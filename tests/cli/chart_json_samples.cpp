@@ -17,7 +17,7 @@ int main() {
     // Every other line with the parts a chart object may add.
     ++number;
     if (number % 2 == 0) {
-      ChartLine(InputLine{input, number, false}, out, ChartJsonParts{true, {}, true});
+      ChartLineWith(InputLine{input, number, false}, out, ChartJsonParts{true, {}, true});
     } else {
       ChartLine(InputLine{input, number, false}, out);
     }
