@@ -26,8 +26,7 @@ std::array<velquor::ChartResult, 3> Charts(const velquor::Conventions& conventio
 }
 
 // What the sixteen vargas and the special lagnas add to a chart: the special lagnas of a
-// chart run (their extra ascendants, Moon and Sun), then every point of each varga chart
-// with its cells.
+// chart run (their extra ascendants, Moon and Sun), then every point's place in each varga.
 void AddedToChart(benchmark::State& state, const velquor::Conventions& conventions) {
   const std::array<velquor::ChartResult, 3> charts = Charts(conventions);
   std::size_t i = 0;
@@ -35,7 +34,7 @@ void AddedToChart(benchmark::State& state, const velquor::Conventions& conventio
     const velquor::SpecialLagnas lagnas = velquor::ComputeSpecialLagnas(charts[i]);
     benchmark::DoNotOptimize(lagnas);
     for (const velquor::Varga varga : velquor::kVargas) {
-      velquor::VargaChart chart = velquor::VargaChartOf(charts[i], varga, &lagnas);
+      velquor::VargaChart chart = velquor::VargaPlacesOf(charts[i], varga, &lagnas);
       benchmark::DoNotOptimize(chart);
     }
     i = (i + 1) % charts.size();
@@ -62,6 +61,18 @@ void BM_SpecialLagnas(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SpecialLagnas)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One varga chart with its cells, as a front end draws it.
+void BM_VargaChartCells(benchmark::State& state) {
+  const std::array<velquor::ChartResult, 3> charts = Charts(velquor::ClassicConventions());
+  std::size_t i = 0;
+  for (auto _ : state) {
+    velquor::VargaChart chart = velquor::VargaChartOf(charts[i], velquor::Varga::D9);
+    benchmark::DoNotOptimize(chart);
+    i = (i + 1) % charts.size();
+  }
+}
+BENCHMARK(BM_VargaChartCells)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The sign and degree of the ten bodies in the sixteen vargas, without cells.
 void BM_VargaPlaces(benchmark::State& state) {

@@ -37,10 +37,23 @@ const VargaRow& RowOf(Varga varga) { return kRows[static_cast<std::size_t>(varga
 // Longitudes this close to a boundary are read as on it.
 constexpr double kBoundaryTolerance = 1e-9;  // degrees
 
-// x rounded to the nearest whole number when it lies within `tolerance` of it.
-double SnapToWhole(double x, double tolerance) {
-  const double nearest = std::round(x);
-  return std::fabs(x - nearest) < tolerance ? nearest : x;
+// The whole part and the fraction of x >= 0, with x read as the whole number it lies
+// within `tolerance` of.
+struct WholeAndFraction {
+  double whole;
+  double fraction;
+};
+
+WholeAndFraction Split(double x, double tolerance) {
+  double whole = std::floor(x);
+  double fraction = x - whole;
+  if (1.0 - fraction < tolerance) {
+    whole += 1.0;
+    fraction = 0.0;
+  } else if (fraction < tolerance) {
+    fraction = 0.0;
+  }
+  return {whole, fraction};
 }
 
 constexpr bool IsOdd(int sign) { return sign % 2 == 0; }  // Aries, Gemini, ... by index
@@ -138,6 +151,7 @@ int TrimsamsaSign(int s, double degree) {
 }
 
 double FoldCircle(double longitude) {
+  if (longitude >= 0.0 && longitude < 360.0) return longitude;
   double x = std::fmod(longitude, 360.0);
   if (x < 0.0) x += 360.0;
   return x >= 360.0 ? 0.0 : x;
@@ -161,20 +175,18 @@ VargaPlace VargaPlaceOf(double longitude, Varga varga) {
   const double x = FoldCircle(longitude);
   if (varga == Varga::D30) {
     // Whole degrees of the zodiac: the Trimsamsa's bounds are whole degrees.
-    const double snapped = SnapToWhole(x, kBoundaryTolerance);
-    const double folded = snapped >= 360.0 ? 0.0 : snapped;
-    const int s = static_cast<int>(folded / 30.0);
-    return {TrimsamsaSign(s, folded - 30.0 * s), 0.0, false};
+    const WholeAndFraction degrees = Split(x, kBoundaryTolerance);
+    const int whole = static_cast<int>(degrees.whole) % 360;
+    const int s = whole / 30;
+    return {TrimsamsaSign(s, (whole - 30 * s) + degrees.fraction), 0.0, false};
   }
   const int n = VargaDivisions(varga);
   // Parts of the whole zodiac (12 N of them), counted from 0° Aries.
-  double parts = SnapToWhole(x * n / 30.0, kBoundaryTolerance * n / 30.0);
-  if (parts >= 12.0 * n) parts = 0.0;
-  const double whole = std::floor(parts);
-  const int part = static_cast<int>(whole);
+  const WholeAndFraction parts = Split(x * n / 30.0, kBoundaryTolerance * n / 30.0);
+  const int part = static_cast<int>(parts.whole) % (12 * n);
   const int s = part / n;
   const int l = part % n;
-  return {EqualPartSign(varga, s, l), 30.0 * (parts - whole), true};
+  return {EqualPartSign(varga, s, l), 30.0 * parts.fraction, true};
 }
 
 int VargaSign(double longitude, Varga varga) { return VargaPlaceOf(longitude, varga).sign; }

@@ -31,33 +31,6 @@ constexpr std::array<LagnaRow, kSpecialLagnaCount> kLagnaRows = {{
 
 const LagnaRow& RowOf(SpecialLagna lagna) { return kLagnaRows[static_cast<std::size_t>(lagna)]; }
 
-// The ascendant `secondsAfter` seconds (fractions kept) past `base`: the engine's reading
-// of the clock step it falls in (a minute for the classic formulas, a second for the
-// precise ephemeris), carried on toward the next step's reading in proportion.
-double AscendantAt(const ChartEngine& engine, const LocalDateTime& base, double secondsAfter) {
-  const std::int64_t step = engine.ReadsSeconds() ? 1 : 60;
-  const double total = static_cast<double>(SecondsSinceEpoch(base)) + secondsAfter;
-  const auto stepStart = static_cast<std::int64_t>(std::floor(total / static_cast<double>(step))) *
-                         step;
-  const double fraction = (total - static_cast<double>(stepStart)) / static_cast<double>(step);
-  const double first = engine.Ascendant(FromSecondsSinceEpoch(stepStart)).AscendantSidereal;
-  if (fraction == 0.0) return first;
-  const double next = engine.Ascendant(FromSecondsSinceEpoch(stepStart + step)).AscendantSidereal;
-  double move = next - first;
-  if (move < -180.0) move += 360.0;
-  if (move > 180.0) move -= 360.0;
-  return FoldDegrees(first + fraction * move);
-}
-
-// A value the classic formulas read at the birth minute, carried on toward the next
-// minute's reading by the birth's seconds.
-double BetweenMinutes(double atMinute, double atNextMinute, int seconds) {
-  double move = atNextMinute - atMinute;
-  if (move < -180.0) move += 360.0;
-  if (move > 180.0) move -= 360.0;
-  return FoldDegrees(atMinute + move * (seconds / 60.0));
-}
-
 SpecialLagnaPoint PointAt(double longitude, int ascSign) {
   SpecialLagnaPoint point;
   point.available = true;
@@ -131,12 +104,8 @@ SpecialLagnas ComputeSpecialLagnas(const ChartResult& chart, const SpecialLagnaO
   out.ascendant = chart.ascendant.AscendantSidereal;
   out.moon = chart.moon.MoonSidereal;
   if (!engine.ReadsSeconds() && birth.second != 0) {
-    LocalDateTime nextMinute = birth;
-    nextMinute.second = 0;
-    nextMinute = AddMinutes(nextMinute, 1);
-    out.ascendant = BetweenMinutes(out.ascendant, engine.Ascendant(nextMinute).AscendantSidereal,
-                                   birth.second);
-    out.moon = BetweenMinutes(out.moon, engine.Moon(nextMinute).MoonSidereal, birth.second);
+    out.ascendant = engine.AscendantAt(birth, 0.0);
+    out.moon = engine.MoonAt(birth, 0.0);
   }
 
   // The time lagnas count forward from the sunrise of the birth's day, through the night.
@@ -202,11 +171,12 @@ SpecialLagnas ComputeSpecialLagnas(const ChartResult& chart, const SpecialLagnaO
     out.saturnPart = part + 1;
     const double eighth = SecondsFrom(*spanStart, *spanEnd) / 8.0;
     const auto at = [&](PartMoment moment) {
-      return PointAt(AscendantAt(engine, *spanStart, eighth * (part + PartFraction(moment))),
+      return PointAt(engine.AscendantAt(*spanStart, eighth * (part + PartFraction(moment))),
                      ascSign);
     };
     set(SpecialLagna::Gulika, at(options.gulika));
-    set(SpecialLagna::Mandi, at(options.mandi));
+    set(SpecialLagna::Mandi, options.mandi == options.gulika ? out[SpecialLagna::Gulika]
+                                                             : at(options.mandi));
   }
   return out;
 }

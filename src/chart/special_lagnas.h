@@ -89,8 +89,8 @@ struct SpecialLagnas {
 
 // The special lagnas of `chart` (a completed chart run) by its birth data and conventions.
 // Every point reads the birth instant to the second: where the conventions' ascendant and
-// Moon read the clock to the minute (the classic formulas), they are taken between the
-// minute's reading and the next one's, in proportion to the seconds.
+// Moon read the clock to the minute (the classic formulas), their formulas are evaluated at
+// the birth second (ChartEngine::AscendantAt), as are Gulika's and Mandi's instants.
 SpecialLagnas ComputeSpecialLagnas(const ChartResult& chart,
                                    const SpecialLagnaOptions& options = {});
 

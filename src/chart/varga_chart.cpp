@@ -10,8 +10,8 @@ double PranapadaLongitudeOf(const ChartResult& chart) {
   return PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada);
 }
 
-VargaChart VargaChartOf(const ChartResult& chart, Varga varga,
-                        const SpecialLagnas* specialLagnas) {
+VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
+                         const SpecialLagnas* specialLagnas) {
   VargaChart out;
   out.varga = varga;
   for (std::size_t body = 0; body < out.bodies.size(); ++body) {
@@ -25,6 +25,12 @@ VargaChart VargaChartOf(const ChartResult& chart, Varga varga,
       if (point.available) out.specialLagnas[i] = VargaPlaceOf(point.longitude, varga);
     }
   }
+  return out;
+}
+
+VargaChart VargaChartOf(const ChartResult& chart, Varga varga,
+                        const SpecialLagnas* specialLagnas) {
+  VargaChart out = VargaPlacesOf(chart, varga, specialLagnas);
   if (varga == Varga::D1) {
     out.SignCells = chart.SignCells;
     out.SpecialCells = chart.SpecialCells;

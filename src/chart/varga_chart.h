@@ -24,7 +24,11 @@ struct VargaChart {
   std::array<std::string, 12> SpecialCells;   // "PpL" in its varga sign
 };
 
-// The varga chart of `chart`. D1 keeps the chart's own cells as they are (its special-point
+// The places of the varga chart of `chart`, its cells left empty.
+VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
+                         const SpecialLagnas* specialLagnas = nullptr);
+
+// The varga chart of `chart` with its cells. D1 keeps the chart's own cells as they are (its special-point
 // cells with their unnamed tags too); any other varga's cells hold the bodies and "PpL".
 VargaChart VargaChartOf(const ChartResult& chart, Varga varga,
                         const SpecialLagnas* specialLagnas = nullptr);
