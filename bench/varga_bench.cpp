@@ -33,10 +33,8 @@ void AddedToChart(benchmark::State& state, const velquor::Conventions& conventio
   for (auto _ : state) {
     const velquor::SpecialLagnas lagnas = velquor::ComputeSpecialLagnas(charts[i]);
     benchmark::DoNotOptimize(lagnas);
-    for (const velquor::Varga varga : velquor::kVargas) {
-      velquor::VargaChart chart = velquor::VargaPlacesOf(charts[i], varga, &lagnas);
-      benchmark::DoNotOptimize(chart);
-    }
+    auto vargas = velquor::AllVargaPlacesOf(charts[i], &lagnas);
+    benchmark::DoNotOptimize(vargas);
     i = (i + 1) % charts.size();
   }
 }

@@ -1,5 +1,6 @@
 #include "astro/vargas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velquor {
@@ -172,20 +173,19 @@ std::optional<Varga> VargaNamed(std::string_view code) {
 }
 
 VargaPlace VargaPlaceOf(double longitude, Varga varga) {
-  const double x = FoldCircle(longitude);
+  // The sign and the fraction of it passed, a boundary within the tolerance read as on it;
+  // multiplications by rounded constants stay far inside the tolerance.
+  const WholeAndFraction signs =
+      Split(FoldCircle(longitude) * (1.0 / 30.0), kBoundaryTolerance * (1.0 / 30.0));
+  const int s = static_cast<int>(signs.whole) % 12;
   if (varga == Varga::D30) {
-    // Whole degrees of the zodiac: the Trimsamsa's bounds are whole degrees.
-    const WholeAndFraction degrees = Split(x, kBoundaryTolerance);
-    const int whole = static_cast<int>(degrees.whole) % 360;
-    const int s = whole / 30;
-    return {TrimsamsaSign(s, (whole - 30 * s) + degrees.fraction), 0.0, false};
+    // The Trimsamsa's bounds are whole degrees.
+    const WholeAndFraction degrees = Split(30.0 * signs.fraction, kBoundaryTolerance);
+    return {TrimsamsaSign(s, degrees.whole + degrees.fraction), 0.0, false};
   }
   const int n = VargaDivisions(varga);
-  // Parts of the whole zodiac (12 N of them), counted from 0° Aries.
-  const WholeAndFraction parts = Split(x * n / 30.0, kBoundaryTolerance * n / 30.0);
-  const int part = static_cast<int>(parts.whole) % (12 * n);
-  const int s = part / n;
-  const int l = part % n;
+  const WholeAndFraction parts = Split(signs.fraction * n, kBoundaryTolerance * n / 30.0);
+  const int l = std::min(static_cast<int>(parts.whole), n - 1);
   return {EqualPartSign(varga, s, l), 30.0 * parts.fraction, true};
 }
 

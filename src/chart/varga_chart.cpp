@@ -10,15 +10,17 @@ double PranapadaLongitudeOf(const ChartResult& chart) {
   return PranapadaLongitude(chart.SunAtSunriseText, chart.pranapada);
 }
 
-VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
-                         const SpecialLagnas* specialLagnas) {
+namespace {
+
+VargaChart PlacesOf(const ChartResult& chart, Varga varga, const SpecialLagnas* specialLagnas,
+                    double pranapadaLongitude) {
   VargaChart out;
   out.varga = varga;
   for (std::size_t body = 0; body < out.bodies.size(); ++body) {
     out.bodies[body] = VargaPlaceOf(chart.longitudes[body], varga);
   }
   out.ascendantSign = out.bodies[kAscendantBody].sign;
-  out.pranapada = VargaPlaceOf(PranapadaLongitudeOf(chart), varga);
+  out.pranapada = VargaPlaceOf(pranapadaLongitude, varga);
   if (specialLagnas != nullptr) {
     for (std::size_t i = 0; i < kSpecialLagnaCount; ++i) {
       const SpecialLagnaPoint& point = specialLagnas->points[i];
@@ -26,6 +28,23 @@ VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
     }
   }
   return out;
+}
+
+}  // namespace
+
+VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
+                         const SpecialLagnas* specialLagnas) {
+  return PlacesOf(chart, varga, specialLagnas, PranapadaLongitudeOf(chart));
+}
+
+std::array<VargaChart, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
+                                                     const SpecialLagnas* specialLagnas) {
+  const double pranapada = PranapadaLongitudeOf(chart);
+  std::array<VargaChart, kVargaCount> all;
+  for (std::size_t i = 0; i < kVargaCount; ++i) {
+    all[i] = PlacesOf(chart, kVargas[i], specialLagnas, pranapada);
+  }
+  return all;
 }
 
 VargaChart VargaChartOf(const ChartResult& chart, Varga varga,

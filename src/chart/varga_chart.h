@@ -28,6 +28,10 @@ struct VargaChart {
 VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
                          const SpecialLagnas* specialLagnas = nullptr);
 
+// The places of all sixteen, in the order of kVargas.
+std::array<VargaChart, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
+                                                     const SpecialLagnas* specialLagnas = nullptr);
+
 // The varga chart of `chart` with its cells. D1 keeps the chart's own cells as they are (its special-point
 // cells with their unnamed tags too); any other varga's cells hold the bodies and "PpL".
 VargaChart VargaChartOf(const ChartResult& chart, Varga varga,

@@ -38,6 +38,16 @@ TEST(VargaChart, EveryPointByItsLongitudeInEveryVarga) {
           }
         }
       }
+      const auto all = AllVargaPlacesOf(chart, &lagnas);
+      for (std::size_t i = 0; i < kVargaCount; ++i) {
+        const VargaChart one = VargaPlacesOf(chart, kVargas[i], &lagnas);
+        EXPECT_EQ(all[i].varga, kVargas[i]);
+        EXPECT_EQ(all[i].pranapada.sign, one.pranapada.sign);
+        for (std::size_t body = 0; body < kBodyCount; ++body) {
+          EXPECT_EQ(all[i].bodies[body].sign, one.bodies[body].sign);
+          EXPECT_EQ(all[i].bodies[body].degree, one.bodies[body].degree);
+        }
+      }
       const VargaChart d1 = VargaChartOf(chart, Varga::D1);
       EXPECT_EQ(d1.SignCells, chart.SignCells);
       EXPECT_EQ(d1.SpecialCells, chart.SpecialCells);
