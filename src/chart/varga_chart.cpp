@@ -12,9 +12,9 @@ double PranapadaLongitudeOf(const ChartResult& chart) {
 
 namespace {
 
-VargaChart PlacesOf(const ChartResult& chart, Varga varga, const SpecialLagnas* specialLagnas,
-                    double pranapadaLongitude) {
-  VargaChart out;
+VargaPlaces PlacesOf(const ChartResult& chart, Varga varga, const SpecialLagnas* specialLagnas,
+                     double pranapadaLongitude) {
+  VargaPlaces out;
   out.varga = varga;
   for (std::size_t body = 0; body < out.bodies.size(); ++body) {
     out.bodies[body] = VargaPlaceOf(chart.longitudes[body], varga);
@@ -32,15 +32,15 @@ VargaChart PlacesOf(const ChartResult& chart, Varga varga, const SpecialLagnas* 
 
 }  // namespace
 
-VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
+VargaPlaces VargaPlacesOf(const ChartResult& chart, Varga varga,
                          const SpecialLagnas* specialLagnas) {
   return PlacesOf(chart, varga, specialLagnas, PranapadaLongitudeOf(chart));
 }
 
-std::array<VargaChart, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
-                                                     const SpecialLagnas* specialLagnas) {
+std::array<VargaPlaces, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
+                                                      const SpecialLagnas* specialLagnas) {
   const double pranapada = PranapadaLongitudeOf(chart);
-  std::array<VargaChart, kVargaCount> all;
+  std::array<VargaPlaces, kVargaCount> all;
   for (std::size_t i = 0; i < kVargaCount; ++i) {
     all[i] = PlacesOf(chart, kVargas[i], specialLagnas, pranapada);
   }
@@ -49,7 +49,8 @@ std::array<VargaChart, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
 
 VargaChart VargaChartOf(const ChartResult& chart, Varga varga,
                         const SpecialLagnas* specialLagnas) {
-  VargaChart out = VargaPlacesOf(chart, varga, specialLagnas);
+  VargaChart out;
+  static_cast<VargaPlaces&>(out) = VargaPlacesOf(chart, varga, specialLagnas);
   if (varga == Varga::D1) {
     out.SignCells = chart.SignCells;
     out.SpecialCells = chart.SpecialCells;

@@ -12,7 +12,8 @@
 
 namespace velquor {
 
-struct VargaChart {
+// Where every point of a chart falls in one varga.
+struct VargaPlaces {
   Varga varga = Varga::D1;
   std::array<VargaPlace, 10> bodies;  // Sun .. Ketu, the ascendant, in the chart's body order
   VargaPlace pranapada;               // of the Pranapada Lagna's longitude (to the arc minute)
@@ -20,16 +21,20 @@ struct VargaChart {
   // were given.
   std::array<std::optional<VargaPlace>, kSpecialLagnaCount> specialLagnas;
   int ascendantSign = 0;                      // bodies[ascendant].sign, 0 .. 11
+};
+
+// The places with the varga's sign cells, as the text chart and the drawings show them.
+struct VargaChart : VargaPlaces {
   std::array<std::string, 12> SignCells;      // the chart names of the bodies, by varga sign
   std::array<std::string, 12> SpecialCells;   // "PpL" in its varga sign
 };
 
-// The places of the varga chart of `chart`, its cells left empty.
-VargaChart VargaPlacesOf(const ChartResult& chart, Varga varga,
+// The places of the varga chart of `chart`.
+VargaPlaces VargaPlacesOf(const ChartResult& chart, Varga varga,
                          const SpecialLagnas* specialLagnas = nullptr);
 
 // The places of all sixteen, in the order of kVargas.
-std::array<VargaChart, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
+std::array<VargaPlaces, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
                                                      const SpecialLagnas* specialLagnas = nullptr);
 
 // The varga chart of `chart` with its cells. D1 keeps the chart's own cells as they are (its special-point

@@ -142,7 +142,7 @@ void SpecialLagnaObjects(std::string& out, const SpecialLagnas& lagnas) {
 
 void VargaObjects(std::string& out, const ChartResult& chart, const SpecialLagnas* lagnas) {
   AppendJsonObject(out, "vargas", [&] {
-    for (const VargaChart& v : AllVargaPlacesOf(chart, lagnas)) {
+    for (const VargaPlaces& v : AllVargaPlacesOf(chart, lagnas)) {
       AppendJsonObject(out, VargaCode(v.varga), [&] {
         for (std::size_t body = 0; body < kBodyKeys.size(); ++body) {
           AppendJsonMember(out, kBodyKeys[body], v.bodies[body].sign + 1);

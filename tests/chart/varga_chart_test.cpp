@@ -40,7 +40,7 @@ TEST(VargaChart, EveryPointByItsLongitudeInEveryVarga) {
       }
       const auto all = AllVargaPlacesOf(chart, &lagnas);
       for (std::size_t i = 0; i < kVargaCount; ++i) {
-        const VargaChart one = VargaPlacesOf(chart, kVargas[i], &lagnas);
+        const VargaPlaces one = VargaPlacesOf(chart, kVargas[i], &lagnas);
         EXPECT_EQ(all[i].varga, kVargas[i]);
         EXPECT_EQ(all[i].pranapada.sign, one.pranapada.sign);
         for (std::size_t body = 0; body < kBodyCount; ++body) {

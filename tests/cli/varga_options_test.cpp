@@ -141,5 +141,31 @@ TEST(CliVargas, BatchAsksForTheParts) {
   EXPECT_FALSE(Json::parse(Cli({"batch", "-"}, line).out).contains("vargas"));
 }
 
+// The windows meet second to second, and each one's first and last second chart the sign it
+// gives, the next window's first second another.
+TEST(CliVargas, WindowsOfAVargaAgreeWithTheCharts) {
+  std::vector<std::string> args = kDelhi;
+  args[0] = "windows";
+  args.insert(args.end(), {"--varga", "D9", "--span", "2", "--json"});
+  const CliRun run = Cli(args);
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const Json windows = Json::parse(run.out);
+  ASSERT_GT(windows.size(), 4u);
+  const auto signAt = [](const std::string& moment) {
+    std::vector<std::string> chart = With(kDelhi, "--time", moment.substr(11));
+    chart.insert(chart.end(), {"--json", "--vargas"});
+    return Json::parse(Cli(chart).out)["vargas"]["D9"]["pranapada"];
+  };
+  EXPECT_EQ(windows.front()["from"], "1990-08-15 06:28:15");
+  EXPECT_EQ(windows.back()["to"], "1990-08-15 06:32:15");
+  for (const Json& window : windows) {
+    EXPECT_EQ(window["varga"], "D9");
+    EXPECT_EQ(signAt(window["from"]), window["pranapada_sign"]) << window;
+    EXPECT_EQ(signAt(window["to"]), window["pranapada_sign"]) << window;
+  }
+  const CliRun bad = Cli(Plus(Plus(Without(args, "--json"), "--varga"), "D8"));
+  EXPECT_EQ(bad.status, kExitBadInput);
+}
+
 }  // namespace
 }  // namespace velquor::test
