@@ -33,7 +33,7 @@ constexpr std::array<VargaRow, kVargaCount> kRows = {{
     {Varga::D60, 60, "D60", "Shashtiamsa"},
 }};
 
-const VargaRow& RowOf(Varga varga) { return kRows[static_cast<std::size_t>(varga)]; }
+constexpr const VargaRow& RowOf(Varga varga) { return kRows[static_cast<std::size_t>(varga)]; }
 
 // Longitudes this close to a boundary are read as on it.
 constexpr double kBoundaryTolerance = 1e-9;  // degrees
@@ -64,7 +64,7 @@ enum : int { kAries = 0, kTaurus, kGemini, kCancer, kLeo, kVirgo, kLibra, kScorp
              kSagittarius, kCapricorn, kAquarius, kPisces };
 
 // The first sign of the series by the kind of sign: movable, fixed, dual.
-int ByModality(int sign, int movable, int fixed, int dual) {
+constexpr int ByModality(int sign, int movable, int fixed, int dual) {
   switch (sign % 3) {
     case 0:
       return movable;
@@ -76,7 +76,7 @@ int ByModality(int sign, int movable, int fixed, int dual) {
 }
 
 // The first sign of the series by element: fire, earth, air, water.
-int ByElement(int sign, int fire, int earth, int air, int water) {
+constexpr int ByElement(int sign, int fire, int earth, int air, int water) {
   switch (sign % 4) {
     case 0:
       return fire;
@@ -90,7 +90,7 @@ int ByElement(int sign, int fire, int earth, int air, int water) {
 }
 
 // The sign of part l (0 .. N-1) of sign s in an equally divided varga.
-int EqualPartSign(Varga varga, int s, int l) {
+constexpr int EqualPartSign(Varga varga, int s, int l) {
   const bool odd = IsOdd(s);
   int start = s;
   switch (varga) {
@@ -159,7 +159,50 @@ double FoldCircle(double longitude) {
   return x >= 360.0 ? 0.0 : x;
 }
 
+// Every equally divided varga counts on by a fixed step from the sign of its first part:
+// the sign of part l is (start + step × l) mod 12, start and step by varga and sign.
+struct PartSeries {
+  std::array<std::array<int, 12>, kVargaCount> start{}, step{};
+};
+
+constexpr PartSeries MakePartSeries() {
+  PartSeries series;
+  for (std::size_t i = 0; i < kVargaCount; ++i) {
+    if (kRows[i].varga == Varga::D30) continue;
+    for (int s = 0; s < 12; ++s) {
+      const int start = EqualPartSign(kRows[i].varga, s, 0);
+      series.start[i][static_cast<std::size_t>(s)] = start;
+      series.step[i][static_cast<std::size_t>(s)] =
+          kRows[i].divisions > 1 ? (EqualPartSign(kRows[i].varga, s, 1) - start + 12) % 12 : 0;
+    }
+  }
+  return series;
+}
+
+constexpr PartSeries kPartSeries = MakePartSeries();
+
 }  // namespace
+
+std::array<VargaPlace, kVargaCount> AllVargaPlacesOf(double longitude) {
+  const WholeAndFraction signs =
+      Split(FoldCircle(longitude) * (1.0 / 30.0), kBoundaryTolerance * (1.0 / 30.0));
+  const int s = static_cast<int>(signs.whole) % 12;
+  const auto sign = static_cast<std::size_t>(s);
+  std::array<VargaPlace, kVargaCount> out;
+  for (std::size_t i = 0; i < kVargaCount; ++i) {
+    const int n = kRows[i].divisions;
+    if (n == 30) {
+      const WholeAndFraction degrees = Split(30.0 * signs.fraction, kBoundaryTolerance);
+      out[i] = {TrimsamsaSign(s, degrees.whole + degrees.fraction), 0.0, false};
+      continue;
+    }
+    const WholeAndFraction parts = Split(signs.fraction * n, kBoundaryTolerance * n / 30.0);
+    const int l = std::min(static_cast<int>(parts.whole), n - 1);
+    out[i] = {(kPartSeries.start[i][sign] + kPartSeries.step[i][sign] * l) % 12,
+              30.0 * parts.fraction, true};
+  }
+  return out;
+}
 
 int VargaDivisions(Varga varga) { return RowOf(varga).divisions; }
 std::string_view VargaCode(Varga varga) { return RowOf(varga).code; }

@@ -44,6 +44,10 @@ struct VargaPlace {
 // double of an exact multiple (10/3 for D9) starts the next part as the rule means.
 VargaPlace VargaPlaceOf(double longitude, Varga varga);
 
+// VargaPlaceOf(longitude, v) for every varga v, in the order of kVargas, the longitude's
+// sign read once: what a chart's sixteen vargas take.
+std::array<VargaPlace, kVargaCount> AllVargaPlacesOf(double longitude);
+
 // VargaPlaceOf(longitude, varga).sign.
 int VargaSign(double longitude, Varga varga);
 

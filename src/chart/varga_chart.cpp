@@ -39,10 +39,24 @@ VargaPlaces VargaPlacesOf(const ChartResult& chart, Varga varga,
 
 std::array<VargaPlaces, kVargaCount> AllVargaPlacesOf(const ChartResult& chart,
                                                       const SpecialLagnas* specialLagnas) {
-  const double pranapada = PranapadaLongitudeOf(chart);
   std::array<VargaPlaces, kVargaCount> all;
+  for (std::size_t i = 0; i < kVargaCount; ++i) all[i].varga = kVargas[i];
+  for (std::size_t body = 0; body < kBodyCount; ++body) {
+    const auto places = AllVargaPlacesOf(chart.longitudes[body]);
+    for (std::size_t i = 0; i < kVargaCount; ++i) all[i].bodies[body] = places[i];
+  }
+  const auto pranapada = AllVargaPlacesOf(PranapadaLongitudeOf(chart));
   for (std::size_t i = 0; i < kVargaCount; ++i) {
-    all[i] = PlacesOf(chart, kVargas[i], specialLagnas, pranapada);
+    all[i].pranapada = pranapada[i];
+    all[i].ascendantSign = all[i].bodies[kAscendantBody].sign;
+  }
+  if (specialLagnas != nullptr) {
+    for (std::size_t k = 0; k < kSpecialLagnaCount; ++k) {
+      const SpecialLagnaPoint& point = specialLagnas->points[k];
+      if (!point.available) continue;
+      const auto places = AllVargaPlacesOf(point.longitude);
+      for (std::size_t i = 0; i < kVargaCount; ++i) all[i].specialLagnas[k] = places[i];
+    }
   }
   return all;
 }

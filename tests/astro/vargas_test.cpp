@@ -203,6 +203,34 @@ TEST(Vargas, AgreeWithArcSecondArithmeticOverTheZodiac) {
   }
 }
 
+// All sixteen at once against one at a time, over the zodiac in steps of a prime number of
+// milli-arc-seconds and at every boundary of every varga.
+TEST(Vargas, AllAtOnceAgreeWithOneAtATime) {
+  std::vector<double> longitudes;
+  for (std::int64_t mas = 0; mas < 360LL * 3600 * 1000; mas += 7919) {
+    longitudes.push_back(static_cast<double>(mas) / 3.6e6);
+  }
+  for (const Varga varga : kVargas) {
+    const int n = VargaDivisions(varga);
+    for (int k = 0; k <= 12 * n; ++k) {
+      longitudes.push_back(30.0 * k / n);
+      longitudes.push_back(30.0 * k / n - 1e-7);
+    }
+  }
+  for (const double longitude : {-0.25, 360.0, 365.5, 5.0, 12.0, 18.0, 20.0, 25.0}) {
+    longitudes.push_back(longitude);
+  }
+  for (const double longitude : longitudes) {
+    const auto all = AllVargaPlacesOf(longitude);
+    for (std::size_t i = 0; i < kVargaCount; ++i) {
+      const VargaPlace one = VargaPlaceOf(longitude, kVargas[i]);
+      ASSERT_EQ(all[i].sign, one.sign) << VargaCode(kVargas[i]) << " at " << longitude;
+      ASSERT_NEAR(all[i].degree, one.degree, 1e-9) << VargaCode(kVargas[i]) << " at " << longitude;
+      ASSERT_EQ(all[i].hasDegree, one.hasDegree);
+    }
+  }
+}
+
 TEST(Vargas, FoldsAnyLongitude) {
   for (const Varga varga : kVargas) {
     EXPECT_EQ(VargaSign(360.0, varga), VargaSign(0.0, varga)) << VargaCode(varga);
