@@ -244,7 +244,9 @@ TEST(Vargas, FoldsAnyLongitude) {
 TEST(Vargas, CodesAndNames) {
   for (const Varga varga : kVargas) {
     EXPECT_EQ(VargaNamed(VargaCode(varga)), varga);
-    EXPECT_EQ(VargaCode(varga), "D" + std::to_string(VargaDivisions(varga)));
+    std::string code = "D";
+    code += std::to_string(VargaDivisions(varga));
+    EXPECT_EQ(VargaCode(varga), code);
   }
   EXPECT_EQ(VargaNamed("d9"), Varga::D9);
   EXPECT_EQ(VargaTitle(Varga::D9), "Navamsa");
