@@ -47,7 +47,7 @@ struct WholeAndFraction {
 
 WholeAndFraction Split(double x, double tolerance) {
   // x >= 0 here, and below 720: truncation is the floor, without a library call.
-  double whole = static_cast<double>(static_cast<int>(x));
+  auto whole = static_cast<double>(static_cast<int>(x));
   double fraction = x - whole;
   if (1.0 - fraction < tolerance) {
     whole += 1.0;

@@ -126,7 +126,7 @@ int PrintChart(const BirthData& birth, const Conventions& conventions, const Fie
     err << kProgram << ": " << outcome.stopMessage << '\n';
     return kExitChartStopped;
   }
-  const ChartView plain;
+  const ChartView plain{};
   const ChartView& shown = view != nullptr ? *view : plain;
   if (exportRequest != nullptr) {
     // The page of a varga: the chart with the varga's cells and ascendant.
