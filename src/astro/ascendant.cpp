@@ -9,7 +9,14 @@
 
 namespace velquor {
 
-AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& place) {
+namespace {
+
+struct AscendantNumbers {
+  double ayanamsaOffset;
+  double sidereal;
+};
+
+AscendantNumbers NumbersOf(const LocalInstant& birth, const GeoPlace& place) {
   const LocalDateTime& b = birth.clock;
   const double localTime = b.hour + b.minute / 60.0;
   const double longitudeWest = -place.longitude;
@@ -19,8 +26,7 @@ AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& plac
   const double ut = localTime + birth.hoursToUniversal;
   const double T = (static_cast<double>(julianDay - 2415020) + ut / 24.0 - 0.5) / 36525.0;
 
-  AscendantResult out;
-  out.AyanamsaOffset = AyanamsaCorrection(T);
+  const double ayanamsaOffset = AyanamsaCorrection(T);
 
   // Right ascension of the meridian; the T term also carries the sidereal excess of the
   // day's hours, since T includes the time of day. A negative value is not folded.
@@ -37,7 +43,20 @@ AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& plac
   double tropical = a * kRadToDeg;
   while (tropical >= 360.0) tropical -= 360.0;
 
-  const double sidereal = NormalizeDegrees(tropical + out.AyanamsaOffset);
+  return {ayanamsaOffset, NormalizeDegrees(tropical + ayanamsaOffset)};
+}
+
+}  // namespace
+
+double AscendantSiderealOf(const LocalInstant& birth, const GeoPlace& place) {
+  return NumbersOf(birth, place).sidereal;
+}
+
+AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& place) {
+  const AscendantNumbers numbers = NumbersOf(birth, place);
+  const double sidereal = numbers.sidereal;
+  AscendantResult out;
+  out.AyanamsaOffset = numbers.ayanamsaOffset;
   out.AscendantSidereal = sidereal;
   out.AscendantDegree = static_cast<int>(std::floor(sidereal));
   out.AscendantText = FormatLongitude(sidereal);

@@ -22,4 +22,9 @@ struct AscendantResult {
 // fall outside 0..24 h; the Julian day of the local date stays, and T carries the overflow.
 AscendantResult ComputeAscendant(const LocalInstant& birth, const GeoPlace& place);
 
+// ComputeAscendant(birth, place).AscendantSidereal alone, without its text. The clock's
+// minute and hoursToUniversal fix the instant: a fraction of an hour added to
+// hoursToUniversal reads the formulas between the minutes.
+double AscendantSiderealOf(const LocalInstant& birth, const GeoPlace& place);
+
 }  // namespace velquor

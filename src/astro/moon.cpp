@@ -42,7 +42,7 @@ constexpr std::array<LunarTerm, 25> kLunarTerms = {{
 
 }  // namespace
 
-MoonResult ComputeMoon(const LocalInstant& birth) {
+double MoonSiderealOf(const LocalInstant& birth) {
   const LocalDateTime& b = birth.clock;
   const double ut = b.hour + b.minute / 60.0 + birth.hoursToUniversal;
   const long julianDay = JulianDayNumber(b.month, b.day, b.year);
@@ -74,7 +74,11 @@ MoonResult ComputeMoon(const LocalInstant& birth) {
 
   double sidereal = tropical + offset;
   if (sidereal < 0.0) sidereal += 360.0;
+  return sidereal;
+}
 
+MoonResult ComputeMoon(const LocalInstant& birth) {
+  const double sidereal = MoonSiderealOf(birth);
   MoonResult out;
   out.MoonSidereal = sidereal;
   out.MoonText = FormatLongitude(sidereal);

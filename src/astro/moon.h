@@ -21,6 +21,9 @@ struct MoonResult {
 // differs from the ascendant's in polynomial and time argument.
 MoonResult ComputeMoon(const LocalInstant& birth);
 
+// ComputeMoon(birth).MoonSidereal alone, without its text.
+double MoonSiderealOf(const LocalInstant& birth);
+
 // The start of the nakshatra a sidereal Moon (degrees, 0..360) stands in: an entry of the
 // 13.33-step table, the index counted in exact widths of 800 arc minutes.
 double NakshatraStartOf(double moonSidereal);

@@ -56,6 +56,27 @@ MoonResult ChartEngine::Moon(const LocalDateTime& clock) const {
   return out;
 }
 
+double ChartEngine::AscendantAt(const LocalDateTime& clock, double extraSeconds) const {
+  if (ReadsSeconds()) {
+    return PreciseAscendant(JulianDayOf(clock) + extraSeconds / 86400.0, place_.latitude,
+                            place_.longitude);
+  }
+  LocalInstant at = InstantOf(clock);
+  if (clock.second != 0 || extraSeconds != 0.0) {
+    at.hoursToUniversal += (clock.second + extraSeconds) / 3600.0;
+  }
+  return AscendantSiderealOf(at, place_);
+}
+
+double ChartEngine::MoonAt(const LocalDateTime& clock, double extraSeconds) const {
+  if (ReadsSeconds()) return PreciseMoonLongitude(JulianDayOf(clock) + extraSeconds / 86400.0);
+  LocalInstant at = InstantOf(clock);
+  if (clock.second != 0 || extraSeconds != 0.0) {
+    at.hoursToUniversal += (clock.second + extraSeconds) / 3600.0;
+  }
+  return MoonSiderealOf(at);
+}
+
 PlanetLongitudes ChartEngine::Planets(const LocalDateTime& clock, double ayanamsa) const {
   if (!ReadsSeconds()) return ComputePlanets(InstantOf(clock), ayanamsa);
   const PreciseBodies precise = PreciseLongitudes(JulianDayOf(clock));

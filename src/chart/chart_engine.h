@@ -32,6 +32,13 @@ class ChartEngine {
   // The Moon of a clock reading.
   MoonResult Moon(const LocalDateTime& clock) const;
 
+  // The sidereal ascendant and Moon (degrees) at `clock` plus `extraSeconds`, read to the
+  // fraction of a second in both ephemerides: the classic formulas, which read the clock
+  // to the minute, take its seconds and the extra ones as a later instant. With a whole
+  // minute and no extra seconds they are Ascendant(clock) and Moon(clock) to the bit.
+  double AscendantAt(const LocalDateTime& clock, double extraSeconds) const;
+  double MoonAt(const LocalDateTime& clock, double extraSeconds) const;
+
   // The Sun, Mercury .. Saturn and the nodes, sidereal. `ayanamsa` (degrees, positive) is
   // the one the classic formulas subtract: the chart passes that of the birth moment for
   // every clock reading. The precise ephemeris is sidereal of its own instant and ignores it.

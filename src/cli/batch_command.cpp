@@ -60,8 +60,12 @@ class BatchCommand final : public Command {
     options.waitForInput = [&] { return stopSignals.WaitForInput(waitFd); };
     options.stopRequested = [] { return StopSignals::Received() != 0; };
     try {
+      const ChartJsonParts parts{specialLagnas_, {}, vargas_};
+      const LineProcessor chartLine = [&parts](const InputLine& line, std::string& out) {
+        return ChartLineWith(line, out, parts);
+      };
       const PipelineSummary summary =
-          ProcessLines(fromStandardInput ? streams.in : file, streams.out, ChartLine, options);
+          ProcessLines(fromStandardInput ? streams.in : file, streams.out, chartLine, options);
       if (summary.stopped) return 128 + StopSignals::Received();
       return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
     } catch (const std::exception& error) {
@@ -73,9 +77,15 @@ class BatchCommand final : public Command {
  private:
   void AddOptions(CLI::App& command) override {
     command.add_option("file", path_, "Input file; standard input when absent or -");
+    command.add_flag("--special-lagnas", specialLagnas_,
+                     "Add each chart's special lagnas (\"special_lagnas\")");
+    command.add_flag("--vargas", vargas_,
+                     "Add each point's sign in the sixteen vargas (\"vargas\")");
   }
 
   std::string path_;
+  bool specialLagnas_ = false;
+  bool vargas_ = false;
 };
 
 }  // namespace

@@ -24,6 +24,10 @@ void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_vie
 }
 
 bool ChartLine(const InputLine& line, std::string& out) {
+  return ChartLineWith(line, out, ChartJsonParts{});
+}
+
+bool ChartLineWith(const InputLine& line, std::string& out, const ChartJsonParts& parts) {
   const std::size_t start = out.size();
   try {
     if (line.overlong) {
@@ -36,7 +40,11 @@ bool ChartLine(const InputLine& line, std::string& out) {
       AppendErrorLine(out, line.number, outcome.stopMessage, kErrorKindPolar);
       return false;
     }
-    AppendChartJson(out, *outcome.chart);
+    if (parts.specialLagnas || parts.vargas) {
+      AppendChartJson(out, *outcome.chart, parts);
+    } else {
+      AppendChartJson(out, *outcome.chart);
+    }
     out += '\n';
     return true;
   } catch (const InputError& error) {

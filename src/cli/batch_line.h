@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/chart_json.h"
 #include "cli/ordered_pipeline.h"
 
 namespace velquor {
@@ -24,5 +25,8 @@ void AppendErrorLine(std::string& out, std::uint64_t lineNumber, std::string_vie
 
 // The batch LineProcessor: the chart of the line as one JSON line, or its error line.
 bool ChartLine(const InputLine& line, std::string& out);
+
+// ChartLine with the chart object's parts asked (special lagnas, vargas).
+bool ChartLineWith(const InputLine& line, std::string& out, const ChartJsonParts& parts);
 
 }  // namespace velquor

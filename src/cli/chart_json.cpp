@@ -4,7 +4,10 @@
 #include <optional>
 #include <string_view>
 
+#include "astro/position_text.h"
+#include "astro/vargas.h"
 #include "births/birth_keys.h"
+#include "chart/varga_chart.h"
 #include "pranapada/pranapada_lagna.h"
 #include "text/json_text.h"
 
@@ -109,9 +112,67 @@ void Details(std::string& out, const DetailTexts& details) {
   });
 }
 
+constexpr std::array<std::string_view, 10> kBodyKeys = {
+    "sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu", "ascendant"};
+
+void SpecialLagnaObjects(std::string& out, const SpecialLagnas& lagnas) {
+  AppendJsonObject(out, "special_lagnas", [&] {
+    AppendJsonObject(out, "options", [&] {
+      AppendJsonMember(out, "varnada", NameOf(lagnas.options.varnada));
+      AppendJsonMember(out, "gulika", NameOf(lagnas.options.gulika));
+      AppendJsonMember(out, "mandi", NameOf(lagnas.options.mandi));
+    });
+    for (const SpecialLagna lagna : kSpecialLagnas) {
+      const SpecialLagnaPoint& point = lagnas[lagna];
+      if (!point.available) {
+        AppendJsonKey(out, SpecialLagnaKey(lagna));
+        out += "null";
+        continue;
+      }
+      AppendJsonObject(out, SpecialLagnaKey(lagna), [&] {
+        AppendJsonMember(out, "longitude", point.longitude);
+        AppendJsonMember(out, "text", FormatLongitude(point.longitude));
+        AppendJsonMember(out, "sign", point.sign + 1);
+        AppendJsonMember(out, "house", point.house);
+        AppendJsonMember(out, "whole_sign", point.wholeSign);
+      });
+    }
+  });
+}
+
+void VargaObjects(std::string& out, const ChartResult& chart, const SpecialLagnas* lagnas) {
+  AppendJsonObject(out, "vargas", [&] {
+    for (const VargaPlaces& v : AllVargaPlacesOf(chart, lagnas)) {
+      AppendJsonObject(out, VargaCode(v.varga), [&] {
+        for (std::size_t body = 0; body < kBodyKeys.size(); ++body) {
+          AppendJsonMember(out, kBodyKeys[body], v.bodies[body].sign + 1);
+        }
+        AppendJsonMember(out, "pranapada", v.pranapada.sign + 1);
+        for (std::size_t i = 0; i < kSpecialLagnaCount; ++i) {
+          if (v.specialLagnas[i]) {
+            AppendJsonMember(out, SpecialLagnaKey(kSpecialLagnas[i]), v.specialLagnas[i]->sign + 1);
+          }
+        }
+      });
+    }
+  });
+}
+
+void AppendChartObject(std::string& out, const ChartResult& chart, const ChartJsonParts* parts);
+
 }  // namespace
 
 void AppendChartJson(std::string& out, const ChartResult& chart) {
+  AppendChartObject(out, chart, nullptr);
+}
+
+void AppendChartJson(std::string& out, const ChartResult& chart, const ChartJsonParts& parts) {
+  AppendChartObject(out, chart, &parts);
+}
+
+namespace {
+
+void AppendChartObject(std::string& out, const ChartResult& chart, const ChartJsonParts* parts) {
   out += '{';
   AppendJsonObject(out, "zone", [&] {
     AppendJsonMember(out, "index", chart.zoneIndex);
@@ -169,7 +230,17 @@ void AppendChartJson(std::string& out, const ChartResult& chart) {
       AppendJsonMember(out, choice.key, choice.nameIn(chart.conventions));
     }
   });
+  if (parts != nullptr && (parts->specialLagnas || parts->vargas)) {
+    std::optional<SpecialLagnas> lagnas;
+    if (parts->specialLagnas) {
+      lagnas = ComputeSpecialLagnas(chart, parts->lagnaOptions);
+      SpecialLagnaObjects(out, *lagnas);
+    }
+    if (parts->vargas) VargaObjects(out, chart, lagnas ? &*lagnas : nullptr);
+  }
   out += '}';
 }
+
+}  // namespace
 
 }  // namespace velquor

@@ -4,7 +4,10 @@
 #include <string_view>
 #include <utility>
 
+#include "astro/position_text.h"
+#include "astro/signs.h"
 #include "chart/position_texts.h"
+#include "chart/varga_chart.h"
 #include "cli/printable_text.h"
 #include "cli/sign_grid.h"
 
@@ -83,9 +86,29 @@ void House(std::string& out, const ChartResult& chart) {
   WrappedText(out, chart.HouseText);
 }
 
+void SpecialLagnaTable(std::string& out, const SpecialLagnas& lagnas) {
+  out += "Special Lagnas\n";
+  for (const SpecialLagna lagna : kSpecialLagnas) {
+    const SpecialLagnaPoint& point = lagnas[lagna];
+    std::string value = "-";
+    if (point.available) {
+      value = FormatLongitude(point.longitude);
+      value.append(value.size() < 18 ? 18 - value.size() : 1, ' ');
+      value += "house " + std::to_string(point.house);
+      if (point.wholeSign) value += " (sign)";
+    }
+    CaptionedLine(out, SpecialLagnaName(lagna), 16, value);
+  }
+}
+
 }  // namespace
 
 std::string FormatChartText(const ChartResult& chart) {
+  return FormatChartText(chart, Varga::D1, nullptr);
+}
+
+std::string FormatChartText(const ChartResult& chart, Varga varga,
+                            const SpecialLagnas* specialLagnas) {
   std::string out;
   Details(out, chart.details);
   out += kIndent;
@@ -93,8 +116,18 @@ std::string FormatChartText(const ChartResult& chart) {
   out += "\n\n";
   Positions(out, chart.PositionTexts);
   out += '\n';
-  out += "Hora\n";
-  out += DrawSignGrid(chart.SignCells, chart.SpecialCells);
+  if (specialLagnas != nullptr) {
+    SpecialLagnaTable(out, *specialLagnas);
+    out += '\n';
+  }
+  if (varga == Varga::D1) {
+    out += "Hora\n";
+    out += DrawSignGrid(chart.SignCells, chart.SpecialCells);
+  } else {
+    const VargaChart v = VargaChartOf(chart, varga);
+    out += std::string(VargaCode(varga)) + " " + std::string(VargaTitle(varga)) + "\n";
+    out += DrawSignGrid(v.SignCells, v.SpecialCells);
+  }
   out += '\n';
   House(out, chart);
   return out;

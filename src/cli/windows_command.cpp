@@ -1,5 +1,7 @@
 #include "cli/windows_command.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,9 +10,16 @@
 #include "astro/precise_ephemeris.h"
 #include "births/birth_check.h"
 #include "births/input_error.h"
+#include "astro/vargas.h"
+#include "chart/birth_instant.h"
 #include "chart/birth_timeline.h"
+#include "chart/chart_run.h"
+#include "chart/sign_names.h"
 #include "chart/time_zone_rows.h"
 #include "chart/time_zones.h"
+#include "chart/validation.h"
+#include "chart/varga_chart.h"
+#include "text/json_text.h"
 #include "cli/chart_options.h"
 #include "cli/command_io.h"
 #include "cli/option_values.h"
@@ -19,6 +28,71 @@
 namespace velquor {
 
 namespace {
+
+// A span of birth seconds within which the Pranapada keeps its sign in a varga, or the
+// charts stop.
+struct VargaWindow {
+  LocalDateTime from, to;  // both included
+  int sign = -1;           // 0 .. 11; -1 where no chart can be made
+};
+
+// Every second of the span charted, the Pranapada's longitude placed in the varga: the
+// obvious way, a whole chart a second (±12 hours take well under a second).
+std::vector<VargaWindow> VargaWindows(const BirthData& birth, int spanMinutes,
+                                      const Conventions& conventions, Varga varga) {
+  std::vector<VargaWindow> windows;
+  const LocalDateTime moment = BirthMomentOf(birth);
+  const std::int64_t span = static_cast<std::int64_t>(spanMinutes) * 60;
+  for (std::int64_t offset = -span; offset <= span; ++offset) {
+    const LocalDateTime at = AddSeconds(moment, offset);
+    const BirthData atBirth = BirthAt(birth, at);
+    int sign = -1;
+    if (!CheckChartable(atBirth)) {
+      const ChartOutcome outcome = RunChart(atBirth, conventions);
+      if (outcome.chart) sign = VargaSign(PranapadaLongitudeOf(*outcome.chart), varga);
+    }
+    if (!windows.empty() && windows.back().sign == sign) {
+      windows.back().to = at;
+    } else {
+      windows.push_back({at, at, sign});
+    }
+  }
+  return windows;
+}
+
+std::string FormatVargaWindowsText(const BirthData& birth, Varga varga,
+                                   const std::vector<VargaWindow>& windows) {
+  const LocalDateTime moment = BirthMomentOf(birth);
+  std::string out = "The Pranapada Lagna's sign in " + std::string(VargaCode(varga)) + " " +
+                    std::string(VargaTitle(varga)) + " around " + FormatSecond(moment) + "\n";
+  for (const VargaWindow& w : windows) {
+    out += (w.from <= moment && moment <= w.to) ? "> " : "  ";
+    out += FormatSecond(w.from) + " to " + FormatSecond(w.to) + "  ";
+    out += w.sign < 0 ? "no chart" : kSignNames[static_cast<std::size_t>(w.sign)];
+    out += '\n';
+  }
+  return out;
+}
+
+void AppendVargaWindowsJson(std::string& out, Varga varga,
+                            const std::vector<VargaWindow>& windows) {
+  out += '[';
+  for (const VargaWindow& w : windows) {
+    if (out.back() != '[') out += ',';
+    out += '{';
+    AppendJsonMember(out, "from", FormatSecond(w.from));
+    AppendJsonMember(out, "to", FormatSecond(w.to));
+    AppendJsonMember(out, "varga", VargaCode(varga));
+    AppendJsonKey(out, "pranapada_sign");
+    if (w.sign < 0) {
+      out += "null";
+    } else {
+      AppendJsonInteger(out, w.sign + 1);
+    }
+    out += '}';
+  }
+  out += ']';
+}
 
 class WindowsCommand final : public Command {
  public:
@@ -44,6 +118,28 @@ class WindowsCommand final : public Command {
     } catch (const InputError& error) {
       err << kProgram << ": " << error.what() << '\n';
       return kExitBadInput;
+    }
+    if (!varga_.empty()) {
+      const std::optional<Varga> varga = VargaNamed(varga_);
+      if (!varga) {
+        err << kProgram << ": --varga: unknown value \"" << varga_ << "\"\n";
+        return kExitBadInput;
+      }
+      std::vector<VargaWindow> windows;
+      try {
+        windows = VargaWindows(birth, spanMinutes_, conventions, *varga);
+      } catch (const EphemerisUnavailable& error) {
+        err << kProgram << ": " << error.what() << '\n';
+        return kExitIoFailure;
+      }
+      if (options_.json) {
+        std::string text;
+        AppendVargaWindowsJson(text, *varga, windows);
+        streams.out << text << '\n';
+      } else {
+        streams.out << FormatVargaWindowsText(birth, *varga, windows);
+      }
+      return FinishOutput(streams.out, err);
     }
     std::vector<TimelineInterval> timeline;
     try {
@@ -76,9 +172,12 @@ class WindowsCommand final : public Command {
         .add_option("--span", spanMinutes_,
                     "Minutes either side of the birth time, 0 to 720 (default 30)")
         ->transform(CLI::Validator(DecimalWholeNumber, "", "decimal"));
+    command.add_option("--varga", varga_,
+                       "The Pranapada's sign windows in this varga (D1 .. D60) instead");
   }
 
   ChartOptions options_;
+  std::string varga_;
   int spanMinutes_ = kDefaultTimelineSpanMinutes;
 };
 
