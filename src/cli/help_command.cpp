@@ -1,6 +1,7 @@
 #include "cli/help_command.h"
 
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -12,7 +13,9 @@ namespace {
 
 class HelpCommand final : public Command {
  public:
-  HelpCommand() : Command("help", "Describe the commands, or one COMMAND's options") {}
+  HelpCommand()
+      : Command("help", "Describe the commands, or one COMMAND's options (a sub-command "
+                        "after its command: help births export)") {}
 
   int Run(const CommandStreams& streams) override {
     if (topic_.empty()) {
@@ -20,12 +23,20 @@ class HelpCommand final : public Command {
       streams.out << tool_->get_formatter()->make_help(tool_, kProgram, CLI::AppFormatMode::Normal);
       return FinishOutput(streams.out, streams.err);
     }
-    const CLI::App* topic = CommandNamed(*tool_, topic_);
-    if (topic == nullptr) {
-      streams.err << kProgram << ": help: unknown command \"" << topic_ << "\"\n";
-      return kExitBadInput;
+    // Each word names a sub-command of the one before it.
+    const CLI::App* topic = tool_;
+    std::string usagePrefix = kProgram;  // the words before the topic's name in its usage
+    std::string named;
+    for (const std::string& word : topic_) {
+      if (!named.empty()) usagePrefix += " " + topic->get_name();
+      named += named.empty() ? word : " " + word;
+      topic = CommandNamed(*topic, word);
+      if (topic == nullptr) {
+        streams.err << kProgram << ": help: unknown command \"" << named << "\"\n";
+        return kExitBadInput;
+      }
     }
-    streams.out << topic->help(kProgram);
+    streams.out << topic->help(usagePrefix);
     return FinishOutput(streams.out, streams.err);
   }
 
@@ -36,7 +47,7 @@ class HelpCommand final : public Command {
   }
 
   CLI::App* tool_ = nullptr;
-  std::string topic_;
+  std::vector<std::string> topic_;
 };
 
 }  // namespace

@@ -84,6 +84,18 @@ TEST(CliHabits, VersionHelpAndUnknownCommands) {
             std::string::npos)
       << unknown.err;
   EXPECT_EQ(Cli({"help", "chrat"}).status, kExitBadInput);
+
+  // A sub-command's help after its command's name, as its own --help.
+  for (const char* sub : {"list", "export", "import"}) {
+    const CliRun help = Cli({"help", "births", sub});
+    EXPECT_EQ(help.status, kExitOk) << sub;
+    EXPECT_EQ(withoutExcludes(help.out), withoutExcludes(Cli({"births", sub, "--help"}).out))
+        << sub;
+  }
+  const CliRun unknownSub = Cli({"help", "births", "exprot"});
+  EXPECT_EQ(unknownSub.status, kExitBadInput);
+  EXPECT_NE(unknownSub.err.find("unknown command \"births exprot\""), std::string::npos)
+      << unknownSub.err;
 }
 
 }  // namespace

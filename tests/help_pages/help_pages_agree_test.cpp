@@ -106,8 +106,16 @@ TEST(HelpPages, CliPageHoldsEveryCommandOptionAndArgument) {
   for (const std::string& option : OptionNames(help)) {
     EXPECT_NE(page.find(option), std::string::npos) << option;
   }
+  // Each command, and each sub-command after its command, has a subsection of its own.
+  std::vector<std::string> everyCommand;
   for (const std::string& command : commands) {
-    // Each command has a subsection of its own, headed by its name.
+    everyCommand.push_back(command);
+    for (const std::string& sub : SectionNames(Cli("help " + command), "Subcommands")) {
+      everyCommand.push_back(command + " " + sub);
+    }
+  }
+  ASSERT_GT(everyCommand.size(), commands.size());  // births has its own
+  for (const std::string& command : everyCommand) {
     EXPECT_NE(page.find("\n   " + command + "\n"), std::string::npos) << command;
     const std::string commandHelp = Cli("help " + command);
     EXPECT_NE(Flattened(page).find(Flattened(Lines(commandHelp).front())), std::string::npos)
@@ -166,6 +174,22 @@ TEST(BashCompletion, OffersEveryCommandAndEachCommandsOptions) {
   for (const std::string& command : commands) {
     EXPECT_EQ(Offered({"velquor-cli", command, "-"}), OptionNames(Cli("help " + command)))
         << command;
+  }
+  // A command with sub-commands offers them, then each one's own options, also after the
+  // command's option that takes a value.
+  for (const std::string& command : commands) {
+    const std::vector<std::string> subs = SectionNames(Cli("help " + command), "Subcommands");
+    if (subs.empty()) continue;
+    EXPECT_EQ(Offered({"velquor-cli", command, ""}), std::set<std::string>(subs.begin(), subs.end()))
+        << command;
+    for (const std::string& sub : subs) {
+      const std::set<std::string> subOptions = OptionNames(Cli("help " + command + " " + sub));
+      EXPECT_EQ(Offered({"velquor-cli", command, sub, "-"}), subOptions) << command << " " << sub;
+      if (OptionNames(Cli("help " + command)).count("--db") != 0) {
+        EXPECT_EQ(Offered({"velquor-cli", command, "--db", "x.sqlite", sub, "-"}), subOptions)
+            << command << " " << sub;
+      }
+    }
   }
   EXPECT_EQ(Offered({"velquor-cli", "ch"}), std::set<std::string>{"chart"});
   // After an option that takes a value, nothing: bash falls back to file names.

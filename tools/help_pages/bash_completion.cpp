@@ -31,8 +31,13 @@ std::string ValueOptionsPattern(const HelpText& help) {
   return pattern;
 }
 
-// What completes a word that is not an option: the kind of the command's first argument.
-std::string ArgumentCompletion(const HelpText& help, const std::string& commands) {
+// What completes a word that is not an option: the command's sub-commands, or the kind
+// of its first argument.
+std::string ArgumentCompletion(const CommandHelp& command, const std::string& commands) {
+  if (const std::vector<std::string> subs = command.SubcommandNames(); !subs.empty()) {
+    return R"(compgen -W ")" + Listed(subs) + R"(" -- "$cur")";
+  }
+  const HelpText& help = command.help;
   const std::vector<HelpEntry> arguments = help.EntriesOf("Positionals");
   if (arguments.empty()) return "";
   const std::string& name = arguments.front().names.front();
@@ -46,12 +51,23 @@ std::string ArgumentCompletion(const HelpText& help, const std::string& commands
 std::string BashCompletion(const ProgramHelp& program) {
   std::string function = "_" + program.name;
   std::replace(function.begin(), function.end(), '-', '_');
-  std::vector<std::string> commandNames;
-  for (const CommandHelp& command : program.commands) commandNames.push_back(command.name);
+  std::vector<std::string> commandNames;  // the first level: "births", not "births list"
+  std::string parents;                    // the commands with sub-commands, as a case pattern
+  std::string parentValues;               // the options of those that take a value
+  for (const CommandHelp& command : program.commands) {
+    if (command.name.find(' ') != std::string::npos) continue;
+    commandNames.push_back(command.name);
+    if (command.SubcommandNames().empty()) continue;
+    AppendJoined(parents, "|", command.name);
+    if (const std::string values = ValueOptionsPattern(command.help); !values.empty()) {
+      AppendJoined(parentValues, "|", values);
+    }
+  }
   const std::string commands = Listed(commandNames);
 
-  // The command is the first word that is not an option: the program's own options take
-  // no value.
+  // The command is the first word that is not an option (the program's own options take
+  // no value), followed by its sub-command when it has them: the next such word that is
+  // not an option's value.
   std::string script =
       "# bash completion for " + program.name + ", made at build time from its help texts.\n";
   script += function + R"(() {
@@ -60,8 +76,19 @@ std::string BashCompletion(const ProgramHelp& program) {
   for ((i = 1; i < COMP_CWORD; i++)); do
     case ${COMP_WORDS[i]} in
       -*) ;;
-      *) command=${COMP_WORDS[i]}; break ;;
-    esac
+)";
+  if (parents.empty()) {
+    script += "      *) command=${COMP_WORDS[i]}; break ;;\n";
+  } else {
+    script += "      *)\n        if [[ -z $command ]]; then\n          command=${COMP_WORDS[i]}\n"
+              "          case $command in " + parents + ") ;; *) break ;; esac\n"
+              "        else\n";
+    if (!parentValues.empty()) {
+      script += "          case ${COMP_WORDS[i-1]} in " + parentValues + ") continue ;; esac\n";
+    }
+    script += "          command=\"$command ${COMP_WORDS[i]}\"\n          break\n        fi ;;\n";
+  }
+  script += R"(    esac
   done
   COMPREPLY=()
   case $command in
@@ -69,11 +96,11 @@ std::string BashCompletion(const ProgramHelp& program) {
   script += "    \"\")\n      COMPREPLY=($(compgen -W \"" +
             Listed({commands, Listed(OptionNames(program.help))}) + "\" -- \"$cur\")) ;;\n";
   for (const CommandHelp& command : program.commands) {
-    script += "    " + command.name + ")\n";
+    script += "    \"" + command.name + "\")\n";
     if (const std::string values = ValueOptionsPattern(command.help); !values.empty()) {
       script += "      case $prev in " + values + ") return ;; esac\n";
     }
-    const std::string argument = ArgumentCompletion(command.help, commands);
+    const std::string argument = ArgumentCompletion(command, commands);
     script += "      if [[ $cur == -* ]]; then\n        COMPREPLY=($(compgen -W \"" +
               Listed(OptionNames(command.help)) + "\" -- \"$cur\"))\n";
     if (!argument.empty()) script += "      else\n        COMPREPLY=($(" + argument + "))\n";

@@ -44,6 +44,12 @@ std::string OutputOf(const std::string& path, const std::vector<std::string>& ar
   return output;
 }
 
+std::vector<std::string> CommandHelp::SubcommandNames() const {
+  std::vector<std::string> names;
+  for (const HelpEntry& entry : help.EntriesOf("Subcommands")) names.push_back(entry.names.front());
+  return names;
+}
+
 ProgramHelp ReadProgramHelp(const std::string& path, bool helpCommand) {
   ProgramHelp program;
   program.help = ParseHelpText(OutputOf(path, {helpCommand ? "help" : "--help"}));
@@ -59,6 +65,10 @@ ProgramHelp ReadProgramHelp(const std::string& path, bool helpCommand) {
     for (const HelpEntry& command : program.help.EntriesOf("Subcommands")) {
       const std::string& name = command.names.front();
       program.commands.push_back({name, ParseHelpText(OutputOf(path, {"help", name}))});
+      for (const std::string& sub : program.commands.back().SubcommandNames()) {
+        program.commands.push_back(
+            {name + " " + sub, ParseHelpText(OutputOf(path, {"help", name, sub}))});
+      }
     }
   }
   return program;
