@@ -63,8 +63,11 @@ class BirthsTest : public ::testing::Test {
       if (answer != nullptr) Child<QPushButton>(*box, QString::fromLatin1(answer)).click();
     });
     Trigger(window, "mnuSaveBirth");
-    if (answer == nullptr) EXPECT_TRUE(watcher.seen.empty()) << watcher.seen[0].text.toStdString();
-    if (answer != nullptr) EXPECT_EQ(watcher.seen.size(), 1u) << answer;
+    if (answer == nullptr) {
+      EXPECT_TRUE(watcher.seen.empty()) << watcher.seen[0].text.toStdString();
+    } else {
+      EXPECT_EQ(watcher.seen.size(), 1u) << answer;
+    }
     return watcher.seen;
   }
   static QString Status(QWidget& window) {
