@@ -13,6 +13,7 @@
 #include "cli/batch_line.h"
 #include "cli/command_io.h"
 #include "cli/ordered_pipeline.h"
+#include "cli/progress_line.h"
 #include "cli/stop_signals.h"
 
 namespace velquor {
@@ -59,6 +60,10 @@ class BatchCommand final : public Command {
     const int waitFd = fromStandardInput ? streams.fds.in : -1;
     options.waitForInput = [&] { return stopSignals.WaitForInput(waitFd); };
     options.stopRequested = [] { return StopSignals::Received() != 0; };
+    ProgressLine progress(quiet_ ? nullptr : streams.terminal, "charted", "lines");
+    options.written = [&progress](std::uint64_t lines, std::uint64_t failed) {
+      progress.Show(lines, failed);
+    };
     try {
       const ChartJsonParts parts{specialLagnas_, {}, vargas_};
       const LineProcessor chartLine = [&parts](const InputLine& line, std::string& out) {
@@ -66,6 +71,7 @@ class BatchCommand final : public Command {
       };
       const PipelineSummary summary =
           ProcessLines(fromStandardInput ? streams.in : file, streams.out, chartLine, options);
+      progress.Finish();
       if (summary.stopped) return 128 + StopSignals::Received();
       return summary.failedLines == 0 ? kExitOk : kExitFailedLines;
     } catch (const std::exception& error) {
@@ -81,11 +87,14 @@ class BatchCommand final : public Command {
                      "Add each chart's special lagnas (\"special_lagnas\")");
     command.add_flag("--vargas", vargas_,
                      "Add each point's sign in the sixteen vargas (\"vargas\")");
+    command.add_flag("--quiet", quiet_,
+                     "No progress line on standard error (shown only when it is a terminal)");
   }
 
   std::string path_;
   bool specialLagnas_ = false;
   bool vargas_ = false;
+  bool quiet_ = false;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include <unistd.h>
+
 #include <memory>
 
 #include <CLI/CLI.hpp>
@@ -70,7 +72,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return status == 0 ? kExitOk : kExitBadInput;
   }
 
-  const CommandStreams streams{in, out, err, fds};
+  std::ostream* terminal = fds.err >= 0 && isatty(fds.err) != 0 ? &terminalErr : nullptr;
+  const CommandStreams streams{in, out, err, fds, terminal};
   for (std::size_t i = 0; i < parsers.size(); ++i) {
     if (*parsers[i]) return commands[i]->Run(streams);
   }

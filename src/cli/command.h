@@ -33,15 +33,18 @@ inline constexpr int kExitBusy = 5;  // births: the database is in use by anothe
 struct StandardFds {
   int in = -1;
   int out = -1;
+  int err = -1;
 };
 
 // What a command reads and writes: the standard input (batch, births import), the standard
-// output, and the messages, whose control characters are shown escaped.
+// output, and the messages, whose control characters are shown escaped; `terminal` is the
+// standard error unescaped when it is a terminal (for a progress line), else null.
 struct CommandStreams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   StandardFds fds;
+  std::ostream* terminal = nullptr;
 };
 
 class Command {

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   std::ios_base::sync_with_stdio(false);
   velquor::PreferVelquorEphemerisPath();
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = velquor::RunCli(args, std::cin, std::cout, std::cerr, {0, 1});
+  const int status = velquor::RunCli(args, std::cin, std::cout, std::cerr, {0, 1, 2});
   // A batch stopped by a signal has written its last whole line: now end as that signal.
   velquor::StopSignals::RaiseReceived();
   return status;

@@ -145,6 +145,7 @@ PipelineSummary ProcessLines(std::istream& in, std::ostream& out, const LineProc
     if (!out) throw std::runtime_error("writing the output failed");
     summary.lines += chunk.lines.size();
     summary.failedLines += chunk.failedLines;
+    if (options.written) options.written(summary.lines, summary.failedLines);
     spare.push_back(std::move(inFlight.front()));
     inFlight.pop_front();
   };

@@ -36,6 +36,8 @@ struct PipelineOptions {
   // Asked before each run of lines is written; true stops the run there, so that the output
   // ends with a whole line. Empty: never.
   std::function<bool()> stopRequested;
+  // Told the counts so far after each run of lines is written (a progress line). Empty: not.
+  std::function<void(std::uint64_t lines, std::uint64_t failedLines)> written;
 };
 
 struct PipelineSummary {
