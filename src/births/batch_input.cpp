@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "births/birth_keys.h"
 #include "births/convention_texts.h"
+#include "births/entered_time.h"
 #include "births/input_error.h"
 
 namespace velquor {
@@ -19,6 +21,15 @@ namespace velquor {
 namespace {
 
 using Json = nlohmann::json;
+
+// The key of the entered time: a text outside the key table (the birth data's and the
+// database's columns), which a value of another type names as a text's key.
+constexpr BirthKey MakeEnteredKey() {
+  BirthKey key;
+  key.key = kEnteredTimeKey;
+  return key;
+}
+constexpr BirthKey kEnteredKey = MakeEnteredKey();
 
 // What a key's value must be, for the message of a value of another type.
 const char* Expected(const BirthKey& key) {
@@ -69,7 +80,10 @@ std::string ShownKey(const std::string& key) {
 class BirthDataReader : public nlohmann::json_sax<Json> {
  public:
   BirthDataReader(BatchBirth& input, ConventionTexts& conventions)
-      : input_(input.birth), note_(input.note), conventions_(conventions) {}
+      : input_(input.birth),
+        note_(input.note),
+        entered_(input.enteredTime),
+        conventions_(conventions) {}
 
   bool null() override { Wrong(); }
 
@@ -101,6 +115,8 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
   bool string(string_t& value) override {
     if (inConventions_) {
       conventions_.*currentConvention_->text = std::move(value);
+    } else if (&Value() == &kEnteredKey) {
+      entered_ = ReadEnteredTime(value);
     } else if (Value().kind == BirthKeyKind::Conventions) {
       conventions_.set = std::move(value);
     } else if (Value().kind == BirthKeyKind::Note) {
@@ -135,6 +151,10 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
         throw InputError("conventions." + ShownKey(key), "unknown key");
       }
       currentConvention_ = &*known;
+      return true;
+    }
+    if (key == kEnteredKey.key) {
+      current_ = &kEnteredKey;
       return true;
     }
     const auto known =
@@ -190,6 +210,7 @@ class BirthDataReader : public nlohmann::json_sax<Json> {
 
   BirthData& input_;
   std::string& note_;
+  std::optional<LocalDateTime>& entered_;
   ConventionTexts& conventions_;
   bool inObject_ = false;
   bool inConventions_ = false;

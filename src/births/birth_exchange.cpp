@@ -12,6 +12,7 @@
 #include "births/birth_check.h"
 #include "births/birth_keys.h"
 #include "births/convention_texts.h"
+#include "births/entered_time.h"
 #include "births/input_error.h"
 #include "births/record_limits.h"
 #include "text/json_text.h"
@@ -343,8 +344,11 @@ bool SameLetters(std::string_view text, std::string_view lower) {
                     [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
 }
 
+// The column of the entered time among a CSV header's columns (indices into kBirthKeys).
+constexpr std::size_t kEnteredColumn = kBirthKeys.size();
+
 // The birth of a CSV record whose cells are in the order of `columns` (indices into
-// kBirthKeys). Throws InputError naming the key.
+// kBirthKeys, or kEnteredColumn). Throws InputError naming the key.
 SavedBirth BirthOfCsvRecord(const CsvRecord& record, const std::vector<std::size_t>& columns,
                             bool& conventionsGiven) {
   if (record.cells.size() != columns.size()) {
@@ -354,9 +358,13 @@ SavedBirth BirthOfCsvRecord(const CsvRecord& record, const std::vector<std::size
   SavedBirth saved;
   ConventionTexts conventions;
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    const BirthKey& key = kBirthKeys[columns[i]];
     const std::string& cell = record.cells[i];
     const bool empty = cell.empty();
+    if (columns[i] == kEnteredColumn) {
+      if (!empty) saved.enteredTime = ReadEnteredTime(cell);
+      continue;
+    }
+    const BirthKey& key = kBirthKeys[columns[i]];
     switch (key.kind) {
       case BirthKeyKind::Text:
         saved.birth.*key.text = CsvFormulaUnguarded(cell);
@@ -393,14 +401,17 @@ void Keep(ReadBirths& read, SavedBirth saved, bool conventionsGiven) {
   read.conventionsGiven.push_back(conventionsGiven);
 }
 
-// The columns of a CSV header row as indices into kBirthKeys. Throws InputError for an
+// The columns of a CSV header row as indices into kBirthKeys, kEnteredColumn for the
+// entered time (optional: files exported before it have none). Throws InputError for an
 // unknown or repeated key, or a required key missing.
 std::vector<std::size_t> CsvColumns(const CsvRecord& header) {
   std::vector<std::size_t> columns;
   for (const std::string& cell : header.cells) {
     const auto known = std::find_if(kBirthKeys.begin(), kBirthKeys.end(),
                                     [&](const BirthKey& key) { return key.key == cell; });
-    if (known == kBirthKeys.end()) throw InputError(cell, "unknown key in the header row");
+    if (known == kBirthKeys.end() && cell != kEnteredTimeKey) {
+      throw InputError(cell, "unknown key in the header row");
+    }
     const auto index = static_cast<std::size_t>(known - kBirthKeys.begin());
     if (std::find(columns.begin(), columns.end(), index) != columns.end()) {
       throw InputError(cell, "repeated in the header row");
@@ -492,6 +503,7 @@ void ReadJsonLines(std::istream& in, InputEncoding encoding, ReadBirths& read) {
       saved.birth = std::move(batch.birth);
       saved.conventions = batch.conventions;
       saved.note = std::move(batch.note);
+      saved.enteredTime = batch.enteredTime;
       Keep(read, std::move(saved), batch.conventionsGiven);
     } catch (const InputError& error) {
       read.refused.push_back({number, error.what()});
@@ -536,6 +548,11 @@ void AppendBirthJsonLine(std::string& out, const SavedBirth& saved) {
         break;
     }
   }
+  // Only a rectified birth has it: a birth saved as entered exports as it always did.
+  if (saved.enteredTime) {
+    AppendJsonKey(out, kEnteredTimeKey);
+    AppendJsonString(out, EnteredTimeText(*saved.enteredTime));
+  }
   out += "}\n";
 }
 
@@ -544,6 +561,8 @@ void AppendCsvHeader(std::string& out) {
     if (&key != &kBirthKeys.front()) out += ',';
     out += key.key;
   }
+  out += ',';
+  out += kEnteredTimeKey;
   out += "\r\n";
 }
 
@@ -568,6 +587,8 @@ void AppendBirthCsvRow(std::string& out, const SavedBirth& saved) {
         break;
     }
   }
+  out += ',';
+  if (saved.enteredTime) out += EnteredTimeText(*saved.enteredTime);
   out += "\r\n";
 }
 

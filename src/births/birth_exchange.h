@@ -20,14 +20,17 @@ ExchangeFormat FormatOfFileName(std::string_view fileName);
 
 // Appends one JSON line (with its line end) holding every key of kBirthKeys: the
 // conventions as a set's name ("classic", "modern") or, for a mixture, an object of the
-// four choices.
+// four choices. A rectified birth's line ends with "entered_time" ("1985-03-21T10:45:00");
+// a birth saved as entered has none.
 void AppendBirthJsonLine(std::string& out, const SavedBirth& birth);
 
-// Appends the CSV header row: the keys of kBirthKeys, comma-separated, with CRLF.
+// Appends the CSV header row: the keys of kBirthKeys and "entered_time", comma-separated,
+// with CRLF.
 void AppendCsvHeader(std::string& out);
 
 // Appends one CSV row in the header's order: flags as true/false, the conventions as a
-// set's name or its four choices as "ephemeris=precise sunrise=upper-limb …"; a cell with a
+// set's name or its four choices as "ephemeris=precise sunrise=upper-limb …", the entered
+// time empty for a birth saved as entered; a cell with a
 // comma, quote, CR or LF (or blanks at an end) quoted. A text that a spreadsheet would take
 // for a formula (it begins with =, +, -, @, a tab or a CR, after any single quotes) is
 // written after a single quote, which the import takes off again (CsvFormulaGuarded).
@@ -62,7 +65,7 @@ enum class InputEncoding { Utf8, Latin1 };
 // (ValidateBirthData), has a text longer than a saved birth may hold (RequireSavableTexts),
 // is not UTF-8 or is longer than kMaxRecordBytes (such a record is skipped without being
 // held whole). Blank lines are skipped. In CSV, the first record is the header: it must
-// name each required key once and no unknown key, else it is refused and nothing more is
+// name each required key once and no unknown key ("entered_time" may be absent), else it is refused and nothing more is
 // read; an empty cell is an absent key, except for the texts; flags are true or false in
 // any case (TRUE as spreadsheets write it). Throws std::ios_base::failure when reading fails.
 ReadBirths ReadBirthRecords(std::istream& in, ExchangeFormat format,

@@ -730,7 +730,8 @@ AddedCounts BirthStore::addAll(const std::vector<SavedBirth>& births,
   transaction.prepare(insert, InsertStatement(false));
   QSqlQuery update(transaction.database());
   transaction.prepare(
-      update, QStringLiteral("UPDATE births SET %1, %2 = :note, modified = :modified WHERE id = :id")
+      update, QStringLiteral("UPDATE births SET %1, %2 = :note, entered_time = :entered_time, "
+                             "modified = :modified WHERE id = :id")
                   .arg(Assignments(ConventionColumns(), QStringLiteral(",")), NoteColumn()));
   const QString now = Now();
   for (std::size_t i = 0; i < births.size(); ++i) {
@@ -748,12 +749,15 @@ AddedCounts BirthStore::addAll(const std::vector<SavedBirth>& births,
     SavedBirth after = before;
     if (conventionsGiven.empty() || conventionsGiven[i]) after.conventions = birth.conventions;
     if (!birth.note.empty()) after.note = birth.note;
+    // A file's entered time fills in one the saved birth lacks, never replaces it.
+    if (!after.enteredTime) after.enteredTime = birth.enteredTime;
     if (after == before) {
       ++counts.duplicates;
       continue;
     }
     BindConventions(update, after.conventions);
     update.bindValue(QStringLiteral(":note"), Text(after.note));
+    update.bindValue(QStringLiteral(":entered_time"), EnteredText(after.enteredTime));
     update.bindValue(QStringLiteral(":modified"), now);
     update.bindValue(QStringLiteral(":id"), static_cast<qlonglong>(before.id));
     if (!update.exec()) transaction.fail(update.lastError());

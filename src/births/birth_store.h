@@ -99,7 +99,8 @@ class BirthStore {
   void restore(const SavedBirth& saved);
   // Adds births in one transaction (all or none). A birth whose birth data are already
   // saved updates that row: its note when the new one is not empty, its conventions unless
-  // conventionsGiven[i] is false (the file gave none); with nothing new it is skipped as a
+  // conventionsGiven[i] is false (the file gave none), its entered time when it has none and
+  // the new birth has one; with nothing new it is skipped as a
   // duplicate. An empty `conventionsGiven` means every birth gives its conventions.
   AddedCounts addAll(const std::vector<SavedBirth>& births,
                      const std::vector<bool>& conventionsGiven = {});

@@ -109,7 +109,8 @@ class BirthsCommand final : public Command {
   BirthsCommand()
       : Command("births",
                 "The saved births of the desktop program: list them, export them as JSON Lines "
-                "(the batch's keys, plus note) or CSV, import such files") {}
+                "(the batch's keys, plus note and a rectified birth's entered_time) or CSV, "
+                "import such files") {}
 
   int Run(const CommandStreams& streams) override {
     std::ostream& err = streams.err;
@@ -165,7 +166,8 @@ class BirthsCommand final : public Command {
     CLI::App* imported = command.add_subcommand(
         "import",
         "Add the births of a file (a batch input file, an export); report how many were added, "
-        "updated (a saved birth of the same birth data takes the file's note and conventions), "
+        "updated (a saved birth of the same birth data takes the file's note and conventions, "
+        "and its entered time when it has none), "
         "skipped as already saved, and refused, with the line and reason of each refused "
         "record");
     imported->add_option("file", options_.file, "Input file; standard input when absent or -");

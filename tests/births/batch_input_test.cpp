@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "births/input_error.h"
@@ -40,6 +41,17 @@ std::string WithKey(const std::string& key, const std::string& value) {
     --start;  // the last key: drop the comma before it
   }
   return line.erase(start, end - start);
+}
+
+TEST(BatchInput, AnEnteredTimeIsKeptBesideTheBirthDataItLeavesAlone) {
+  const BatchBirth plain = ParseBatchLine(kRequiredOnly);
+  EXPECT_EQ(plain.enteredTime, std::nullopt);
+  const BatchBirth rectified =
+      ParseBatchLine(WithKey("entered_time", "\"1990-08-15T06:24:30\""));
+  EXPECT_EQ(rectified.enteredTime, (LocalDateTime{1990, 8, 15, 6, 24, 30}));
+  EXPECT_EQ(rectified.birth, plain.birth);
+  EXPECT_EQ(rectified.conventions, plain.conventions);
+  EXPECT_EQ(rectified.note, plain.note);
 }
 
 TEST(BatchInput, ConventionsBySetNameOrChoice) {
@@ -104,6 +116,12 @@ TEST(BatchInput, FaultsNameTheKey) {
       {WithKey("conventions", R"({"after_sunset":"to-sunrise"})"), "conventions.after_sunset",
        "one of to-next-sunrise, from-sunrise"},
       {WithKey("lon_min", ""), "lon_min", "missing"},
+      {WithKey("entered_time", "\"1990-08-15T06:30\""), "entered_time", "YYYY-MM-DDTHH:MM:SS"},
+      {WithKey("entered_time", "\"1990-02-30T06:30:00\""), "entered_time", "YYYY-MM-DDTHH"},
+      {WithKey("entered_time", "\"\""), "entered_time", "YYYY-MM-DDTHH:MM:SS"},
+      {WithKey("entered_time", "19900815"), "entered_time", "expected a string"},
+      {WithKey("entered_time", "null"), "entered_time", "expected a string"},
+      {WithKey("entered_time", R"({"hour":6})"), "entered_time", "expected a string"},
   };
   for (const auto& c : cases) {
     try {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <random>
 #include <sstream>
 #include <string>
@@ -11,6 +14,8 @@
 #include "births/record_limits.h"
 
 #include "births/batch_input.h"
+#include "births/entered_time.h"
+#include "births/input_error.h"
 #include "support/sample_saved_births.h"
 
 namespace velquor {
@@ -58,6 +63,161 @@ TEST(BirthExchange, EachExportedLineIsABatchLine) {
             std::string::npos);
   EXPECT_NE(Exported(ExchangeFormat::JsonLines).find(R"("sunrise":"upper-limb")"),
             std::string::npos);
+}
+
+// The samples with two of them rectified: ASHA moved seven minutes on, JOHN O moved over
+// the turn of the year from the time first entered.
+std::vector<SavedBirth> RectifiedSamples() {
+  std::vector<SavedBirth> births = test::SampleSavedBirths();
+  births[0].enteredTime = LocalDateTime{1985, 3, 21, 10, 38, 0};
+  births[2].enteredTime = LocalDateTime{1900, 12, 31, 23, 58, 30};
+  return births;
+}
+
+std::string Exported(ExchangeFormat format, const std::vector<SavedBirth>& births) {
+  std::string text;
+  if (format == ExchangeFormat::Csv) AppendCsvHeader(text);
+  for (const SavedBirth& saved : births) {
+    if (format == ExchangeFormat::Csv) {
+      AppendBirthCsvRow(text, saved);
+    } else {
+      AppendBirthJsonLine(text, saved);
+    }
+  }
+  return text;
+}
+
+TEST(BirthExchange, RectifiedAndPlainBirthsComeBackWithTheirEnteredTimesInBothFormats) {
+  const std::vector<SavedBirth> births = RectifiedSamples();
+  for (const ExchangeFormat format : {ExchangeFormat::JsonLines, ExchangeFormat::Csv}) {
+    const std::string text = Exported(format, births);
+    const ReadBirths read = Read(text, format);
+    ASSERT_TRUE(read.refused.empty()) << read.refused.front().reason;
+    EXPECT_EQ(read.births, births);
+    // Exported again, the births give the same bytes.
+    EXPECT_EQ(Exported(format, read.births), text);
+  }
+}
+
+TEST(BirthExchange, APlainBirthExportsAsBeforeAndOnlyARectifiedOneNamesItsEnteredTime) {
+  const std::vector<SavedBirth> plain = test::SampleSavedBirths();
+  std::string line;
+  AppendBirthJsonLine(line, plain[0]);
+  EXPECT_EQ(line,
+            R"({"name":"ASHA MEHTA","year":1985,"month":3,"day":21,"hour":10,"minute":45,)"
+            R"("second":0,"zone":34,"lat_deg":28,"lat_min":37,"south":false,"lon_deg":77,)"
+            R"("lon_min":13,"east":true,"dst":false,"city":"New Delhi","state":"Delhi",)"
+            R"("country":"India","conventions":"classic","note":""})"
+            "\n");
+  EXPECT_EQ(Exported(ExchangeFormat::JsonLines).find("entered_time"), std::string::npos);
+  // A rectified birth's line is the plain line with the entered time at its end.
+  std::string rectified;
+  AppendBirthJsonLine(rectified, RectifiedSamples()[0]);
+  EXPECT_EQ(rectified, line.substr(0, line.size() - 2) +
+                           R"(,"entered_time":"1985-03-21T10:38:00"})" + "\n");
+  // In CSV the plain birth's cell is empty: its row is the row of before and a comma.
+  std::string header, row;
+  AppendCsvHeader(header);
+  AppendBirthCsvRow(row, plain[0]);
+  EXPECT_EQ(header.substr(header.size() - 20), ",note,entered_time\r\n");
+  EXPECT_EQ(row.substr(row.size() - 11), "classic,,\r\n");
+}
+
+TEST(BirthExchange, EachRectifiedLineIsABatchLineCarryingItsEnteredTime) {
+  const std::vector<SavedBirth> births = RectifiedSamples();
+  std::istringstream lines(Exported(ExchangeFormat::JsonLines, births));
+  std::string line;
+  for (const SavedBirth& saved : births) {
+    ASSERT_TRUE(std::getline(lines, line));
+    const BatchBirth batch = ParseBatchLine(line);
+    EXPECT_EQ(batch.birth, saved.birth);
+    EXPECT_EQ(batch.note, saved.note);
+    EXPECT_EQ(batch.enteredTime, saved.enteredTime);
+  }
+}
+
+TEST(BirthExchange, ACsvExportedBeforeTheEnteredTimeImportsWithNone) {
+  // The older export: the same records without their last cell. Every record ends with
+  // CRLF, and no sample's text holds one, so each record's last comma is the entered time's.
+  const std::string text = Exported(ExchangeFormat::Csv, RectifiedSamples());
+  std::string older;
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    const std::string record = text.substr(start, end - start);
+    older += record.substr(0, record.rfind(',')) + "\r\n";
+  }
+  ASSERT_EQ(older.find("entered_time"), std::string::npos);
+  const ReadBirths read = Read(older, ExchangeFormat::Csv);
+  ASSERT_TRUE(read.refused.empty()) << read.refused.front().reason;
+  EXPECT_EQ(read.births, test::SampleSavedBirths());
+  // The column may stand anywhere in the header.
+  const ReadBirths moved =
+      Read("entered_time,name,year,month,day,hour,minute,zone,lat_deg,lat_min,lon_deg,lon_min\n"
+           "1990-08-15T06:31:00,A,1990,8,15,6,30,34,28,37,77,13\n"
+           ",B,1990,8,15,6,30,34,28,37,77,13\n",
+           ExchangeFormat::Csv);
+  ASSERT_EQ(moved.births.size(), 2u);
+  EXPECT_EQ(moved.births[0].enteredTime, (LocalDateTime{1990, 8, 15, 6, 31, 0}));
+  EXPECT_EQ(moved.births[1].enteredTime, std::nullopt);
+}
+
+TEST(BirthExchange, ABadEnteredTimeIsRefusedWithItsLineInBothFormats) {
+  const char* const bad[] = {
+      "1985-03-21 10:45:00", "1985-03-21T10:45",    "85-03-21T10:45:00",  "1985-3-21T10:45:00",
+      "1985-02-29T10:45:00", "1985-13-01T10:45:00", "1985-03-21T24:00:00", "1985-03-21T10:60:00",
+      "1985-03-21T10:45:60", "0000-01-01T00:00:00", "1985-03-21T10:45:00Z", "+985-03-21T10:45:00",
+      "1985-03-21t10:45:00", "now",
+  };
+  const std::string good = R"({"name":"A","year":1990,"month":8,"day":15,"hour":6,"minute":30,)"
+                           R"("zone":34,"lat_deg":28,"lat_min":37,"lon_deg":77,"lon_min":13)";
+  const std::string csvHeader =
+      "name,year,month,day,hour,minute,zone,lat_deg,lat_min,lon_deg,lon_min,entered_time\n";
+  const std::string csvGood = "A,1990,8,15,6,30,34,28,37,77,13,1990-08-15T06:31:00\n";
+  for (const char* value : bad) {
+    const std::string json = good + "}\n" + good + R"(,"entered_time":")" + value + "\"}\n";
+    const std::string csv = csvHeader + csvGood + "B,1990,8,15,6,30,34,28,37,77,13," + value + "\n";
+    for (const auto& [text, format] : {std::pair{json, ExchangeFormat::JsonLines},
+                                       std::pair{csv, ExchangeFormat::Csv}}) {
+      const ReadBirths read = Read(text, format);
+      EXPECT_EQ(read.births.size(), 1u) << value;
+      ASSERT_EQ(read.refused.size(), 1u) << value;
+      // The second birth: line 2 of the JSON Lines, line 3 of the CSV after its header.
+      EXPECT_EQ(read.refused[0].line, format == ExchangeFormat::Csv ? 3u : 2u) << value;
+      EXPECT_EQ(read.refused[0].reason,
+                "entered_time: expected a date and time as YYYY-MM-DDTHH:MM:SS")
+          << value;
+    }
+  }
+  // In JSON a value of another type is refused as for any text's key.
+  const ReadBirths number = Read(good + R"(,"entered_time":19850321})" + "\n",
+                                 ExchangeFormat::JsonLines);
+  ASSERT_EQ(number.refused.size(), 1u);
+  EXPECT_EQ(number.refused[0].reason, "entered_time: expected a string");
+}
+
+TEST(BirthExchange, EveryEnteredTimeOfTheCalendarRoundTripsThroughItsText) {
+  std::mt19937 random(20261209);
+  for (int i = 0; i < 20000; ++i) {
+    LocalDateTime t{std::uniform_int_distribution<int>(1, 9999)(random),
+                    std::uniform_int_distribution<int>(1, 12)(random), 1,
+                    std::uniform_int_distribution<int>(0, 23)(random),
+                    std::uniform_int_distribution<int>(0, 59)(random),
+                    std::uniform_int_distribution<int>(0, 59)(random)};
+    t.day = std::uniform_int_distribution<int>(1, DaysInMonth(t.year, t.month))(random);
+    const std::string text = EnteredTimeText(t);
+    ASSERT_EQ(text.size(), 19u) << text;
+    ASSERT_EQ(ReadEnteredTime(text), t) << text;
+    // A digit changed gives either a refusal or a time whose text is the changed one.
+    std::string changed = text;
+    const std::size_t at = std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(random);
+    if (changed[at] < '0' || changed[at] > '9') continue;
+    changed[at] = static_cast<char>('0' + std::uniform_int_distribution<int>(0, 9)(random));
+    try {
+      EXPECT_EQ(EnteredTimeText(ReadEnteredTime(changed)), changed);
+    } catch (const InputError& error) {
+      EXPECT_EQ(error.field(), "entered_time") << changed;
+    }
+  }
 }
 
 constexpr const char* kGood =

@@ -495,6 +495,58 @@ TEST_F(BirthStoreTest, AddAllUpdatesASavedBirthWithANewNoteOrConventions) {
   EXPECT_EQ(store.find(id)->note, "fourth");
 }
 
+TEST_F(BirthStoreTest, AddAllGivesAnEnteredTimeOnlyToASavedBirthWithoutOne) {
+  BirthStore store(File());
+  const SavedBirth asha = test::SampleSavedBirths()[0];
+  const std::int64_t id = store.save(asha.birth, asha.conventions);
+  const LocalDateTime first{1985, 3, 21, 10, 38, 0};
+  const LocalDateTime second{1985, 3, 21, 10, 50, 0};
+  const auto entered = [&](std::optional<LocalDateTime> t) {
+    SavedBirth saved = asha;
+    saved.enteredTime = t;
+    return saved;
+  };
+  const struct {
+    std::optional<LocalDateTime> imported;
+    std::size_t updated;
+    std::optional<LocalDateTime> after;
+  } cases[] = {
+      {std::nullopt, 0, std::nullopt},
+      {first, 1, first},
+      {first, 0, first},
+      {second, 0, first},  // never replaced: the saved one was entered in this database
+      {std::nullopt, 0, first},
+  };
+  for (const auto& c : cases) {
+    const SavedBirth before = *store.find(id);
+    const AddedCounts counts = store.addAll({entered(c.imported)}, {false});
+    EXPECT_EQ(counts.added, 0u);
+    EXPECT_EQ(counts.updated, c.updated);
+    EXPECT_EQ(counts.duplicates, 1 - c.updated);
+    SavedBirth now = *store.find(id);
+    EXPECT_EQ(now.enteredTime, c.after);
+    // Nothing else changes but the time of the change.
+    if (c.updated == 0) {
+      EXPECT_EQ(now, before);
+    }
+    now.enteredTime = before.enteredTime;
+    now.modified = before.modified;
+    EXPECT_EQ(now, before);
+  }
+  // A new birth comes in with its entered time.
+  const SavedBirth ana = [&] {
+    SavedBirth saved = test::SampleSavedBirths()[1];
+    saved.enteredTime = second;
+    return saved;
+  }();
+  EXPECT_EQ(store.addAll({ana}).added, 1u);
+  for (const SavedBirth& saved : store.all()) {
+    if (saved.birth == ana.birth) {
+      EXPECT_EQ(saved.enteredTime, second);
+    }
+  }
+}
+
 TEST_F(BirthStoreTest, TextsLongerThanASavedBirthMayHoldAreRefusedBeforeAnyChange) {
   BirthStore store(File());
   SavedBirth asha = test::SampleSavedBirths()[0];

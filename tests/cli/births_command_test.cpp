@@ -79,6 +79,73 @@ TEST_F(BirthsCommand, ExportThenImportGivesTheSameRowsInBothFormats) {
   }
 }
 
+TEST_F(BirthsCommand, RectifiedBirthsKeepTheirEnteredTimesThroughExportImportAndBatch) {
+  {
+    BirthStore store(QString::fromStdString(db_));
+    std::vector<SavedBirth> births = test::SampleSavedBirths();
+    births[0].enteredTime = LocalDateTime{1985, 3, 21, 10, 38, 0};
+    births[1].enteredTime = LocalDateTime{1990, 3, 1, 0, 2, 0};  // moved back over midnight
+    for (const SavedBirth& saved : births) store.write(saved);
+  }
+  const std::vector<SavedBirth> saved = BirthStore(QString::fromStdString(db_)).all();
+  ASSERT_EQ(saved.size(), 3u);
+  for (const char* file : {"out.jsonl", "out.csv"}) {
+    ASSERT_EQ(Cli({"births", "export", Path(file)}).status, kExitOk);
+    const std::string copy = Path(file) + ".sqlite";
+    const CliRun imported = test::Cli({"births", "--db", copy, "import", Path(file)});
+    ASSERT_EQ(imported.status, kExitOk) << imported.err;
+    std::vector<SavedBirth> back = BirthStore(QString::fromStdString(copy)).all();
+    ASSERT_EQ(back.size(), saved.size());
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+      // Every value but the row's own: its id and the times of the copy's rows.
+      back[i].id = saved[i].id;
+      back[i].created = saved[i].created;
+      back[i].modified = saved[i].modified;
+      EXPECT_EQ(back[i], saved[i]) << file << " " << saved[i].birth.personName;
+    }
+    // Importing the export into its own database again changes nothing.
+    EXPECT_EQ(test::Cli({"births", "--db", copy, "import", Path(file)}).out,
+              "added 0 births, updated 0 births, skipped 3 duplicates, refused 0 lines\n");
+  }
+  // The batch charts the rectified times, as the saved births chart.
+  const CliRun exported = Cli({"births", "export"});
+  ASSERT_EQ(exported.status, kExitOk);
+  ASSERT_NE(exported.out.find(R"("entered_time":"1985-03-21T10:38:00")"), std::string::npos);
+  const CliRun charted = test::Cli({"batch"}, exported.out);
+  ASSERT_EQ(charted.status, kExitOk) << charted.err;
+  std::string expected;
+  for (const SavedBirth& birth : saved) {
+    AppendChartJson(expected, *RunChart(birth.birth, birth.conventions).chart);
+    expected += '\n';
+  }
+  EXPECT_EQ(charted.out, expected);
+}
+
+TEST_F(BirthsCommand, AnImportedEnteredTimeFillsInAPlainSavedBirthsAndABadOneIsRefused) {
+  SaveSamples();
+  const CliRun exported = Cli({"births", "export"});
+  ASSERT_EQ(exported.status, kExitOk);
+  std::istringstream lines(exported.out);
+  std::string first, second;
+  ASSERT_TRUE(std::getline(lines, first) && std::getline(lines, second));
+  first.insert(first.size() - 1, R"(,"entered_time":"1990-02-28T23:50:00")");
+  second.insert(second.size() - 1, R"(,"entered_time":"1985-03-21T10:45")");
+  const CliRun imported = Cli({"births", "import"}, first + "\n" + second + "\n");
+  EXPECT_EQ(imported.status, kExitFailedLines);
+  EXPECT_EQ(imported.out, "added 0 births, updated 1 birth, skipped 0 duplicates, refused 1 line\n");
+  EXPECT_EQ(imported.err,
+            "velquor-cli: line 2: entered_time: expected a date and time as "
+            "YYYY-MM-DDTHH:MM:SS\n");
+  std::size_t rectified = 0;
+  for (const SavedBirth& saved : BirthStore(QString::fromStdString(db_)).all()) {
+    if (!saved.enteredTime) continue;
+    ++rectified;
+    EXPECT_EQ(saved.birth.personName, "ANA SOUZA");
+    EXPECT_EQ(*saved.enteredTime, (LocalDateTime{1990, 2, 28, 23, 50, 0}));
+  }
+  EXPECT_EQ(rectified, 1u);
+}
+
 TEST_F(BirthsCommand, ImportReportsAddedDuplicatesAndEachRefusedLine) {
   const std::string good =
       R"({"name":"ASHA","year":1990,"month":8,"day":15,"hour":6,"minute":30,"zone":34,)"
