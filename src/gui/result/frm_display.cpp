@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
+#include "chart/varga_chart.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/elided_label.h"
 #include "gui/common/link_label.h"
@@ -90,6 +92,27 @@ constexpr std::array<SpanChoice, 5> kSpanChoices = {{
 constexpr int kDefaultSpanChoice = 1;
 
 // "+3 min 12 s", "−1 h 0 min 5 s", "+45 s".
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The chart as the drawings show it in `varga`: D1 as it is; any other varga with the
+// varga's cells, ascendant and Pranapada sign, the Pranapada's house counted from the
+// varga ascendant.
+ChartResult DrawnChartOf(const ChartResult& chart, Varga varga) {
+  if (varga == Varga::D1) return chart;
+  const VargaChart cells = VargaChartOf(chart, varga);
+  ChartResult drawn = chart;
+  drawn.SignCells = cells.SignCells;
+  drawn.SpecialCells = cells.SpecialCells;
+  drawn.AscSign = cells.ascendantSign + 1;
+  if (SignIndexOf(chart.pranapada.PpLSign) >= 0) {
+    drawn.pranapada.PpLSign = cells.pranapada.sign + 1;
+    drawn.pranapada.House = (cells.pranapada.sign - cells.ascendantSign + 12) % 12 + 1;
+  }
+  return drawn;
+}
+
 QString MovedText(std::int64_t seconds) {
   const std::int64_t size = std::llabs(seconds);
   const std::int64_t hours = size / 3600, minutes = size / 60 % 60, rest = size % 60;
@@ -144,7 +167,8 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   // Tab follows the reading order: the chart's style and the drawn chart, the span and its
   // button, the strip below them, the links. Set once every part is inside this window; Qt
   // ignores an order across two windows.
-  const std::array<QWidget*, 7> order{cmbChartStyle_,
+  const std::array<QWidget*, 8> order{cmbVarga_,
+                                      cmbChartStyle_,
                                       drawnChart_,
                                       cmbSpan_,
                                       cmdUseTime_,
@@ -238,8 +262,19 @@ QWidget* FrmDisplay::buildChart() {
   cmbChartStyle_->setAccessibleName(QStringLiteral("Chart style"));
   auto* styleCaption = Named<QLabel>("lblChartStyle", QStringLiteral("S&tyle"));
   styleCaption->setBuddy(cmbChartStyle_);
+  cmbVarga_ = Named<QComboBox>("cmbVarga");
+  for (Varga varga : kVargas) {
+    cmbVarga_->addItem(Text(VargaCode(varga)) + QLatin1Char(' ') + Text(VargaTitle(varga)),
+                       static_cast<int>(varga));
+  }
+  cmbVarga_->setAccessibleName(QStringLiteral("Divisional chart"));
+  auto* vargaCaption = Named<QLabel>("lblVarga", QStringLiteral("&Chart"));
+  vargaCaption->setBuddy(cmbVarga_);
   auto* styleRow = new QHBoxLayout;
   styleRow->addStretch();
+  styleRow->addWidget(vargaCaption);
+  styleRow->addWidget(cmbVarga_);
+  styleRow->addSpacing(kColumnSpacing);
   styleRow->addWidget(styleCaption);
   styleRow->addWidget(cmbChartStyle_);
 
@@ -254,18 +289,30 @@ QWidget* FrmDisplay::buildChart() {
     });
   });
 
+  setVarga(settings::Read(settings::kChartVarga));
+  connect(cmbVarga_, &QComboBox::activated, this, [this] {
+    RunGuarded(this, [this] { chooseVarga(static_cast<Varga>(cmbVarga_->currentData().toInt())); });
+  });
+  // The Navamsa and the birth chart one key away.
+  for (const auto& [key, varga] : {std::pair{Qt::Key_9, Varga::D9}, std::pair{Qt::Key_1, Varga::D1}}) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, varga] { RunGuarded(this, [this, varga] { chooseVarga(varga); }); });
+  }
+
   centreName_ = new ElidedLabel(kCentreHintCharacters);
   centreName_->setObjectName(QStringLiteral("lblChartName"));
   centreName_->setFont(ScaledFont(font(), 1.2, Weight::Bold));
   centrePranapada_ = Named<QLabel>("lblChartPranapada");
   centrePranapada_->setFont(ScaledFont(font(), 1.0, Weight::Bold));
   SetTextColour(centrePranapada_, ChartStyle::kAccent);
-  auto* centreTitle = new QLabel(QStringLiteral("Rasi"));
-  SetTextColour(centreTitle, ChartStyle::kFaintInk);
+  centreTitle_ = Named<QLabel>("lblChartTitle", Text(VargaTitle(varga_)));
+  SetTextColour(centreTitle_, ChartStyle::kFaintInk);
 
   auto* centre = new QVBoxLayout(chart_->centre());
   centre->addStretch();
-  for (QLabel* label : std::initializer_list<QLabel*>{centreTitle, centreName_, centrePranapada_}) {
+  for (QLabel* label : std::initializer_list<QLabel*>{centreTitle_, centreName_, centrePranapada_}) {
     label->setAlignment(Qt::AlignCenter);
     centre->addWidget(label);
   }
@@ -526,16 +573,14 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (QLabel* label : planetLabels_) label->clear();
   pranapadaDegree_->clear();
   shown_.reset();
-  chart_->setChart(shown_);
-  drawnChart_->setChart(shown_);
+  drawVarga();
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
 }
 
 void FrmDisplay::fill(const ChartResult& chart) {
   shown_ = chart;
-  chart_->setChart(shown_);
-  drawnChart_->setChart(shown_);
+  drawVarga();
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
@@ -550,8 +595,30 @@ void FrmDisplay::fill(const ChartResult& chart) {
   showConventions(chart.conventions);
 
   centreName_->setWholeText(Text(chart.details.name));
-  centrePranapada_->setText(SignIndexOf(chart.pranapada.PpLSign) < 0 ? QString()
-                                                                     : PranapadaCentreText(chart));
+}
+
+void FrmDisplay::setVarga(Varga varga) {
+  varga_ = varga;
+  cmbVarga_->setCurrentIndex(cmbVarga_->findData(static_cast<int>(varga)));
+  if (centreTitle_ != nullptr) centreTitle_->setText(Text(VargaTitle(varga)));
+  drawVarga();
+}
+
+void FrmDisplay::chooseVarga(Varga varga) {
+  setVarga(varga);
+  settings::Write(settings::kChartVarga, varga);
+}
+
+void FrmDisplay::drawVarga() {
+  const std::optional<ChartResult> drawn =
+      shown_ ? std::optional<ChartResult>(DrawnChartOf(*shown_, varga_)) : std::nullopt;
+  chart_->setChart(drawn);
+  drawnChart_->setChart(drawn);
+  if (drawn && centrePranapada_ != nullptr) {
+    centrePranapada_->setText(SignIndexOf(drawn->pranapada.PpLSign) < 0
+                                  ? QString()
+                                  : PranapadaCentreText(*drawn));
+  }
 }
 
 // A chart counted by other than the classic conventions says so in the accent colour, so

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "astro/date_time.h"
+#include "astro/vargas.h"
 #include "births/saved_birth.h"
 #include "chart/chart_result.h"
 #include "gui/result/birth_time_cursor.h"
@@ -59,6 +60,12 @@ class FrmDisplay : public QWidget {
   DiagramStyle diagramStyle() const;
   void setDiagramStyle(DiagramStyle style);
 
+  // The divisional chart drawn (cmbVarga), saved for the next chart: D1 draws the chart's
+  // own cells; any other varga draws every body, the ascendant and "PpL" in their varga
+  // signs, its houses counted from the varga ascendant. Ctrl+9 chooses D9, Ctrl+1 D1.
+  Varga varga() const { return varga_; }
+  void setVarga(Varga varga);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +82,10 @@ class FrmDisplay : public QWidget {
   QWidget* buildLinks();
 
   void fill(const ChartResult& chart);
+  // Gives both drawings the shown chart in the chosen varga.
+  void drawVarga();
+  // Chooses a varga as the user does: shown and kept in the settings.
+  void chooseVarga(Varga varga);
   // A birth time at which no chart can be made: its details, and the reason in place of
   // the house text.
   void fillStop(const BirthData& birth, const std::string& message);
@@ -95,6 +106,9 @@ class FrmDisplay : public QWidget {
   std::optional<ChartResult> shown_;
   QLayout* detailsColumn_ = nullptr;  // the details and positions, left of the chart
   QComboBox* cmbChartStyle_ = nullptr;
+  QComboBox* cmbVarga_ = nullptr;
+  Varga varga_ = Varga::D1;
+  QLabel* centreTitle_ = nullptr;
   QStackedWidget* chartStyles_ = nullptr;
   SignChart* chart_ = nullptr;
   DrawnSignChart* drawnChart_ = nullptr;
