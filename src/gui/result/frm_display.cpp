@@ -601,6 +601,7 @@ void FrmDisplay::setVarga(Varga varga) {
   varga_ = varga;
   cmbVarga_->setCurrentIndex(cmbVarga_->findData(static_cast<int>(varga)));
   if (centreTitle_ != nullptr) centreTitle_->setText(Text(VargaTitle(varga)));
+  drawnChart_->setTitle(Text(VargaTitle(varga)));
   drawVarga();
 }
 
