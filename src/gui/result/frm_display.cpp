@@ -253,6 +253,14 @@ QWidget* FrmDisplay::buildChart() {
   chartStyles_->addWidget(drawnChart_);
   chartStyles_->installEventFilter(this);
 
+  cmbVarga_ = Named<QComboBox>("cmbVarga");
+  for (Varga varga : kVargas) {
+    cmbVarga_->addItem(Text(VargaCode(varga)) + QLatin1Char(' ') + Text(VargaTitle(varga)),
+                       static_cast<int>(varga));
+  }
+  cmbVarga_->setAccessibleName(QStringLiteral("Divisional chart"));
+  auto* vargaCaption = Named<QLabel>("lblVarga", QStringLiteral("&Chart"));
+  vargaCaption->setBuddy(cmbVarga_);
   cmbChartStyle_ = Named<QComboBox>("cmbChartStyle");
   for (DiagramStyle style : kDiagramStyles) {
     const std::string_view title = TitleOf(style);
@@ -262,14 +270,6 @@ QWidget* FrmDisplay::buildChart() {
   cmbChartStyle_->setAccessibleName(QStringLiteral("Chart style"));
   auto* styleCaption = Named<QLabel>("lblChartStyle", QStringLiteral("S&tyle"));
   styleCaption->setBuddy(cmbChartStyle_);
-  cmbVarga_ = Named<QComboBox>("cmbVarga");
-  for (Varga varga : kVargas) {
-    cmbVarga_->addItem(Text(VargaCode(varga)) + QLatin1Char(' ') + Text(VargaTitle(varga)),
-                       static_cast<int>(varga));
-  }
-  cmbVarga_->setAccessibleName(QStringLiteral("Divisional chart"));
-  auto* vargaCaption = Named<QLabel>("lblVarga", QStringLiteral("&Chart"));
-  vargaCaption->setBuddy(cmbVarga_);
   auto* styleRow = new QHBoxLayout;
   styleRow->addStretch();
   styleRow->addWidget(vargaCaption);
