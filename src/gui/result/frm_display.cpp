@@ -19,6 +19,8 @@
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
+#include "chart/sign_names.h"
+#include "chart/special_lagnas.h"
 #include "chart/varga_chart.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/elided_label.h"
@@ -153,6 +155,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   house->setMinimumWidth(kMeaningWidth);
   right->addWidget(house);
   right->addWidget(lblConventions_);
+  right->addWidget(buildSpecialLagnas());
   right->addStretch();
   right->addWidget(buildLinks());
 
@@ -574,6 +577,7 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   pranapadaDegree_->clear();
   shown_.reset();
   drawVarga();
+  showSpecialLagnas(shown_);
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
 }
@@ -581,6 +585,7 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
 void FrmDisplay::fill(const ChartResult& chart) {
   shown_ = chart;
   drawVarga();
+  showSpecialLagnas(shown_);
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
@@ -595,6 +600,62 @@ void FrmDisplay::fill(const ChartResult& chart) {
   showConventions(chart.conventions);
 
   centreName_->setWholeText(Text(chart.details.name));
+}
+
+QWidget* FrmDisplay::buildSpecialLagnas() {
+  auto* frame = Named<QGroupBox>("fraSpecialLagnas", QStringLiteral("Special lagnas"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(2);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(font().pointSizeF());
+  const std::array<const char*, 4> headings = {"Name", "Longitude", "Sign", "House"};
+  for (std::size_t column = 0; column < headings.size(); ++column) {
+    auto* heading = Named<QLabel>(QStringLiteral("lblSpecialLagnaHeading_%1").arg(column),
+                                  QString::fromLatin1(headings[column]));
+    heading->setFont(ScaledFont(font(), 1.0, Weight::Bold));
+    grid->addWidget(heading, 0, static_cast<int>(column));
+  }
+  for (std::size_t row = 0; row < kSpecialLagnas.size(); ++row) {
+    const int r = static_cast<int>(row) + 1;
+    const QString prefix = QStringLiteral("lblSpecialLagna_%1_").arg(row);
+    grid->addWidget(Named<QLabel>(prefix + QLatin1Char('0'), Text(SpecialLagnaName(kSpecialLagnas[row]))),
+                    r, 0);
+    for (std::size_t column = 0; column < 3; ++column) {
+      auto* value = Named<QLabel>(prefix + QString::number(column + 1));
+      value->setTextFormat(Qt::PlainText);
+      value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      if (column == 0) value->setFont(fixed);
+      grid->addWidget(value, r, static_cast<int>(column) + 1);
+      specialLagnaValues_[row][column] = value;
+    }
+  }
+  grid->setColumnStretch(3, 1);
+  return frame;
+}
+
+void FrmDisplay::showSpecialLagnas(const std::optional<ChartResult>& chart) {
+  std::optional<SpecialLagnas> lagnas;
+  if (chart) {
+    try {
+      lagnas = ComputeSpecialLagnas(*chart);
+    } catch (const std::exception&) {
+      lagnas.reset();  // a chart given whole, without the birth data they are counted from
+    }
+  }
+  for (std::size_t row = 0; row < kSpecialLagnas.size(); ++row) {
+    std::array<QString, 3> texts = {QStringLiteral("–"), QString(), QString()};
+    if (lagnas) {
+      const SpecialLagnaPoint& point = (*lagnas)[kSpecialLagnas[row]];
+      if (point.available) {
+        texts = {Text(FormatLongitude(point.longitude)) +
+                     (point.wholeSign ? QStringLiteral(" (sign)") : QString()),
+                 QString::fromLatin1(kSignNames[static_cast<std::size_t>(point.sign)]),
+                 QString::number(point.house)};
+      }
+    }
+    for (std::size_t column = 0; column < texts.size(); ++column)
+      specialLagnaValues_[row][column]->setText(texts[column]);
+  }
 }
 
 void FrmDisplay::setVarga(Varga varga) {

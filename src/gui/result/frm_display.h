@@ -80,6 +80,9 @@ class FrmDisplay : public QWidget {
   QWidget* buildBirthTime();
   QWidget* buildHouse();
   QWidget* buildLinks();
+  QWidget* buildSpecialLagnas();
+  // The special lagnas of the chart shown, or dashes where there are none.
+  void showSpecialLagnas(const std::optional<ChartResult>& chart);
 
   void fill(const ChartResult& chart);
   // Gives both drawings the shown chart in the chosen varga.
@@ -115,6 +118,8 @@ class FrmDisplay : public QWidget {
   ElidedLabel* centreName_ = nullptr;
   QLabel* centrePranapada_ = nullptr;
   QLabel* lblHouseDesc_ = nullptr;
+  // lblSpecialLagna_<i>_<column>: the name, longitude, sign and house of each special lagna.
+  std::array<std::array<QLabel*, 3>, 10> specialLagnaValues_{};
 
   std::optional<BirthTimeCursor> cursor_;
   BirthTimeStrip* strip_ = nullptr;

@@ -1,6 +1,6 @@
 // The result window's Chart list: each varga draws the core's varga cells, D1 the chart's
 // own, the Pranapada's sign and house in the middle follow the varga, and the choice is kept
-// for the next window.
+// for the next window. The special lagnas' table shows the core's points.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include "chart/chart_run.h"
+#include "astro/position_text.h"
 #include "chart/sign_names.h"
+#include "chart/special_lagnas.h"
 #include "chart/varga_chart.h"
 #include "gui/common/settings.h"
 #include "gui/result/chart_cell_label.h"
@@ -126,6 +128,37 @@ TEST(VargaChoice, ChosenVargaIsKeptAndAnUnknownOneReadsAsRasi) {
   EXPECT_EQ(settings::ResetUnreadableSettings(),
             std::vector<std::string>{"chart/varga: \"D5\""});
   EXPECT_EQ(FrmDisplay().varga(), Varga::D1);
+}
+
+// Each row reads the core's point: its longitude to the arc second, sign and house.
+TEST(SpecialLagnaTable, ShowsTheCoresPointsAndFollowsTheMovedTime) {
+  const ChartResult chart = DelhiChart();
+  FrmDisplay window;
+  window.showChart(chart);
+  const auto check = [&window](const ChartResult& shown) {
+    const SpecialLagnas lagnas = ComputeSpecialLagnas(shown);
+    for (std::size_t row = 0; row < kSpecialLagnaCount; ++row) {
+      SCOPED_TRACE(std::string(SpecialLagnaName(kSpecialLagnas[row])));
+      const SpecialLagnaPoint& point = lagnas.points[row];
+      const auto cell = [&](int column) {
+        return Child<QLabel>(window, QStringLiteral("lblSpecialLagna_%1_%2").arg(row).arg(column))
+            .text()
+            .toStdString();
+      };
+      EXPECT_EQ(cell(0), SpecialLagnaName(kSpecialLagnas[row]));
+      ASSERT_TRUE(point.available);
+      EXPECT_EQ(cell(1).substr(0, FormatLongitude(point.longitude).size()),
+                FormatLongitude(point.longitude));
+      EXPECT_EQ(cell(2), kSignNames[static_cast<std::size_t>(point.sign)]);
+      EXPECT_EQ(cell(3), std::to_string(point.house));
+    }
+  };
+  check(chart);
+  // A minute on, the time lagnas have moved and the table with them.
+  auto& strip = Child<QWidget>(window, QStringLiteral("birthTimeStrip"));
+  QTest::keyClick(&strip, Qt::Key_Right, Qt::ShiftModifier);
+  ASSERT_TRUE(window.shownChart());
+  check(*window.shownChart());
 }
 
 }  // namespace
