@@ -1,5 +1,6 @@
 #include "gui/result/frm_display.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -16,6 +17,7 @@
 #include <stdexcept>
 
 #include "astro/position_text.h"
+#include "chart/chart_cells.h"
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
@@ -100,17 +102,31 @@ QString Text(std::string_view text) {
 
 // The chart as the drawings show it in `varga`: D1 as it is; any other varga with the
 // varga's cells, ascendant and Pranapada sign, the Pranapada's house counted from the
-// varga ascendant.
-ChartResult DrawnChartOf(const ChartResult& chart, Varga varga) {
-  if (varga == Varga::D1) return chart;
-  const VargaChart cells = VargaChartOf(chart, varga);
+// varga ascendant. With `tags`, each special lagna's tag stands in its varga sign too.
+ChartResult DrawnChartOf(const ChartResult& chart, Varga varga, const SpecialLagnas* tags) {
+  if (varga == Varga::D1 && tags == nullptr) return chart;
   ChartResult drawn = chart;
-  drawn.SignCells = cells.SignCells;
-  drawn.SpecialCells = cells.SpecialCells;
-  drawn.AscSign = cells.ascendantSign + 1;
-  if (SignIndexOf(chart.pranapada.PpLSign) >= 0) {
-    drawn.pranapada.PpLSign = cells.pranapada.sign + 1;
-    drawn.pranapada.House = (cells.pranapada.sign - cells.ascendantSign + 12) % 12 + 1;
+  VargaChart cells;
+  try {
+    cells = VargaChartOf(chart, varga, tags);
+  } catch (const std::invalid_argument&) {
+    return chart;  // a chart given whole, without the texts its longitudes are read from
+  }
+  if (varga != Varga::D1) {
+    drawn.SignCells = cells.SignCells;
+    drawn.SpecialCells = cells.SpecialCells;
+    drawn.AscSign = cells.ascendantSign + 1;
+    if (SignIndexOf(chart.pranapada.PpLSign) >= 0) {
+      drawn.pranapada.PpLSign = cells.pranapada.sign + 1;
+      drawn.pranapada.House = (cells.pranapada.sign - cells.ascendantSign + 12) % 12 + 1;
+    }
+  }
+  if (tags != nullptr) {
+    for (std::size_t k = 0; k < kSpecialLagnaCount; ++k) {
+      if (!cells.specialLagnas[k]) continue;
+      AppendToCell(drawn.SpecialCells[static_cast<std::size_t>(cells.specialLagnas[k]->sign)],
+                   SpecialLagnaTag(kSpecialLagnas[k]));
+    }
   }
   return drawn;
 }
@@ -576,16 +592,16 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (QLabel* label : planetLabels_) label->clear();
   pranapadaDegree_->clear();
   shown_.reset();
-  drawVarga();
   showSpecialLagnas(shown_);
+  drawVarga();
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
 }
 
 void FrmDisplay::fill(const ChartResult& chart) {
   shown_ = chart;
-  drawVarga();
   showSpecialLagnas(shown_);
+  drawVarga();
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
@@ -629,19 +645,25 @@ QWidget* FrmDisplay::buildSpecialLagnas() {
       specialLagnaValues_[row][column] = value;
     }
   }
+  chkLagnaTags_ = Named<QCheckBox>("chkLagnaTags", QStringLiteral("Show their ta&gs in the chart"));
+  chkLagnaTags_->setToolTip(QStringLiteral(
+      "BL, HL, GL, SL, VL, IL, BB, KL, Gk and Md in the signs of the chart shown"));
+  connect(chkLagnaTags_, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { drawVarga(); }); });
+  grid->addWidget(chkLagnaTags_, static_cast<int>(kSpecialLagnas.size()) + 1, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   return frame;
 }
 
 void FrmDisplay::showSpecialLagnas(const std::optional<ChartResult>& chart) {
-  std::optional<SpecialLagnas> lagnas;
+  lagnas_.reset();
   if (chart) {
     try {
-      lagnas = ComputeSpecialLagnas(*chart);
+      lagnas_ = ComputeSpecialLagnas(*chart);
     } catch (const std::exception&) {
-      lagnas.reset();  // a chart given whole, without the birth data they are counted from
+      lagnas_.reset();  // a chart given whole, without the birth data they are counted from
     }
   }
+  const std::optional<SpecialLagnas>& lagnas = lagnas_;
   for (std::size_t row = 0; row < kSpecialLagnas.size(); ++row) {
     std::array<QString, 3> texts = {QStringLiteral("–"), QString(), QString()};
     if (lagnas) {
@@ -673,7 +695,10 @@ void FrmDisplay::chooseVarga(Varga varga) {
 
 void FrmDisplay::drawVarga() {
   const std::optional<ChartResult> drawn =
-      shown_ ? std::optional<ChartResult>(DrawnChartOf(*shown_, varga_)) : std::nullopt;
+      shown_ ? std::optional<ChartResult>(DrawnChartOf(
+                   *shown_, varga_,
+                   lagnas_ && chkLagnaTags_->isChecked() ? &*lagnas_ : nullptr))
+             : std::nullopt;
   chart_->setChart(drawn);
   drawnChart_->setChart(drawn);
   if (drawn && centrePranapada_ != nullptr) {

@@ -13,10 +13,12 @@
 #include "astro/vargas.h"
 #include "births/saved_birth.h"
 #include "chart/chart_result.h"
+#include "chart/special_lagnas.h"
 #include "gui/result/birth_time_cursor.h"
 #include "gui/result/birth_time_strip.h"
 #include "render/diagram_style.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -120,6 +122,9 @@ class FrmDisplay : public QWidget {
   QLabel* lblHouseDesc_ = nullptr;
   // lblSpecialLagna_<i>_<column>: the name, longitude, sign and house of each special lagna.
   std::array<std::array<QLabel*, 3>, 10> specialLagnaValues_{};
+  std::optional<SpecialLagnas> lagnas_;  // of the chart shown
+  // chkLagnaTags: the special lagnas' tags drawn in the chart's cells, in the varga shown.
+  QCheckBox* chkLagnaTags_ = nullptr;
 
   std::optional<BirthTimeCursor> cursor_;
   BirthTimeStrip* strip_ = nullptr;

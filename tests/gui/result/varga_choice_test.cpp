@@ -3,6 +3,7 @@
 // for the next window. The special lagnas' table shows the core's points.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "gui/result/drawn_sign_chart.h"
 #include "gui/result/frm_display.h"
 #include "gui/result/sign_chart.h"
+#include "render/chart_diagram.h"
 #include "support/birth_entry.h"
 #include "support/gui_test_support.h"
 
@@ -159,6 +161,41 @@ TEST(SpecialLagnaTable, ShowsTheCoresPointsAndFollowsTheMovedTime) {
   QTest::keyClick(&strip, Qt::Key_Right, Qt::ShiftModifier);
   ASSERT_TRUE(window.shownChart());
   check(*window.shownChart());
+}
+
+// Ticked, each special lagna's tag stands in the sign its longitude takes in the varga shown,
+// after the cells' own tags; unticked, the cells are the chart's own again.
+TEST(SpecialLagnaTable, TickedTagsStandInTheirVargaSigns) {
+  const ChartResult chart = DelhiChart();
+  const SpecialLagnas lagnas = ComputeSpecialLagnas(chart);
+  FrmDisplay window;
+  window.showChart(chart);
+  const auto& grid = Child<SignChart>(window, QStringLiteral("Shape2"));
+  auto& tags = Child<QCheckBox>(window, QStringLiteral("chkLagnaTags"));
+  tags.setChecked(true);
+  for (Varga varga : {Varga::D1, Varga::D9, Varga::D60}) {
+    SCOPED_TRACE(std::string(VargaCode(varga)));
+    Choose(window, varga);
+    const VargaChart own = VargaChartOf(chart, varga);
+    std::array<QStringList, 12> expected;
+    for (std::size_t sign = 0; sign < 12; ++sign)
+      expected[sign] = CellLines(varga == Varga::D1 ? chart.SpecialCells[sign] : own.SpecialCells[sign]);
+    for (std::size_t k = 0; k < kSpecialLagnaCount; ++k) {
+      ASSERT_TRUE(lagnas.points[k].available);
+      expected[static_cast<std::size_t>(VargaSign(lagnas.points[k].longitude, varga))]
+          << QString::fromLatin1(SpecialLagnaTag(kSpecialLagnas[k]).data());
+    }
+    for (int sign = 0; sign < 12; ++sign) {
+      EXPECT_EQ(CellLines(grid.specialLabel(sign)->text().toStdString()),
+                expected[static_cast<std::size_t>(sign)])
+          << sign;
+    }
+  }
+  tags.setChecked(false);
+  Choose(window, Varga::D1);
+  for (int sign = 0; sign < 12; ++sign)
+    EXPECT_EQ(grid.specialLabel(sign)->text().toStdString(),
+              chart.SpecialCells[static_cast<std::size_t>(sign)]);
 }
 
 }  // namespace
