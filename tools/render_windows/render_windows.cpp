@@ -11,6 +11,7 @@
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
 // shows the windows as on a high-density screen.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -153,6 +154,12 @@ void RenderNavamsa(velquor::FrmDisplay& window, const QDir& folder) {
              QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
              QStringLiteral(".png"));
   }
+  auto& tags = Child<QCheckBox>(window, "chkLagnaTags");
+  tags.setChecked(true);
+  window.setDiagramStyle(velquor::DiagramStyle::South);
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplay_D9_tags.png");
+  tags.setChecked(false);
   window.setVarga(velquor::Varga::D1);
   window.setDiagramStyle(style);
 }
