@@ -128,7 +128,7 @@ TEST(VargaChoice, ChosenVargaIsKeptAndAnUnknownOneReadsAsRasi) {
   EXPECT_EQ(FrmDisplay().varga(), Varga::D1);
   settings::WriteText(settings::kChartVarga.key, "D5");
   EXPECT_EQ(settings::ResetUnreadableSettings(),
-            std::vector<std::string>{"chart/varga: \"D5\""});
+            std::vector<std::string>{std::string(settings::kChartVarga.key) + ": \"D5\""});
   EXPECT_EQ(FrmDisplay().varga(), Varga::D1);
 }
 
