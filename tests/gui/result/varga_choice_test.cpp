@@ -77,7 +77,9 @@ TEST(VargaChoice, EveryVargaDrawsTheCoresCells) {
     EXPECT_EQ(window.varga(), varga);
     const VargaChart expected = VargaChartOf(chart, varga);
     // The sample's Navamsa differs from its birth chart, so that D9 shows a change.
-    if (varga == Varga::D9) EXPECT_NE(expected.SignCells, chart.SignCells);
+    if (varga == Varga::D9) {
+      EXPECT_NE(expected.SignCells, chart.SignCells);
+    }
     for (int sign = 0; sign < 12; ++sign) {
       const auto i = static_cast<std::size_t>(sign);
       const std::string& body = varga == Varga::D1 ? chart.SignCells[i] : expected.SignCells[i];
