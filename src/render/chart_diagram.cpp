@@ -196,13 +196,14 @@ DiagramText Centred(const QString& text, const QFont& font, const QPointF& centr
           QRectF(centre.x() - width / 2, baseline - metrics.ascent(), width, metrics.height())};
 }
 
-// "Rasi" and the Pranapada's sign and house in the empty middle, where the style has one.
-std::vector<DiagramText> CentreTexts(const QRectF& centre, const ChartResult& chart, double side) {
+// The title and the Pranapada's sign and house in the empty middle, where the style has one.
+std::vector<DiagramText> CentreTexts(const QRectF& centre, const ChartResult& chart, double side,
+                                     const QString& heading) {
   if (centre.isEmpty()) return {};
   const QFont title = PageFont(static_cast<int>(side * kCentreSize), false);
   const double step = QFontMetricsF(title).height();
   std::vector<DiagramText> texts{
-      Centred(QStringLiteral("Rasi"), title, centre.center() - QPointF(0, step / 2))};
+      Centred(heading, title, centre.center() - QPointF(0, step / 2))};
   if (SignIndexOf(chart.pranapada.PpLSign) < 0) return texts;
   const QString result = PranapadaCentreText(chart);
   // As large as the middle's width allows (the East-Indian middle is one cell).
@@ -262,7 +263,7 @@ QString PranapadaCentreText(const ChartResult& chart) {
 }
 
 DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart, DiagramStyle style,
-                                 DiagramCentreText centre) {
+                                 DiagramCentreText centre, const QString& title) {
   const double side = std::min(square.width(), square.height());
   const std::array<HouseShape, 12> shapes = HouseShapes(style, SignIndexOf(chart.AscSign));
   const QFont labelFont = PageFont(static_cast<int>(side * kLabelSize), false);
@@ -296,13 +297,13 @@ DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart,
     house.lines = Set(HouseLines(chart, sign), box, side, house.abbreviated);
   }
   if (centre == DiagramCentreText::Drawn)
-    layout.centre = CentreTexts(Placed(DiagramCentre(style), square), chart, side);
+    layout.centre = CentreTexts(Placed(DiagramCentre(style), square), chart, side, title);
   return layout;
 }
 
 void DrawChartDiagram(QPainter& painter, const QRectF& square, const ChartResult& chart,
-                      DiagramStyle style, DiagramCentreText centre) {
-  DrawChartDiagram(painter, LayOutChartDiagram(square, chart, style, centre), chart);
+                      DiagramStyle style, DiagramCentreText centre, const QString& title) {
+  DrawChartDiagram(painter, LayOutChartDiagram(square, chart, style, centre, title), chart);
 }
 
 void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart) {

@@ -59,23 +59,26 @@ struct DiagramLayout {
   // styles or without an ascendant); no text of that cell reaches it.
   QLineF ascendantStroke;
   std::array<DiagramHouse, 12> houses;  // by sign index
-  std::vector<DiagramText> centre;      // "Rasi" and PranapadaCentreText; none when left out
+  std::vector<DiagramText> centre;      // the title and PranapadaCentreText; none when left out
 };
 
-// Whether the drawing writes "Rasi" and the Pranapada's sign and house in the chart's
+// Whether the drawing writes its title ("Rasi") and the Pranapada's sign and house in the chart's
 // empty middle (where the style has one), or leaves it to the caller.
 enum class DiagramCentreText { Drawn, LeftOut };
 
 // Where every text of the chart in `square` goes (see DrawChartDiagram).
+// `title` is the middle's first line: "Rasi" for the birth chart, a varga's name for another.
 DiagramLayout LayOutChartDiagram(const QRectF& square, const ChartResult& chart, DiagramStyle style,
-                                 DiagramCentreText centre = DiagramCentreText::Drawn);
+                                 DiagramCentreText centre = DiagramCentreText::Drawn,
+                                 const QString& title = QStringLiteral("Rasi"));
 
 // Draws the chart into `square` (painter units; the sizes of lines and letters follow its
 // side, which should be at least a few hundred units so that letters can be sized finely:
 // a page gives it in tenths of a point, the screen widget scales to a side of 3000).
 // Black on white, legible in black and white; the Pranapada Lagna's house is tinted.
 void DrawChartDiagram(QPainter& painter, const QRectF& square, const ChartResult& chart,
-                      DiagramStyle style, DiagramCentreText centre = DiagramCentreText::Drawn);
+                      DiagramStyle style, DiagramCentreText centre = DiagramCentreText::Drawn,
+                      const QString& title = QStringLiteral("Rasi"));
 // The same from a layout already made.
 void DrawChartDiagram(QPainter& painter, const DiagramLayout& layout, const ChartResult& chart);
 

@@ -11,6 +11,7 @@
 // Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
 // shows the windows as on a high-density screen.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -140,6 +141,29 @@ void RenderChartStyles(velquor::FrmDisplay& window, const QDir& folder) {
   window.setDiagramStyle(velquor::DiagramStyle::South);
 }
 
+// The result window with the Navamsa chosen, South- and North-Indian.
+void RenderNavamsa(velquor::FrmDisplay& window, const QDir& folder) {
+  const velquor::DiagramStyle style = window.diagramStyle();
+  window.setVarga(velquor::Varga::D9);
+  for (velquor::DiagramStyle shown : {velquor::DiagramStyle::South, velquor::DiagramStyle::North}) {
+    const std::string_view name = velquor::NameOf(shown);
+    window.setDiagramStyle(shown);
+    QApplication::processEvents();
+    Save(window, folder,
+         QStringLiteral("frmDisplay_D9_") +
+             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) +
+             QStringLiteral(".png"));
+  }
+  auto& tags = Child<QCheckBox>(window, "chkLagnaTags");
+  tags.setChecked(true);
+  window.setDiagramStyle(velquor::DiagramStyle::South);
+  QApplication::processEvents();
+  Save(window, folder, "frmDisplay_D9_tags.png");
+  tags.setChecked(false);
+  window.setVarga(velquor::Varga::D1);
+  window.setDiagramStyle(style);
+}
+
 // The result window alone: as charted, its birth time moved on the strip by keys, the
 // widest span, and a birth moved from the last sunset before a polar night into it.
 void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
@@ -160,6 +184,7 @@ void RenderResultWindow(velquor::FrmDisplay& window, const QDir& folder) {
   QApplication::processEvents();
   Save(window, folder, "frmDisplayModern.png");
   RenderChartStyles(window, folder);
+  RenderNavamsa(window, folder);
 }
 
 void RenderPolarNight(const QDir& folder) {

@@ -75,7 +75,7 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
   // Tab reads the top bar first, then the result window.
   setTabOrder(link_, cmdBack_);
   setTabOrder(cmdBack_, cmdExit_);
-  setTabOrder(cmdExit_, frmDisplay_->findChild<QWidget*>(QStringLiteral("cmbChartStyle")));
+  setTabOrder(cmdExit_, frmDisplay_->findChild<QWidget*>(QStringLiteral("cmbVarga")));
   fitToResultWindow();
 }
 

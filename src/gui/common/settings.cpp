@@ -49,6 +49,7 @@ std::vector<std::string> ResetUnreadableSettings() {
   ResetIfUnreadable(kPranapadaSun, reset);
   ResetIfUnreadable(kAfterSunset, reset);
   ResetIfUnreadable(kChartStyle, reset);
+  ResetIfUnreadable(kChartVarga, reset);
   QSettings stored;
   const QString recent = KeyOf(kRecentBirthIds.key);
   if (stored.contains(recent)) {

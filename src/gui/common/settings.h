@@ -12,9 +12,17 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/vargas.h"
 #include "chart/birth_timeline.h"
 #include "chart/conventions.h"
 #include "render/diagram_style.h"
+
+namespace velquor {
+
+// "D1" .. "D60": how the settings name a varga.
+inline std::string_view NameOf(Varga varga) { return VargaCode(varga); }
+
+}  // namespace velquor
 
 namespace velquor::settings {
 
@@ -54,6 +62,8 @@ inline constexpr Choice<AfterSunsetConvention> kAfterSunset{
 // The style the result window draws its chart in, South-Indian when missing.
 inline constexpr Choice<DiagramStyle> kChartStyle{"chart/style", DiagramStyle::South,
                                                   &DiagramStyleNamed};
+// The divisional chart the result window draws (cmbVarga), the birth chart when missing.
+inline constexpr Choice<Varga> kChartVarga{"chart/varga", Varga::D1, &VargaNamed};
 // The span of the result window's birth-time strip, minutes either side (cmbSpan).
 inline constexpr Number kTimelineSpanMinutes{"chart/span_minutes", kDefaultTimelineSpanMinutes, 1,
                                              kMaxTimelineSpanMinutes};

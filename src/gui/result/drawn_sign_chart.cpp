@@ -34,6 +34,11 @@ void DrawnSignChart::setStyle(DiagramStyle style) {
   update();
 }
 
+void DrawnSignChart::setTitle(const QString& title) {
+  title_ = title;
+  update();
+}
+
 void DrawnSignChart::describe() {
   const std::string_view title = TitleOf(style_);
   setAccessibleName(
@@ -60,7 +65,8 @@ bool DrawnSignChart::event(QEvent* event) {
     const double scale = square.width() / kDrawingSide;
     const QPointF at = (QPointF(help->pos()) - square.topLeft()) / scale;
     const DiagramLayout layout =
-        LayOutChartDiagram(QRectF(0, 0, kDrawingSide, kDrawingSide), *chart_, style_);
+        LayOutChartDiagram(QRectF(0, 0, kDrawingSide, kDrawingSide), *chart_, style_,
+                           DiagramCentreText::Drawn, title_);
     for (const DiagramHouse& house : layout.houses) {
       if (!house.abbreviated || !house.outline.containsPoint(at, Qt::OddEvenFill)) continue;
       QStringList whole;
@@ -84,7 +90,8 @@ void DrawnSignChart::paintEvent(QPaintEvent*) {
   painter.translate(square.topLeft());
   painter.scale(side / kDrawingSide, side / kDrawingSide);
   if (chart_) {
-    DrawChartDiagram(painter, QRectF(0, 0, kDrawingSide, kDrawingSide), *chart_, style_);
+    DrawChartDiagram(painter, QRectF(0, 0, kDrawingSide, kDrawingSide), *chart_, style_,
+                     DiagramCentreText::Drawn, title_);
   } else {
     painter.fillRect(QRectF(0, 0, kDrawingSide, kDrawingSide), Qt::white);
   }

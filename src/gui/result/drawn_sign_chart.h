@@ -5,6 +5,7 @@
 // has its widget of labels (sign_chart.h), drawn by the same code.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <optional>
 
@@ -22,6 +23,8 @@ class DrawnSignChart : public QWidget {
   // The chart to draw, or none (an empty square).
   void setChart(const std::optional<ChartResult>& chart);
   void setStyle(DiagramStyle style);
+  // The middle's first line, "Rasi" unless set.
+  void setTitle(const QString& title);
   DiagramStyle style() const { return style_; }
 
   QSize sizeHint() const override;
@@ -38,6 +41,7 @@ class DrawnSignChart : public QWidget {
 
   std::optional<ChartResult> chart_;
   DiagramStyle style_ = DiagramStyle::North;
+  QString title_ = QStringLiteral("Rasi");
 };
 
 }  // namespace velquor

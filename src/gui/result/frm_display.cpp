@@ -1,5 +1,6 @@
 #include "gui/result/frm_display.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,9 +17,13 @@
 #include <stdexcept>
 
 #include "astro/position_text.h"
+#include "chart/chart_cells.h"
 #include "chart/chart_run.h"
 #include "chart/detail_texts.h"
 #include "chart/position_texts.h"
+#include "chart/sign_names.h"
+#include "chart/special_lagnas.h"
+#include "chart/varga_chart.h"
 #include "gui/common/accessible_list.h"
 #include "gui/common/elided_label.h"
 #include "gui/common/link_label.h"
@@ -90,6 +96,41 @@ constexpr std::array<SpanChoice, 5> kSpanChoices = {{
 constexpr int kDefaultSpanChoice = 1;
 
 // "+3 min 12 s", "−1 h 0 min 5 s", "+45 s".
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The chart as the drawings show it in `varga`: D1 as it is; any other varga with the
+// varga's cells, ascendant and Pranapada sign, the Pranapada's house counted from the
+// varga ascendant. With `tags`, each special lagna's tag stands in its varga sign too.
+ChartResult DrawnChartOf(const ChartResult& chart, Varga varga, const SpecialLagnas* tags) {
+  if (varga == Varga::D1 && tags == nullptr) return chart;
+  ChartResult drawn = chart;
+  VargaChart cells;
+  try {
+    cells = VargaChartOf(chart, varga, tags);
+  } catch (const std::invalid_argument&) {
+    return chart;  // a chart given whole, without the texts its longitudes are read from
+  }
+  if (varga != Varga::D1) {
+    drawn.SignCells = cells.SignCells;
+    drawn.SpecialCells = cells.SpecialCells;
+    drawn.AscSign = cells.ascendantSign + 1;
+    if (SignIndexOf(chart.pranapada.PpLSign) >= 0) {
+      drawn.pranapada.PpLSign = cells.pranapada.sign + 1;
+      drawn.pranapada.House = (cells.pranapada.sign - cells.ascendantSign + 12) % 12 + 1;
+    }
+  }
+  if (tags != nullptr) {
+    for (std::size_t k = 0; k < kSpecialLagnaCount; ++k) {
+      if (!cells.specialLagnas[k]) continue;
+      AppendToCell(drawn.SpecialCells[static_cast<std::size_t>(cells.specialLagnas[k]->sign)],
+                   SpecialLagnaTag(kSpecialLagnas[k]));
+    }
+  }
+  return drawn;
+}
+
 QString MovedText(std::int64_t seconds) {
   const std::int64_t size = std::llabs(seconds);
   const std::int64_t hours = size / 3600, minutes = size / 60 % 60, rest = size % 60;
@@ -130,6 +171,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   house->setMinimumWidth(kMeaningWidth);
   right->addWidget(house);
   right->addWidget(lblConventions_);
+  right->addWidget(buildSpecialLagnas());
   right->addStretch();
   right->addWidget(buildLinks());
 
@@ -144,7 +186,8 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
   // Tab follows the reading order: the chart's style and the drawn chart, the span and its
   // button, the strip below them, the links. Set once every part is inside this window; Qt
   // ignores an order across two windows.
-  const std::array<QWidget*, 7> order{cmbChartStyle_,
+  const std::array<QWidget*, 8> order{cmbVarga_,
+                                      cmbChartStyle_,
                                       drawnChart_,
                                       cmbSpan_,
                                       cmdUseTime_,
@@ -229,6 +272,14 @@ QWidget* FrmDisplay::buildChart() {
   chartStyles_->addWidget(drawnChart_);
   chartStyles_->installEventFilter(this);
 
+  cmbVarga_ = Named<QComboBox>("cmbVarga");
+  for (Varga varga : kVargas) {
+    cmbVarga_->addItem(Text(VargaCode(varga)) + QLatin1Char(' ') + Text(VargaTitle(varga)),
+                       static_cast<int>(varga));
+  }
+  cmbVarga_->setAccessibleName(QStringLiteral("Divisional chart"));
+  auto* vargaCaption = Named<QLabel>("lblVarga", QStringLiteral("&Chart"));
+  vargaCaption->setBuddy(cmbVarga_);
   cmbChartStyle_ = Named<QComboBox>("cmbChartStyle");
   for (DiagramStyle style : kDiagramStyles) {
     const std::string_view title = TitleOf(style);
@@ -240,6 +291,9 @@ QWidget* FrmDisplay::buildChart() {
   styleCaption->setBuddy(cmbChartStyle_);
   auto* styleRow = new QHBoxLayout;
   styleRow->addStretch();
+  styleRow->addWidget(vargaCaption);
+  styleRow->addWidget(cmbVarga_);
+  styleRow->addSpacing(kColumnSpacing);
   styleRow->addWidget(styleCaption);
   styleRow->addWidget(cmbChartStyle_);
 
@@ -254,18 +308,30 @@ QWidget* FrmDisplay::buildChart() {
     });
   });
 
+  setVarga(settings::Read(settings::kChartVarga));
+  connect(cmbVarga_, &QComboBox::activated, this, [this] {
+    RunGuarded(this, [this] { chooseVarga(static_cast<Varga>(cmbVarga_->currentData().toInt())); });
+  });
+  // The Navamsa and the birth chart one key away.
+  for (const auto& [key, varga] : {std::pair{Qt::Key_9, Varga::D9}, std::pair{Qt::Key_1, Varga::D1}}) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, varga] { RunGuarded(this, [this, varga] { chooseVarga(varga); }); });
+  }
+
   centreName_ = new ElidedLabel(kCentreHintCharacters);
   centreName_->setObjectName(QStringLiteral("lblChartName"));
   centreName_->setFont(ScaledFont(font(), 1.2, Weight::Bold));
   centrePranapada_ = Named<QLabel>("lblChartPranapada");
   centrePranapada_->setFont(ScaledFont(font(), 1.0, Weight::Bold));
   SetTextColour(centrePranapada_, ChartStyle::kAccent);
-  auto* centreTitle = new QLabel(QStringLiteral("Rasi"));
-  SetTextColour(centreTitle, ChartStyle::kFaintInk);
+  centreTitle_ = Named<QLabel>("lblChartTitle", Text(VargaTitle(varga_)));
+  SetTextColour(centreTitle_, ChartStyle::kFaintInk);
 
   auto* centre = new QVBoxLayout(chart_->centre());
   centre->addStretch();
-  for (QLabel* label : std::initializer_list<QLabel*>{centreTitle, centreName_, centrePranapada_}) {
+  for (QLabel* label : std::initializer_list<QLabel*>{centreTitle_, centreName_, centrePranapada_}) {
     label->setAlignment(Qt::AlignCenter);
     centre->addWidget(label);
   }
@@ -526,16 +592,16 @@ void FrmDisplay::fillStop(const BirthData& birth, const std::string& message) {
   for (QLabel* label : planetLabels_) label->clear();
   pranapadaDegree_->clear();
   shown_.reset();
-  chart_->setChart(shown_);
-  drawnChart_->setChart(shown_);
+  showSpecialLagnas(shown_);
+  drawVarga();
   centrePranapada_->setText(QStringLiteral("No chart"));
   lblHouseDesc_->setText(Text(message));
 }
 
 void FrmDisplay::fill(const ChartResult& chart) {
   shown_ = chart;
-  chart_->setChart(shown_);
-  drawnChart_->setChart(shown_);
+  showSpecialLagnas(shown_);
+  drawVarga();
   for (std::size_t row = 0; row < kDetailRows.size(); ++row)
     SetDetail(detailLabels_[row], Text(chart.details.*kDetailRows[row].text));
   for (std::size_t i = 0; i < planetLabels_.size(); ++i)
@@ -550,8 +616,96 @@ void FrmDisplay::fill(const ChartResult& chart) {
   showConventions(chart.conventions);
 
   centreName_->setWholeText(Text(chart.details.name));
-  centrePranapada_->setText(SignIndexOf(chart.pranapada.PpLSign) < 0 ? QString()
-                                                                     : PranapadaCentreText(chart));
+}
+
+QWidget* FrmDisplay::buildSpecialLagnas() {
+  auto* frame = Named<QGroupBox>("fraSpecialLagnas", QStringLiteral("Special lagnas"));
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(2);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(font().pointSizeF());
+  const std::array<const char*, 4> headings = {"Name", "Longitude", "Sign", "House"};
+  for (std::size_t column = 0; column < headings.size(); ++column) {
+    auto* heading = Named<QLabel>(QStringLiteral("lblSpecialLagnaHeading_%1").arg(column),
+                                  QString::fromLatin1(headings[column]));
+    heading->setFont(ScaledFont(font(), 1.0, Weight::Bold));
+    grid->addWidget(heading, 0, static_cast<int>(column));
+  }
+  for (std::size_t row = 0; row < kSpecialLagnas.size(); ++row) {
+    const int r = static_cast<int>(row) + 1;
+    const QString prefix = QStringLiteral("lblSpecialLagna_%1_").arg(row);
+    grid->addWidget(Named<QLabel>(prefix + QLatin1Char('0'), Text(SpecialLagnaName(kSpecialLagnas[row]))),
+                    r, 0);
+    for (std::size_t column = 0; column < 3; ++column) {
+      auto* value = Named<QLabel>(prefix + QString::number(column + 1));
+      value->setTextFormat(Qt::PlainText);
+      value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      if (column == 0) value->setFont(fixed);
+      grid->addWidget(value, r, static_cast<int>(column) + 1);
+      specialLagnaValues_[row][column] = value;
+    }
+  }
+  chkLagnaTags_ = Named<QCheckBox>("chkLagnaTags", QStringLiteral("Show their ta&gs in the chart"));
+  chkLagnaTags_->setToolTip(QStringLiteral(
+      "BL, HL, GL, SL, VL, IL, BB, KL, Gk and Md in the signs of the chart shown"));
+  connect(chkLagnaTags_, &QCheckBox::toggled, this, [this] { RunGuarded(this, [this] { drawVarga(); }); });
+  grid->addWidget(chkLagnaTags_, static_cast<int>(kSpecialLagnas.size()) + 1, 0, 1, 4);
+  grid->setColumnStretch(3, 1);
+  return frame;
+}
+
+void FrmDisplay::showSpecialLagnas(const std::optional<ChartResult>& chart) {
+  lagnas_.reset();
+  if (chart) {
+    try {
+      lagnas_ = ComputeSpecialLagnas(*chart);
+    } catch (const std::exception&) {
+      lagnas_.reset();  // a chart given whole, without the birth data they are counted from
+    }
+  }
+  const std::optional<SpecialLagnas>& lagnas = lagnas_;
+  for (std::size_t row = 0; row < kSpecialLagnas.size(); ++row) {
+    std::array<QString, 3> texts = {QStringLiteral("–"), QString(), QString()};
+    if (lagnas) {
+      const SpecialLagnaPoint& point = (*lagnas)[kSpecialLagnas[row]];
+      if (point.available) {
+        texts = {Text(FormatLongitude(point.longitude)) +
+                     (point.wholeSign ? QStringLiteral(" (sign)") : QString()),
+                 QString::fromLatin1(kSignNames[static_cast<std::size_t>(point.sign)]),
+                 QString::number(point.house)};
+      }
+    }
+    for (std::size_t column = 0; column < texts.size(); ++column)
+      specialLagnaValues_[row][column]->setText(texts[column]);
+  }
+}
+
+void FrmDisplay::setVarga(Varga varga) {
+  varga_ = varga;
+  cmbVarga_->setCurrentIndex(cmbVarga_->findData(static_cast<int>(varga)));
+  if (centreTitle_ != nullptr) centreTitle_->setText(Text(VargaTitle(varga)));
+  drawnChart_->setTitle(Text(VargaTitle(varga)));
+  drawVarga();
+}
+
+void FrmDisplay::chooseVarga(Varga varga) {
+  setVarga(varga);
+  settings::Write(settings::kChartVarga, varga);
+}
+
+void FrmDisplay::drawVarga() {
+  const std::optional<ChartResult> drawn =
+      shown_ ? std::optional<ChartResult>(DrawnChartOf(
+                   *shown_, varga_,
+                   lagnas_ && chkLagnaTags_->isChecked() ? &*lagnas_ : nullptr))
+             : std::nullopt;
+  chart_->setChart(drawn);
+  drawnChart_->setChart(drawn);
+  if (drawn && centrePranapada_ != nullptr) {
+    centrePranapada_->setText(SignIndexOf(drawn->pranapada.PpLSign) < 0
+                                  ? QString()
+                                  : PranapadaCentreText(*drawn));
+  }
 }
 
 // A chart counted by other than the classic conventions says so in the accent colour, so

@@ -10,12 +10,15 @@
 #include <string>
 
 #include "astro/date_time.h"
+#include "astro/vargas.h"
 #include "births/saved_birth.h"
 #include "chart/chart_result.h"
+#include "chart/special_lagnas.h"
 #include "gui/result/birth_time_cursor.h"
 #include "gui/result/birth_time_strip.h"
 #include "render/diagram_style.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -59,6 +62,12 @@ class FrmDisplay : public QWidget {
   DiagramStyle diagramStyle() const;
   void setDiagramStyle(DiagramStyle style);
 
+  // The divisional chart drawn (cmbVarga), saved for the next chart: D1 draws the chart's
+  // own cells; any other varga draws every body, the ascendant and "PpL" in their varga
+  // signs, its houses counted from the varga ascendant. Ctrl+9 chooses D9, Ctrl+1 D1.
+  Varga varga() const { return varga_; }
+  void setVarga(Varga varga);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,8 +82,15 @@ class FrmDisplay : public QWidget {
   QWidget* buildBirthTime();
   QWidget* buildHouse();
   QWidget* buildLinks();
+  QWidget* buildSpecialLagnas();
+  // The special lagnas of the chart shown, or dashes where there are none.
+  void showSpecialLagnas(const std::optional<ChartResult>& chart);
 
   void fill(const ChartResult& chart);
+  // Gives both drawings the shown chart in the chosen varga.
+  void drawVarga();
+  // Chooses a varga as the user does: shown and kept in the settings.
+  void chooseVarga(Varga varga);
   // A birth time at which no chart can be made: its details, and the reason in place of
   // the house text.
   void fillStop(const BirthData& birth, const std::string& message);
@@ -95,12 +111,20 @@ class FrmDisplay : public QWidget {
   std::optional<ChartResult> shown_;
   QLayout* detailsColumn_ = nullptr;  // the details and positions, left of the chart
   QComboBox* cmbChartStyle_ = nullptr;
+  QComboBox* cmbVarga_ = nullptr;
+  Varga varga_ = Varga::D1;
+  QLabel* centreTitle_ = nullptr;
   QStackedWidget* chartStyles_ = nullptr;
   SignChart* chart_ = nullptr;
   DrawnSignChart* drawnChart_ = nullptr;
   ElidedLabel* centreName_ = nullptr;
   QLabel* centrePranapada_ = nullptr;
   QLabel* lblHouseDesc_ = nullptr;
+  // lblSpecialLagna_<i>_<column>: the name, longitude, sign and house of each special lagna.
+  std::array<std::array<QLabel*, 3>, 10> specialLagnaValues_{};
+  std::optional<SpecialLagnas> lagnas_;  // of the chart shown
+  // chkLagnaTags: the special lagnas' tags drawn in the chart's cells, in the varga shown.
+  QCheckBox* chkLagnaTags_ = nullptr;
 
   std::optional<BirthTimeCursor> cursor_;
   BirthTimeStrip* strip_ = nullptr;

@@ -62,9 +62,9 @@ TEST(Keyboard, ResultFrameTabOrder) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
   // "Use this time" is enabled only once the time has moved, and skipped until then.
   // The drawn chart takes the focus only in the styles that show it (not the default).
-  const std::vector<std::string> expected = {"Label10",       "cmdBack", "cmdExit",
-                                             "cmbChartStyle", "cmbSpan", "birthTimeStrip",
-                                             "Label6",        "Label7"};
+  const std::vector<std::string> expected = {
+      "Label10", "cmdBack",        "cmdExit", "cmbVarga", "cmbChartStyle",
+      "cmbSpan", "birthTimeStrip", "Label6",  "Label7"};
   Child<QWidget>(frame, QString::fromStdString(expected.front())).setFocus(Qt::TabFocusReason);
   std::vector<std::string> forward;
   for (std::size_t i = 0; i < expected.size(); ++i) {
