@@ -12,6 +12,7 @@
 #include "gui/births/birth_list_model.h"
 #include "gui/births/open_birth_dialog.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/moment_text.h"
 #include "gui/common/program_title.h"
 #include "gui/common/settings.h"
 

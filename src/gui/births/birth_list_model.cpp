@@ -1,6 +1,7 @@
 #include "gui/births/birth_list_model.h"
 
 #include "astro/date_time.h"
+#include "gui/common/moment_text.h"
 
 namespace velquor {
 
@@ -21,16 +22,6 @@ QString PlaceText(const BirthData& b) {
     if (!text.isEmpty()) parts << text;
   }
   return parts.join(QStringLiteral(", "));
-}
-
-QString MomentText(const LocalDateTime& t) {
-  return QStringLiteral("%1:%2:%3 on %4 %5 %6")
-      .arg(t.hour, 2, 10, QLatin1Char('0'))
-      .arg(t.minute, 2, 10, QLatin1Char('0'))
-      .arg(t.second, 2, 10, QLatin1Char('0'))
-      .arg(t.day)
-      .arg(QString::fromLatin1(MonthName(t.month)))
-      .arg(t.year);
 }
 
 QString SavedBornText(const SavedBirth& saved) {

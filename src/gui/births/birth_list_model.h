@@ -46,8 +46,6 @@ class BirthListModel : public QAbstractTableModel {
 // "21 March 1985 10:45:00" and "New Delhi, Delhi, India" (empty parts left out).
 QString BornText(const BirthData& birth);
 QString PlaceText(const BirthData& birth);
-// "10:45:00 on 21 March 1985".
-QString MomentText(const LocalDateTime& moment);
 // BornText of a saved birth, a rectified one followed by the time first entered:
 // "21 March 1985 10:54:38 (rectified; entered 10:45:00 on 21 March 1985)".
 QString SavedBornText(const SavedBirth& saved);

@@ -29,6 +29,7 @@
 #include "gui/common/link_label.h"
 #include "gui/common/links.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/moment_text.h"
 #include "gui/common/named_widget.h"
 #include "gui/common/scaled_font.h"
 #include "gui/common/settings.h"
@@ -138,16 +139,6 @@ QString MovedText(std::int64_t seconds) {
   if (hours > 0) text += QStringLiteral("%1 h ").arg(hours);
   if (hours > 0 || minutes > 0) text += QStringLiteral("%1 min ").arg(minutes);
   return text + QStringLiteral("%1 s").arg(rest);
-}
-
-QString MomentText(const LocalDateTime& t) {
-  return QStringLiteral("%1:%2:%3 on %4 %5 %6")
-      .arg(t.hour, 2, 10, QLatin1Char('0'))
-      .arg(t.minute, 2, 10, QLatin1Char('0'))
-      .arg(t.second, 2, 10, QLatin1Char('0'))
-      .arg(t.day)
-      .arg(QString::fromLatin1(MonthName(t.month)))
-      .arg(t.year);
 }
 
 }  // namespace
