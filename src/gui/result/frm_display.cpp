@@ -304,8 +304,10 @@ QWidget* FrmDisplay::buildChart() {
     RunGuarded(this, [this] { chooseVarga(static_cast<Varga>(cmbVarga_->currentData().toInt())); });
   });
   // The Navamsa and the birth chart one key away.
-  for (const auto& [key, varga] : {std::pair{Qt::Key_9, Varga::D9}, std::pair{Qt::Key_1, Varga::D1}}) {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+  for (const auto& keyAndVarga :
+       {std::pair{Qt::Key_9, Varga::D9}, std::pair{Qt::Key_1, Varga::D1}}) {
+    const Varga varga = keyAndVarga.second;
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | keyAndVarga.first), this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this,
             [this, varga] { RunGuarded(this, [this, varga] { chooseVarga(varga); }); });
