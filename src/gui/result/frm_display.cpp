@@ -264,9 +264,9 @@ QWidget* FrmDisplay::buildChart() {
   chartStyles_->installEventFilter(this);
 
   cmbVarga_ = Named<QComboBox>("cmbVarga");
-  for (Varga varga : kVargas) {
-    cmbVarga_->addItem(Text(VargaCode(varga)) + QLatin1Char(' ') + Text(VargaTitle(varga)),
-                       static_cast<int>(varga));
+  for (Varga listed : kVargas) {
+    cmbVarga_->addItem(Text(VargaCode(listed)) + QLatin1Char(' ') + Text(VargaTitle(listed)),
+                       static_cast<int>(listed));
   }
   cmbVarga_->setAccessibleName(QStringLiteral("Divisional chart"));
   auto* vargaCaption = Named<QLabel>("lblVarga", QStringLiteral("&Chart"));
@@ -306,11 +306,11 @@ QWidget* FrmDisplay::buildChart() {
   // The Navamsa and the birth chart one key away.
   for (const auto& keyAndVarga :
        {std::pair{Qt::Key_9, Varga::D9}, std::pair{Qt::Key_1, Varga::D1}}) {
-    const Varga varga = keyAndVarga.second;
+    const Varga keyed = keyAndVarga.second;
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | keyAndVarga.first), this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this,
-            [this, varga] { RunGuarded(this, [this, varga] { chooseVarga(varga); }); });
+            [this, keyed] { RunGuarded(this, [this, keyed] { chooseVarga(keyed); }); });
   }
 
   centreName_ = new ElidedLabel(kCentreHintCharacters);
