@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <stdexcept>
+
+#include "chart/chart_run.h"
 #include "gui/entry/birth_form.h"
 #include "support/gui_test_support.h"
 
@@ -60,6 +63,12 @@ BirthData BirthDataOf(const BirthEntry& entry) {
   birth.stateText = entry.state.toStdString();
   birth.countryText = entry.country.toStdString();
   return birth;
+}
+
+ChartResult ChartOf(const BirthEntry& entry) {
+  const ChartOutcome outcome = RunChart(BirthDataOf(entry));
+  if (!outcome.chart) throw std::runtime_error("the sample birth gave no chart");
+  return *outcome.chart;
 }
 
 }  // namespace velquor::test

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "chart/birth_data.h"
+#include "chart/chart_result.h"
 
 namespace velquor {
 class BirthForm;
@@ -32,5 +33,8 @@ void Enter(BirthForm& form, const BirthEntry& entry);
 // The birth data the form reads once the entry is entered, for tests that chart without a
 // form. Coordinates as text read as their numbers ("" as 0).
 BirthData BirthDataOf(const BirthEntry& entry);
+
+// The classic chart of the entry's birth data; throws when the birth gives none.
+ChartResult ChartOf(const BirthEntry& entry);
 
 }  // namespace velquor::test

@@ -27,11 +27,7 @@ namespace {
 
 using test::Child;
 
-ChartResult DelhiChart() {
-  const ChartOutcome outcome = RunChart(test::BirthDataOf(test::BirthEntry{}));
-  if (!outcome.chart) throw std::runtime_error("the sample birth gave no chart");
-  return *outcome.chart;
-}
+ChartResult DelhiChart() { return test::ChartOf(test::BirthEntry{}); }
 
 // Chooses a varga in the list as a user does.
 void Choose(FrmDisplay& window, Varga varga) {
